@@ -1,0 +1,39 @@
+# Shared by the set-up, run and test scripts. Sourced, not run.
+set -euo pipefail
+
+SLVN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+slvn_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs every Debian package listed in the given files.
+slvn_install_packages() {
+    local wanted=() missing=()
+    for list in "$@"; do
+        while read -r pkg; do
+            [ -n "$pkg" ] && wanted+=("$pkg")
+        done < <(grep -v '^\s*#' "$list")
+    done
+    for pkg in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        slvn_as_root apt-get update -qq
+        slvn_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# Configures and builds one build folder: slvn_build DIR [cmake options...]
+slvn_build() {
+    local dir="$1"; shift
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        export CCACHE_SLOPPINESS=time_macros,include_file_mtime,include_file_ctime
+        export CCACHE_BASEDIR="$SLVN_ROOT"
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$SLVN_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test under a virtual X server.
+source "$(dirname "$0")/common.sh"
+slvn_install_packages "$SLVN_ROOT/scripts/packages.txt"
+
+BUILD="$SLVN_ROOT/build/test"
+slvn_build "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DSLVN_SANITIZE=ON
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$SLVN_ROOT/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export SLVN_SNAPSHOT_DIR="$BUILD/snapshots"
+
+cd "$BUILD"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 900 -j "$(nproc)"

@@ -1,0 +1,3 @@
+#include "application/SolivaneLibrarianApplication.h"
+
+START_JUCE_APPLICATION (solivaneLibrarianApplication)

@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace testsupport
+{
+void installNonFatalXErrorHandler();
+}
+
+int main (int argc, char** argv)
+{
+    testing::InitGoogleTest (&argc, argv);
+    testsupport::installNonFatalXErrorHandler();
+    int result = 0;
+    {
+        juce::ScopedJuceInitialiser_GUI framework;
+        juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}
