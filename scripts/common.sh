@@ -35,5 +35,5 @@ slvn_build() {
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     fi
     cmake -S "$SLVN_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "${SLVN_JOBS:-$(nproc)}"
 }

@@ -13,4 +13,4 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export SLVN_SNAPSHOT_DIR="$BUILD/snapshots"
 
 cd "$BUILD"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 900 -j "$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 900 -j "${SLVN_JOBS:-$(nproc)}"
