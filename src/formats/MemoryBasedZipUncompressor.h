@@ -1,0 +1,84 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+// Opens a zip archive file, reads its central directory and unpacks every
+// entry into memory. Nothing read from the file is trusted: sizes, offsets and
+// counts are checked against the bytes that are there, every entry and the
+// whole archive have a size cap, and each unpacked entry must have exactly
+// the length and CRC-32 that the central directory declares.
+class MemoryBasedZipUncompressor
+{
+public:
+    // Entries above this size are refused; real entries are a few kilobytes.
+    static constexpr juce::int64 maxEntrySize = 16 * 1024 * 1024;
+    // Cap on the archive file and on the sum of its unpacked entries.
+    static constexpr juce::int64 maxArchiveSize = 64 * 1024 * 1024;
+
+    struct ZipEntry
+    {
+        juce::String name;
+        uint32_t uncompressedSize = 0;
+        uint32_t compressedSize = 0;
+        uint32_t headerOffset = 0;
+        bool compressed = false;
+        uint16_t method = 0;
+        uint16_t flags = 0;
+        uint32_t crc32 = 0;
+    };
+
+    // A stream over one entry's stored bytes, found through its local header.
+    class ZipInputStream : public juce::InputStream
+    {
+    public:
+        ZipInputStream (juce::InputSource& source, const ZipEntry& entry);
+
+        juce::int64 getTotalLength() override;
+        bool isExhausted() override;
+        int read (void* destBuffer, int maxBytesToRead) override;
+        juce::int64 getPosition() override;
+        bool setPosition (juce::int64 newPosition) override;
+
+    private:
+        std::unique_ptr<juce::InputStream> input;
+        juce::int64 dataStart = 0;
+        juce::int64 length = 0;
+        juce::int64 position = 0;
+        bool headerValid = false;
+    };
+
+    explicit MemoryBasedZipUncompressor (const juce::File& file);
+    virtual ~MemoryBasedZipUncompressor() = default;
+
+    int getNumEntries() const { return (int) entries.size(); }
+    const ZipEntry* getEntry (int index) const;
+    int getIndexOfFileName (const juce::String& name) const;
+
+    // The entry's content as a stream (inflated for a deflated entry); null
+    // for an index outside the entries.
+    std::unique_ptr<juce::InputStream> createStreamForEntry (int index);
+
+    // Unpacks every entry (folders excepted) into memory. Fails when the
+    // directory was damaged or an entry is encrypted, uses an unknown method,
+    // exceeds a cap, or does not unpack to its declared length and CRC-32.
+    juce::Result uncompressAll();
+
+    bool hasData (const juce::String& name) const;
+    const juce::MemoryBlock& getData (const juce::String& name) const;
+
+private:
+    void init();
+    bool findEndRecord (juce::InputStream& in, juce::int64 fileLength, uint16_t& count, uint32_t& directoryOffset);
+    juce::Result uncompressEntry (const ZipEntry& entry, int index, juce::MemoryBlock& result);
+
+    std::vector<std::unique_ptr<ZipEntry>> entries;
+    std::unique_ptr<juce::FileInputSource> source;
+    std::map<juce::String, juce::MemoryBlock> unpacked;
+    juce::int64 archiveLength = 0;
+    juce::String directoryProblem;
+};
