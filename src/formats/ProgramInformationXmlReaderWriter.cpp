@@ -1,0 +1,43 @@
+#include "formats/ProgramInformationXmlReaderWriter.h"
+
+#include "formats/XmlTextElements.h"
+#include "library/ProgramData.h"
+
+namespace x48305_data
+{
+namespace
+{
+constexpr const char* programmerTag = "Programmer";
+constexpr const char* commentTag = "Comment";
+} // namespace
+
+std::unique_ptr<juce::XmlElement> ProgramInformationXmlReaderWriter::createXml (const ProgramInformation& information) const
+{
+    auto root = std::make_unique<juce::XmlElement> (rootTag);
+    data::addTextElement (*root, programmerTag, information.getProgrammer());
+    data::addTextElement (*root, commentTag, information.getComment());
+    return root;
+}
+
+std::unique_ptr<juce::XmlElement> ProgramInformationXmlReaderWriter::createXml (const ProgramData& program) const
+{
+    return createXml (program.getInformation());
+}
+
+bool ProgramInformationXmlReaderWriter::readXml (const juce::XmlElement& element, ProgramInformation& information) const
+{
+    if (! element.hasTagName (rootTag))
+        return false;
+
+    if (auto* programmer = element.getChildByName (programmerTag))
+        information.setProgrammer (programmer->getAllSubText());
+    if (auto* comment = element.getChildByName (commentTag))
+        information.setComment (comment->getAllSubText());
+    return true;
+}
+
+bool ProgramInformationXmlReaderWriter::readXml (const juce::XmlElement& element, ProgramData& program) const
+{
+    return readXml (element, program.getInformation());
+}
+} // namespace x48305_data
