@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/MemoryBlockHelpers.h"
+
 #include <juce_core/juce_core.h>
 
 #include <cstddef>
@@ -16,7 +18,11 @@ public:
     virtual ~SerializedData() {}
 
     SerializedData (const SerializedData&) = default;
-    SerializedData& operator= (const SerializedData&) = default;
+    SerializedData& operator= (const SerializedData& other)
+    {
+        assignMemoryBlock (block, other.block);
+        return *this;
+    }
 
     const void* getData() const { return block.getData(); }
     std::size_t getSize() const { return block.getSize(); }

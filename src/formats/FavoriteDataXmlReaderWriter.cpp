@@ -1,5 +1,6 @@
 #include "formats/FavoriteDataXmlReaderWriter.h"
 
+#include "formats/DecimalText.h"
 #include "formats/XmlTextElements.h"
 #include "library/FavoriteData.h"
 
@@ -10,27 +11,13 @@ namespace
 constexpr const char* bankTag = "Bank";
 constexpr const char* slotTag = "Data";
 
-// Reads the text as the framework's integer conversion does (leading
-// white space, an optional minus, then digits; 0 when there are none), but
-// stops counting once the number is out of range, so that no text can
-// overflow; any number outside 0-500 is an empty slot.
+// Any number outside 0-500 is an empty slot.
 unsigned programNumberFromText (const juce::String& text)
 {
-    auto p = text.getCharPointer().findEndOfWhitespace();
-    const bool negative = *p == '-';
-    if (negative)
-        ++p;
-
-    unsigned value = 0;
-    for (auto c = *p; c >= '0' && c <= '9'; c = *++p)
-    {
-        value = value * 10 + (unsigned) (c - '0');
-        if (value > FavoriteData::emptySlot)
-            return FavoriteData::emptySlot;
-    }
-    if (negative && value != 0)
+    const auto value = data::readDecimalInt (text);
+    if (value < 0 || value > (int) FavoriteData::emptySlot)
         return FavoriteData::emptySlot;
-    return value;
+    return (unsigned) value;
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "formats/XmlDocumentText.h"
 
+#include "formats/Utf8Text.h"
+
 #include <cstring>
 
 namespace data
@@ -27,17 +29,11 @@ std::unique_ptr<juce::XmlElement> parseXmlDocumentBytes (const void* bytes, std:
     if (bytes == nullptr || size == 0)
         return nullptr;
 
-    const auto* chars = static_cast<const char*> (bytes);
-    const auto* zero = static_cast<const char*> (std::memchr (chars, 0, size));
-    const auto length = zero != nullptr ? (std::size_t) (zero - chars) : size;
-    if (length == 0 || length > (std::size_t) std::numeric_limits<int>::max())
+    const auto* zero = std::memchr (bytes, 0, size);
+    const auto length = zero != nullptr ? (std::size_t) (static_cast<const char*> (zero) - static_cast<const char*> (bytes)) : size;
+    const auto text = formats::textFromUtf8Bytes (bytes, length);
+    if (text.isEmpty())
         return nullptr;
-
-    // Decoding a malformed sequence could run past the bytes given.
-    if (! juce::CharPointer_UTF8::isValidString (chars, (int) length))
-        return nullptr;
-
-    const auto text = juce::String::fromUTF8 (chars, (int) length);
     return juce::XmlDocument::parse (text);
 }
 } // namespace data

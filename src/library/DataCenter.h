@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/Singleton.h"
+#include "library/LibraryData.h"
+#include "library/PresetLibrary.h"
+
+#include <juce_events/juce_events.h>
+
+namespace x48305_data
+{
+// The one data store. It owns the library and the preset library; views,
+// readers, writers, actions and jobs reach them through it and never own
+// model data. Members are built in declaration order and destroyed in
+// reverse; construction reads nothing from disk.
+class DataCenter : public Singleton<DataCenter>, public juce::DeletedAtShutdown
+{
+public:
+    ~DataCenter() override {}
+
+    LibraryData& getLibraryData() { return library; }
+    const LibraryData& getLibraryData() const { return library; }
+
+    PresetLibrary& getPresetLibrary() { return presetLibrary; }
+    const PresetLibrary& getPresetLibrary() const { return presetLibrary; }
+
+private:
+    friend class Singleton<DataCenter>;
+    DataCenter() = default;
+
+    LibraryData library;
+    PresetLibrary presetLibrary;
+};
+} // namespace x48305_data
