@@ -1,5 +1,6 @@
 #include "midi/SysExGenerator.h"
 
+#include "library/ProgramData.h"
 #include "midi/SevenBitPacking.h"
 
 namespace x48305_midi
@@ -68,6 +69,24 @@ juce::MemoryBlock SysExGenerator::createProgramDataDumpRequest (std::uint32_t pr
 juce::MemoryBlock SysExGenerator::createLivesetDataDumpRequest() const
 {
     return createMakerMessage (SysExFunction::livesetDataDumpRequest, 8);
+}
+
+juce::MemoryBlock SysExGenerator::createCurrentProgramDataDump (const x48305_data::ProgramData& program) const
+{
+    auto block = createMakerMessage (SysExFunction::currentProgramDataDump,
+                                     sysex::headerSize + getPackedSize (sysex::programRecordSize) + 1);
+    packSevenBit (bytesOf (block) + 7, program.getRawData(), sysex::programRecordSize);
+    return block;
+}
+
+juce::MemoryBlock SysExGenerator::createProgramDataDump (std::uint32_t programNumber,
+                                                         const x48305_data::ProgramData& program) const
+{
+    auto block = createMakerMessage (SysExFunction::programDataDump,
+                                     sysex::headerSize + 2 + getPackedSize (sysex::programRecordSize) + 1);
+    putProgramNumber (bytesOf (block) + 7, programNumber);
+    packSevenBit (bytesOf (block) + 9, program.getRawData(), sysex::programRecordSize);
+    return block;
 }
 
 juce::MemoryBlock SysExGenerator::createLivesetDataDump (const juce::MemoryBlock& source) const

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "formats/UnitHeaderRecord.h"
+#include "library/InitialProgram.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <tuple>
 
 // Byte values of the System Exclusive protocol shared by the message builder
 // and the analyzer.
@@ -25,9 +29,9 @@ constexpr std::size_t payloadOffset = 7;
 constexpr std::size_t headerSize = 7;
 
 // The 336-byte program record and the 128-byte live-set block as they travel.
-constexpr std::size_t programRecordSize = 336;
+constexpr std::size_t programRecordSize = x48305_data::programRecordSize;
 constexpr std::size_t livesetBlockSize = 128;
-constexpr std::size_t unitHeaderSummarySize = 32;
+constexpr std::size_t unitHeaderSummarySize = std::tuple_size<UnitHeaderSummary>::value;
 constexpr std::size_t unitDumpPrefixSize = 8;
 }
 
