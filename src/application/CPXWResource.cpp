@@ -93,6 +93,11 @@ std::unique_ptr<juce::XmlElement> CPXWResource::loadXml (const juce::File& file)
 
     // The bytes carry no terminator: decode exactly those read. A file that
     // shrank between the two passes yields fewer bytes, never stale ones.
+    // Malformed UTF-8 counts as unparsable: decoding it could step past the
+    // last byte.
+    if (! juce::CharPointer_UTF8::isValidString (buffer.get(), bytesRead))
+        return nullptr;
+
     auto text = juce::String::fromUTF8 (buffer.get(), bytesRead);
     if (text.startsWithChar ((juce::juce_wchar) 0xfeff))
         text = text.substring (1);

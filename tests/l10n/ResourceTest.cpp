@@ -1,3 +1,4 @@
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include "application/CPXWResource.h"
@@ -5,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace
@@ -154,36 +154,7 @@ TEST (CurrentLanguageModelTest, LanguageCodeComesFromTheFirstSetLocaleVariable)
     EXPECT_EQ (CurrentLanguageModel::languageCodeFromLocale (nullptr, nullptr, nullptr), "");
 }
 
-// Sets or clears one environment variable for the life of the object.
-class ScopedEnv
-{
-public:
-    ScopedEnv (const char* nameIn, const char* value) : name (nameIn)
-    {
-        if (auto* old = std::getenv (name))
-        {
-            hadOld = true;
-            oldValue = old;
-        }
-        if (value != nullptr)
-            setenv (name, value, 1);
-        else
-            unsetenv (name);
-    }
-
-    ~ScopedEnv()
-    {
-        if (hadOld)
-            setenv (name, oldValue.c_str(), 1);
-        else
-            unsetenv (name);
-    }
-
-private:
-    const char* name;
-    bool hadOld = false;
-    std::string oldValue;
-};
+using l10ntest::ScopedEnv;
 
 TEST (CurrentLanguageModelTest, DetectLanguageReadsTheEnvironment)
 {
@@ -198,5 +169,20 @@ TEST (CurrentLanguageModelTest, DetectLanguageReadsTheEnvironment)
         model.detectLanguage();
         EXPECT_FALSE (model.isJapanese);
     }
+}
+} // namespace
+
+namespace
+{
+TEST (CPXWResourceTest, MalformedUtf8IsUnparsableAndNeverReadPastItsBytes)
+{
+    l10ntest::TempFolder temp;
+    auto file = temp.get().getChildFile ("bad.xml");
+    const char text[] = "<R><A Text=\"a\"/></R>\xe3\x81";
+    ASSERT_TRUE (file.replaceWithData (text, sizeof (text) - 1));
+
+    CPXWResource resource (file);
+    EXPECT_FALSE (resource.hasDocument());
+    EXPECT_EQ (resource.getString ("A"), "");
 }
 } // namespace
