@@ -1,5 +1,6 @@
 #include "application/CPXWResource.h"
 #include "application/LocalizationKeys.h"
+#include "file/FileResultCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,23 @@ TEST (LocalizationKeysTest, JapaneseResourceIsTranslated)
             ++same;
 
     EXPECT_LT (same, keys.size() / 10);
+}
+
+// Result codes name their messages through tables rather than literal calls.
+TEST (LocalizationKeysTest, EveryFileResultKeyIsListed)
+{
+    auto& listed = application::getLocalizationKeys();
+
+    for (int code = 0; code <= 32; ++code)
+    {
+        auto key = file::getReadResultKey (code);
+        EXPECT_TRUE (key.isNotEmpty() && listed.contains (key)) << "read code " << code << ": " << key;
+    }
+    for (int code = 0; code <= 3; ++code)
+    {
+        auto key = file::getWriteResultKey (code);
+        EXPECT_TRUE (key.isNotEmpty() && listed.contains (key)) << "write code " << code << ": " << key;
+    }
 }
 
 // The source tree, found by walking up from the test executable.
