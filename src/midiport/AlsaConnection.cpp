@@ -1,0 +1,206 @@
+#include "midiport/AlsaConnection.h"
+
+#include <cerrno>
+#include <chrono>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+#include <vector>
+
+namespace midiport
+{
+namespace
+{
+// How long a send waits for room in a receiver that does not read.
+constexpr auto busyGiveUp = std::chrono::milliseconds (2000);
+constexpr auto busyRetryPause = std::chrono::milliseconds (1);
+}
+
+std::shared_ptr<AlsaConnection> AlsaConnection::open (const std::string& clientName)
+{
+    snd_seq_t* handle = nullptr;
+    if (snd_seq_open (&handle, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0 || handle == nullptr)
+        return nullptr;
+
+    // The sequencer takes names of up to 63 characters.
+    snd_seq_set_client_name (handle, clientName.substr (0, 63).c_str());
+
+    auto wake = eventfd (0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wake < 0)
+    {
+        snd_seq_close (handle);
+        return nullptr;
+    }
+
+    std::shared_ptr<AlsaConnection> connection (new AlsaConnection (handle, wake));
+    connection->start();
+    return connection;
+}
+
+AlsaConnection::AlsaConnection (snd_seq_t* handle, int wakeDescriptor)
+    : seq (handle), clientId (snd_seq_client_id (handle)), wakeFd (wakeDescriptor),
+      sender (std::make_unique<TaskThread>())
+{
+}
+
+AlsaConnection::~AlsaConnection()
+{
+    stop();
+    if (reader.joinable())
+        reader.detach();
+
+    // Tasks still queued are dropped; a task that held the last reference
+    // is the one running now, and its thread ends after it.
+    sender.reset();
+    close (wakeFd);
+    snd_seq_close (seq);
+}
+
+void AlsaConnection::start()
+{
+    reader = std::thread (&AlsaConnection::read, shared_from_this());
+}
+
+void AlsaConnection::stop()
+{
+    if (stopping.exchange (true))
+        return;
+
+    std::uint64_t one = 1;
+    [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
+
+    if (reader.joinable())
+    {
+        if (reader.get_id() == std::this_thread::get_id())
+            reader.detach();
+        else
+            reader.join();
+    }
+
+    std::lock_guard<std::mutex> lock (handlerMutex);
+    handlers.clear();
+}
+
+int AlsaConnection::createPort (const std::string& name, unsigned int capabilities)
+{
+    std::lock_guard<std::mutex> lock (controlMutex);
+    return snd_seq_create_simple_port (seq, name.substr (0, 63).c_str(), capabilities,
+                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+}
+
+void AlsaConnection::deletePort (int port)
+{
+    if (port < 0)
+        return;
+    setHandler (port, nullptr);
+    std::lock_guard<std::mutex> lock (controlMutex);
+    snd_seq_delete_simple_port (seq, port);
+}
+
+bool AlsaConnection::connectFrom (int port, int sourceClient, int sourcePort)
+{
+    std::lock_guard<std::mutex> lock (controlMutex);
+    return snd_seq_connect_from (seq, port, sourceClient, sourcePort) >= 0;
+}
+
+void AlsaConnection::disconnectFrom (int port, int sourceClient, int sourcePort)
+{
+    std::lock_guard<std::mutex> lock (controlMutex);
+    snd_seq_disconnect_from (seq, port, sourceClient, sourcePort);
+}
+
+bool AlsaConnection::portExists (int client, int port)
+{
+    if (client < 0 || port < 0)
+        return false;
+
+    snd_seq_port_info_t* info = nullptr;
+    if (snd_seq_port_info_malloc (&info) < 0)
+        return false;
+    bool exists = false;
+    {
+        std::lock_guard<std::mutex> lock (controlMutex);
+        exists = snd_seq_get_any_port_info (seq, client, port, info) >= 0;
+    }
+    snd_seq_port_info_free (info);
+    return exists;
+}
+
+void AlsaConnection::setHandler (int port, EventHandler handler)
+{
+    std::lock_guard<std::mutex> lock (handlerMutex);
+    if (handler)
+        handlers[port] = std::make_shared<const EventHandler> (std::move (handler));
+    else
+        handlers.erase (port);
+}
+
+void AlsaConnection::postSend (std::function<void()> task)
+{
+    if (! stopping)
+        sender->post (std::move (task));
+}
+
+bool AlsaConnection::output (snd_seq_event_t& event)
+{
+    const auto deadline = std::chrono::steady_clock::now() + busyGiveUp;
+    for (;;)
+    {
+        int result = 0;
+        {
+            std::lock_guard<std::mutex> lock (controlMutex);
+            result = snd_seq_event_output_direct (seq, &event);
+        }
+        if (result >= 0)
+            return true;
+        if ((result != -EAGAIN && result != -ENOMEM) || stopping
+            || std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for (busyRetryPause);
+    }
+}
+
+void AlsaConnection::dispatch (const snd_seq_event_t& event)
+{
+    std::shared_ptr<const EventHandler> handler;
+    {
+        std::lock_guard<std::mutex> lock (handlerMutex);
+        auto found = handlers.find (event.dest.port);
+        if (found != handlers.end())
+            handler = found->second;
+    }
+    if (handler != nullptr)
+        (*handler) (event);
+}
+
+void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
+{
+    const int count = snd_seq_poll_descriptors_count (self->seq, POLLIN);
+    std::vector<pollfd> fds ((std::size_t) std::max (count, 0) + 1);
+    snd_seq_poll_descriptors (self->seq, fds.data(), (unsigned int) count, POLLIN);
+    fds.back() = pollfd { self->wakeFd, POLLIN, 0 };
+
+    while (! self->stopping)
+    {
+        if (poll (fds.data(), (nfds_t) fds.size(), -1) < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (fds.back().revents != 0)
+            break;
+
+        while (! self->stopping)
+        {
+            snd_seq_event_t* event = nullptr;
+            auto result = snd_seq_event_input (self->seq, &event);
+            if (result == -ENOSPC)
+                continue; // the kernel dropped events it could not queue
+            if (result < 0 || event == nullptr)
+                break;
+            self->dispatch (*event);
+        }
+    }
+}
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "midiport/TaskThread.h"
+
+#include <alsa/asoundlib.h>
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace midiport
+{
+// One client of the ALSA sequencer: its handle, a thread that reads its events
+// and hands each to the handler of the port it arrived at, and a thread that
+// sends. Everything but reading goes through one lock, so the sender, the
+// reader and the owner can share the handle.
+class AlsaConnection : public std::enable_shared_from_this<AlsaConnection>
+{
+public:
+    using EventHandler = std::function<void (const snd_seq_event_t&)>;
+
+    // Null when the sequencer cannot be opened.
+    static std::shared_ptr<AlsaConnection> open (const std::string& clientName);
+    ~AlsaConnection();
+
+    int getClientId() const { return clientId; }
+
+    // The port number, or -1.
+    int createPort (const std::string& name, unsigned int capabilities);
+    void deletePort (int port);
+
+    bool connectFrom (int port, int sourceClient, int sourcePort);
+    void disconnectFrom (int port, int sourceClient, int sourcePort);
+    bool portExists (int client, int port);
+
+    // Handlers run on the reading thread; an empty handler removes it.
+    void setHandler (int port, EventHandler handler);
+
+    // Ends the reading thread and makes queued sends give up. Called by the
+    // owner; may be called on any thread, also the reading one.
+    void stop();
+
+    void postSend (std::function<void()> task);
+
+    // Hands one event to the sequencer at once (on the sending thread). While
+    // the receiver's queue is full the send is retried for a while.
+    bool output (snd_seq_event_t& event);
+
+    bool isStopping() const { return stopping; }
+
+    // Runs fn with the handle under the lock, for queries.
+    template <typename Fn>
+    void withHandle (Fn&& fn)
+    {
+        std::lock_guard<std::mutex> lock (controlMutex);
+        fn (seq);
+    }
+
+private:
+    AlsaConnection (snd_seq_t* handle, int wakeDescriptor);
+    void start();
+    static void read (std::shared_ptr<AlsaConnection> self);
+    void dispatch (const snd_seq_event_t& event);
+
+    snd_seq_t* seq = nullptr;
+    int clientId = -1;
+    int wakeFd = -1;
+    std::mutex controlMutex;
+    std::mutex handlerMutex;
+    std::map<int, std::shared_ptr<const EventHandler>> handlers;
+    std::atomic<bool> stopping { false };
+    std::thread reader;
+    std::unique_ptr<TaskThread> sender;
+};
+}

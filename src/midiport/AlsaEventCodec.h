@@ -1,0 +1,82 @@
+#pragma once
+
+// The byte handling of the ALSA sequencer backend, kept apart from the
+// sequencer itself so that it can be checked without one: outgoing bytes cut
+// into the pieces that become sequencer events (System Exclusive in paced
+// chunks), and incoming events turned back into bytes.
+
+#include "midiport/MidiPort.h"
+
+#include <alsa/asoundlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace midiport
+{
+// The largest System Exclusive piece sent as one event. The sequencer's
+// kernel queues hold about 18 events of this size; sent one by one with a
+// short pause, a long dump gets through whole.
+constexpr std::size_t alsaSysExChunkSize = 256;
+
+// What one outgoing event carries: a piece of a System Exclusive message
+// (the first begins with 0xF0, the last ends with 0xF7) or one complete short
+// message.
+struct EventPayload
+{
+    bool sysEx = false;
+    std::vector<std::uint8_t> bytes;
+
+    bool operator== (const EventPayload& other) const { return sysEx == other.sysEx && bytes == other.bytes; }
+};
+
+// Cuts one System Exclusive message into chunks of at most chunkSize bytes.
+std::vector<EventPayload> chunkSysEx (const std::uint8_t* data, std::size_t size,
+                                      std::size_t chunkSize = alsaSysExChunkSize);
+
+// Cuts a stream of MIDI bytes, handed over in arbitrary parts, into event
+// payloads. A System Exclusive message may span parts: what is there at the
+// end of a part goes out as a chunk at once. Real-time bytes become their own
+// events, also inside other messages. Data bytes without a status and a stray
+// 0xF7 are skipped; a short message left incomplete at the end of a part, or
+// cut by another status, is dropped.
+class OutgoingSplitter
+{
+public:
+    explicit OutgoingSplitter (std::size_t chunkSize = alsaSysExChunkSize) : maxChunk (chunkSize) {}
+
+    std::vector<EventPayload> split (const std::uint8_t* data, std::size_t size);
+
+private:
+    std::size_t maxChunk;
+    bool inSysEx = false;
+};
+
+// Converts between sequencer events and MIDI bytes for short messages, with
+// a status byte on every message.
+class MidiEventCoder
+{
+public:
+    MidiEventCoder();
+    ~MidiEventCoder();
+
+    MidiEventCoder (const MidiEventCoder&) = delete;
+    MidiEventCoder& operator= (const MidiEventCoder&) = delete;
+
+    bool isValid() const { return coder != nullptr; }
+
+    // Fills the event's type and data for one payload; for System Exclusive
+    // the event points into the payload, which must outlive it. False when
+    // the bytes make no event.
+    bool payloadToEvent (const EventPayload& payload, snd_seq_event_t& event);
+
+    // The bytes that an incoming event carries, as one packet; false for
+    // events that carry no MIDI bytes (announcements, subscriptions).
+    bool eventToPacket (const snd_seq_event_t& event, Packet& packet);
+
+private:
+    snd_midi_event_t* coder = nullptr;
+};
+}

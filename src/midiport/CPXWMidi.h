@@ -1,0 +1,106 @@
+#pragma once
+
+#include "data/ListenerHolder.h"
+#include "midiport/CPXWMidiListener.h"
+#include "midiport/CPXWMidiMessage.h"
+#include "midiport/MidiPacketParser.h"
+#include "midiport/MidiPort.h"
+
+#include <juce_core/juce_core.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The program's thin layer over the MIDI port layer for the transfers: one
+// client, at most one input port connected to one source and one output port
+// aimed at one destination, a parser that cuts incoming packets into short
+// and System Exclusive messages, a System Exclusive send that waits for the
+// completion, and listeners that receive everything.
+class CPXWMidi
+{
+public:
+    // Uses the port layer's default backend.
+    CPXWMidi();
+    explicit CPXWMidi (std::shared_ptr<midiport::Backend> backend);
+    virtual ~CPXWMidi();
+
+    CPXWMidi (const CPXWMidi&) = delete;
+    CPXWMidi& operator= (const CPXWMidi&) = delete;
+
+    virtual bool createClient (const char* name);
+    virtual bool disposeClient();
+
+    bool openInput (int sourceIndex);
+    bool openOutput (int destinationIndex);
+    bool openInputByName (const juce::String& name);
+    bool openOutputByName (const juce::String& name);
+    void closeInput();
+    void closeOutput();
+
+    void addListener (CPXWMidiListener* listener);
+    void removeListener (CPXWMidiListener* listener);
+    void removeAllListeners();
+
+    // Sends a System Exclusive message with sendSysEx, anything else with
+    // sendShort; the result is dropped.
+    void send (const CPXWMidiMessage& message);
+    bool sendShort (std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+
+    // Waits up to 500 ms for the completion and returns true whether or not it
+    // came; false only without an output port or when the message could not
+    // be handed over.
+    bool sendSysEx (std::uint32_t length, const std::uint8_t* data);
+
+    // The sources and destinations of the default backend by display name
+    // (device name, " - ", endpoint name); empty for an index out of range.
+    static int getSourceCount();
+    static int getDestinationCount();
+    static juce::String getSourceName (int index);
+    static juce::String getDestinationName (int index);
+    static juce::String getDeviceName (const midiport::Endpoint& endpoint);
+
+    // Whether a port belongs to the maker's USB-MIDI driver: always true here.
+    static bool isVexoUsbMidiDriverInput (int inputIndex);
+    static bool isVexoUsbMidiDriverOutput (int outputIndex);
+
+    static constexpr int sysExCompletionWaitMs = 500;
+
+private:
+    class Listeners : public ListenerHolder<CPXWMidiListener>
+    {
+    public:
+        using ListenerHolder<CPXWMidiListener>::callListeners;
+        void removeAll() { listeners.clear(); }
+    };
+
+    class ParserOutput;
+
+    bool openInputAt (int index, const std::vector<midiport::Endpoint>& sources);
+    bool openOutputAt (int index, const std::vector<midiport::Endpoint>& destinations);
+    void packetsReceived (const midiport::PacketList& packets);
+    void sysExCompleted (std::uint64_t sendNumber, std::uint32_t length);
+    void notifySetupChanged();
+
+    int inputIndex = -1;
+    int outputIndex = -1;
+    MidiPacketParser parser; // holds the System Exclusive assembly buffer
+    Listeners listeners;
+    juce::CriticalSection listenerLock;
+    juce::CriticalSection sendLock;
+
+    std::shared_ptr<midiport::Backend> backend;
+    std::unique_ptr<midiport::Client> client;
+    std::unique_ptr<midiport::OutputPort> outputPort;
+    std::unique_ptr<midiport::InputPort> inputPort;
+    midiport::Endpoint destination;
+    midiport::Endpoint source;
+
+    juce::WaitableEvent completionEvent;
+    // The send whose completion may end the current wait (0 while none
+    // waits): a completion of an earlier send that comes late must not. The
+    // lock makes its check and the event's reset for the next send atomic.
+    juce::CriticalSection completionStateLock;
+    std::uint64_t awaitedSend = 0;
+    std::uint64_t sendCount = 0;
+};
