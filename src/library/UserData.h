@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Data.h"
 #include "library/UserUnitSlotData.h"
 
 #include <array>
@@ -11,7 +12,7 @@ namespace x48305_data
 // and 8 reverb-effect slots. Each group has one spare object more, handed out
 // (after a line on standard output) for an index out of range, so that a bad
 // index never reaches a regular slot.
-class UserData
+class UserData : public data::Data
 {
 public:
     static constexpr std::uint32_t numOscSlots = 16;
@@ -24,7 +25,7 @@ public:
     UserData (const UserData&) = default;
     // Copies the 48 regular slots; the spares stay as they are.
     UserData& operator= (const UserData& other);
-    virtual ~UserData() = default;
+    ~UserData() override = default;
 
     UserOscData& getUserOscData (const std::uint32_t& slot);
     const UserOscData& getUserOscData (const std::uint32_t& slot) const;

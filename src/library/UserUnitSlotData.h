@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Data.h"
 #include "formats/UnitHeaderRecord.h"
 #include "library/UnitSlotState.h"
 
@@ -14,7 +15,7 @@ namespace x48305_data
 // of the header's first 32 bytes, the instrument slot it sits in and its
 // state. The four kinds share this behaviour but are distinct types, so that
 // a unit of one kind is never put into a slot of another.
-class UserUnitSlotData
+class UserUnitSlotData : public data::Data
 {
 public:
     static constexpr std::uint32_t noSlot = 0xFFFFFFFFu;
@@ -32,7 +33,7 @@ public:
 
     UserUnitSlotData (const UserUnitSlotData&) = default;
     UserUnitSlotData& operator= (const UserUnitSlotData& other);
-    virtual ~UserUnitSlotData() = default;
+    ~UserUnitSlotData() override = default;
 
     // A FromFile object becomes InSlot; other states keep theirs.
     void setSlotIndex (std::uint32_t slot);
