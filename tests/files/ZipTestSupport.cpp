@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 namespace ziptest
 {
 juce::MemoryBlock bytesOf (const juce::String& text)
@@ -59,16 +61,23 @@ size_t directoryOffsetOf (const juce::MemoryBlock& archive)
     return getUInt32 (archive, archive.getSize() - 22 + 16);
 }
 
+// mkdtemp creates a folder of a new name in one step, so that test processes
+// running side by side (several builds share the machine) never share one.
 ScratchFolder::ScratchFolder()
-    : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                  .getNonexistentChildFile ("slvn-files-test", "", false))
 {
-    folder.createDirectory();
+    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                       .getChildFile ("slvn-files-test-XXXXXX")
+                       .getFullPathName()
+                       .toStdString();
+    if (mkdtemp (pattern.data()) != nullptr)
+        folder = juce::File (pattern);
+    EXPECT_TRUE (folder.isDirectory()) << "no scratch folder";
 }
 
 ScratchFolder::~ScratchFolder()
 {
-    folder.deleteRecursively();
+    if (folder != juce::File())
+        folder.deleteRecursively();
 }
 
 juce::File ScratchFolder::write (const juce::String& name, const juce::MemoryBlock& content) const
