@@ -91,9 +91,4 @@ int InstrumentMemory::getSlotCount (int kind)
         default: return 0;
     }
 }
-
-InstrumentMemory::UnitSlot& InstrumentMemory::unitSlot (int kind, int slot)
-{
-    return units[(std::size_t) kind][(std::size_t) slot];
-}
 }

@@ -56,10 +56,13 @@ public:
     // and reverb effects, 0 for an unknown kind.
     static int getSlotCount (int kind);
 
+    // Callers check the indices.
     Bytes& program (int number) { return programs[(std::size_t) number]; }
+    const Bytes& program (int number) const { return programs[(std::size_t) number]; }
     Bytes currentProgram;          // empty until a current program dump arrives
     Bytes liveset;
-    UnitSlot& unitSlot (int kind, int slot);
+    UnitSlot& unitSlot (int kind, int slot) { return units[(std::size_t) kind][(std::size_t) slot]; }
+    const UnitSlot& unitSlot (int kind, int slot) const { return units[(std::size_t) kind][(std::size_t) slot]; }
 
 private:
     std::vector<Bytes> programs;

@@ -115,7 +115,7 @@ Bytes SimulatedInstrument::getProgram (int number) const
     std::lock_guard<std::mutex> guard (lock);
     if (number < 0 || number >= InstrumentMemory::numPrograms)
         return {};
-    return const_cast<InstrumentMemory&> (memory).program (number);
+    return memory.program (number);
 }
 
 void SimulatedInstrument::setProgram (int number, const Bytes& record)
@@ -149,7 +149,7 @@ InstrumentMemory::UnitSlot SimulatedInstrument::getUnitSlot (int kind, int slot)
     std::lock_guard<std::mutex> guard (lock);
     if (slot < 0 || slot >= InstrumentMemory::getSlotCount (kind))
         return {};
-    return const_cast<InstrumentMemory&> (memory).unitSlot (kind, slot);
+    return memory.unitSlot (kind, slot);
 }
 
 void SimulatedInstrument::setUnitSlot (int kind, int slot, const InstrumentMemory::UnitSlot& unit)
