@@ -2,6 +2,7 @@
 
 #include "midi/SevenBitPacking.h"
 #include "midi/SysExProtocol.h"
+#include "midiport/CPXWMidiMessage.h"
 
 namespace x48305_midi
 {
@@ -56,6 +57,12 @@ MidiMessageAnalyzer::MidiMessageAnalyzer (const InstrumentAddress& address)
 std::uint32_t MidiMessageAnalyzer::getFamilyCode() const
 {
     return fixedAddress ? fixedAddress->familyCode : getCurrentInstrumentAddress().familyCode;
+}
+
+AnalyzedInformation MidiMessageAnalyzer::analyze (const CPXWMidiMessage& message) const
+{
+    // Every read below is checked against the length the message really has.
+    return analyze (message.getBytes(), (std::size_t) message.getLength());
 }
 
 AnalyzedInformation MidiMessageAnalyzer::analyze (const std::uint8_t* bytes, std::size_t length) const

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+class CPXWMidiMessage;
+
 namespace x48305_midi
 {
 // Classifies one incoming System Exclusive message. It never reads past the
@@ -25,6 +27,7 @@ public:
 
     virtual ~MidiMessageAnalyzer() = default;
 
+    AnalyzedInformation analyze (const CPXWMidiMessage& message) const;
     AnalyzedInformation analyze (const std::uint8_t* bytes, std::size_t length) const;
 
 private:

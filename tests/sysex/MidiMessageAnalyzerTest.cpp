@@ -1,4 +1,5 @@
 #include "midi/MidiMessageAnalyzer.h"
+#include "midiport/CPXWMidiMessage.h"
 #include "support/sim/SimSevenBitCodec.h"
 #include "sysex/SysExTestBytes.h"
 
@@ -272,4 +273,22 @@ TEST (MidiMessageAnalyzer, TheNoneInformationIsShared)
     const auto& none = AnalyzedInformation::none();
     EXPECT_EQ (&none, &AnalyzedInformation::none());
     expectTypeOnly (none, AnalyzedMessageType::none);
+}
+
+TEST (MidiMessageAnalyzer, WrapperMessagesAreReadWithinTheirLength)
+{
+    const MidiMessageAnalyzer analyzer (InstrumentAddress { familyCode, InstrumentAddress::anyMember });
+    const auto message = [] (const Bytes& bytes) { return CPXWMidiMessage (bytes.data(), (std::uint32_t) bytes.size(), 0); };
+
+    // A 0x4C message cut after its number: broken, and the number is not read.
+    expectTypeOnly (analyzer.analyze (message ({ 0xF0, 0x7D, 0x30, 0x00, 0x01, 0x57, 0x4C, 0x73, 0x03 })),
+                    AnalyzedMessageType::broken);
+
+    const auto request = analyzer.analyze (message ({ 0xF0, 0x7D, 0x30, 0x00, 0x01, 0x57, 0x1C, 0x09 }));
+    EXPECT_EQ (request.type, AnalyzedMessageType::programDataDumpRequest);
+    EXPECT_EQ (request.value, 9);
+
+    // A one-byte status message from the wrapper is nothing.
+    expectTypeOnly (analyzer.analyze (CPXWMidiMessage (0xF8, 0)), AnalyzedMessageType::none);
+    EXPECT_EQ (analyzer.analyze (message (identityReply())).type, AnalyzedMessageType::identityReply);
 }
