@@ -25,8 +25,8 @@ slvn_install_packages() {
     fi
 }
 
-# Configures and builds one build folder: slvn_build DIR [cmake options...]
-slvn_build() {
+# Configures one build folder: slvn_configure DIR [cmake options...]
+slvn_configure() {
     local dir="$1"; shift
     local launcher=()
     if command -v ccache >/dev/null; then
@@ -35,5 +35,11 @@ slvn_build() {
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     fi
     cmake -S "$SLVN_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"
+}
+
+# Configures and builds one build folder: slvn_build DIR [cmake options...]
+slvn_build() {
+    local dir="$1"; shift
+    slvn_configure "$dir" "$@"
     cmake --build "$dir" --parallel "${SLVN_JOBS:-$(nproc)}"
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test under a virtual X server.
+# UndefinedBehaviorSanitizer, and runs every test under a virtual X server;
+# then runs the ALSA sequencer tests inside a virtual machine with a real
+# kernel sequencer (built without sanitizers: the machine has little memory).
 source "$(dirname "$0")/common.sh"
 slvn_install_packages "$SLVN_ROOT/scripts/packages.txt"
 
@@ -14,3 +16,8 @@ export SLVN_SNAPSHOT_DIR="$BUILD/snapshots"
 
 cd "$BUILD"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 900 -j "${SLVN_JOBS:-$(nproc)}"
+
+VM_BUILD="$SLVN_ROOT/build/vm"
+slvn_configure "$VM_BUILD" -DCMAKE_BUILD_TYPE=Release -DSLVN_BUILD_TESTS=ON
+cmake --build "$VM_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests
+bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$VM_BUILD/tests/alsavm/alsa_vm_tests" --gtest_color=no
