@@ -15,9 +15,9 @@ namespace midiport
 {
 namespace
 {
-// The pause after each System Exclusive event: slower than this, and a long
-// dump no longer outruns the receiver's queue.
-constexpr auto sysExChunkPause = std::chrono::milliseconds (1);
+// The pause after each System Exclusive event: with it a long dump no longer
+// outruns the receiver's queue.
+constexpr std::chrono::microseconds sysExChunkPause { 1000 };
 
 constexpr unsigned int readableCaps = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
 constexpr unsigned int writableCaps = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
@@ -56,8 +56,8 @@ bool sendPayloads (AlsaConnection& connection, int fromPort, int toClient, int t
 
         if (! connection.output (event))
             return false;
-        if (payload.sysEx)
-            std::this_thread::sleep_for (sysExChunkPause);
+        if (payload.sysEx && connection.getSysExPause().count() > 0)
+            std::this_thread::sleep_for (connection.getSysExPause());
     }
     return true;
 }
@@ -92,6 +92,7 @@ struct AlsaBackend::Shared
     std::mutex mutex;
     std::shared_ptr<AlsaConnection> lister;
     std::set<int> ownClients;
+    std::chrono::microseconds sysExPause = sysExChunkPause;
 
     std::vector<Endpoint> list (unsigned int wantedCaps);
 };
@@ -449,6 +450,15 @@ private:
 };
 }
 
+namespace
+{
+std::chrono::microseconds getSysExPause (Shared& shared)
+{
+    std::lock_guard<std::mutex> lock (shared.mutex);
+    return shared.sysExPause;
+}
+}
+
 AlsaBackend::AlsaBackend() : shared (std::make_shared<Shared>())
 {
     shared->lister = AlsaConnection::open ("Solivane Librarian");
@@ -484,6 +494,7 @@ std::unique_ptr<Client> AlsaBackend::createClient (const std::string& name, Setu
     auto connection = AlsaConnection::open (name);
     if (connection == nullptr)
         return nullptr;
+    connection->setSysExPause (getSysExPause (*shared));
     return std::make_unique<AlsaClient> (shared, std::move (connection), std::move (onSetupChanged));
 }
 
@@ -494,9 +505,16 @@ std::unique_ptr<Device> AlsaBackend::createDevice (const DeviceSpec& spec, ReadC
     auto connection = AlsaConnection::open (spec.deviceName);
     if (connection == nullptr)
         return nullptr;
+    connection->setSysExPause (getSysExPause (*shared));
     auto device = std::make_unique<AlsaDevice> (std::move (connection), spec, std::move (onReceive));
     if (! device->isComplete())
         return nullptr;
     return device;
+}
+
+void AlsaBackend::setSysExPauseForTesting (std::chrono::microseconds pause)
+{
+    std::lock_guard<std::mutex> lock (shared->mutex);
+    shared->sysExPause = pause;
 }
 }

@@ -2,6 +2,7 @@
 
 #include "midiport/MidiPort.h"
 
+#include <chrono>
 #include <memory>
 
 namespace midiport
@@ -29,6 +30,11 @@ public:
     std::vector<Endpoint> getDestinations() override;
     std::unique_ptr<Client> createClient (const std::string& name, SetupChangedCallback onSetupChanged) override;
     std::unique_ptr<Device> createDevice (const DeviceSpec& spec, ReadCallback onReceive) override;
+
+    // For tests only: the pause after each System Exclusive event, for the
+    // clients and devices created from now on. Zero sends unpaced, which
+    // overruns the receiver's queue and loses bytes.
+    void setSysExPauseForTesting (std::chrono::microseconds pause);
 
     struct Shared;
 

@@ -5,6 +5,8 @@
 #include <alsa/asoundlib.h>
 
 #include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -52,6 +54,10 @@ public:
 
     bool isStopping() const { return stopping; }
 
+    // The pause after each System Exclusive event sent.
+    void setSysExPause (std::chrono::microseconds pause) { sysExPause = pause.count(); }
+    std::chrono::microseconds getSysExPause() const { return std::chrono::microseconds (sysExPause.load()); }
+
     // Runs fn with the handle under the lock, for queries.
     template <typename Fn>
     void withHandle (Fn&& fn)
@@ -73,6 +79,7 @@ private:
     std::mutex handlerMutex;
     std::map<int, std::shared_ptr<const EventHandler>> handlers;
     std::atomic<bool> stopping { false };
+    std::atomic<std::int64_t> sysExPause { 0 };
     std::thread reader;
     std::unique_ptr<TaskThread> sender;
 };
