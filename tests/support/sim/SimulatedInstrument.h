@@ -15,7 +15,11 @@
 // does not fit gets a user-unit error (0x27, 0x28). Messages for another
 // channel or family, and anything it does not know, are logged and ignored.
 //
-// What it holds (memory()): 500 programs ("Sim Prog nnn"), the current
+// The family code goes high byte first in the maker header, but low byte
+// first in the identity and device-search replies.
+//
+// What it holds (InstrumentMemory; getProgram, getLiveset, getUnitSlot and
+// their setters, or withMemory): 500 programs ("Sim Prog nnn"), the current
 // program, the live-set block (bank b slot s = program b * 8 + s; every other
 // byte InstrumentMemory::ownByte (offset)) and 16/16/8/8 unit slots, all
 // empty at start.
@@ -23,13 +27,14 @@
 // What tests can tell it:
 // - who it is: channel, family code, member ID, firmware version (default
 //   1.1.0), the maker byte of the identity reply, whether it answers the
-//   device search, the short or long form for an empty unit slot (Identity);
+//   device search, the short or long form for an empty unit slot
+//   (InstrumentIdentity, at construction or setIdentity);
 // - its device and endpoint names (Names);
 // - how to react, per request: setDefaultBehaviour for every request, and
 //   addRule (matcher, behaviour, times) for the requests a matcher picks
-//   (atRequest (i), every (kind), nth (kind, k), or any predicate); rules are
-//   tried in the order they were added, the first that matches and has uses
-//   left wins. A Behaviour chooses the reply (the normal answer, a refusal,
+//   (atRequest (i), every (kind), nth (kind, k), withNumber (kind, n), or any
+//   predicate); rules are tried in the order they were added, the first that
+//   matches and has uses left wins. A Behaviour chooses the reply (the normal answer, a refusal,
 //   silence, the answer cut short by some bytes, the answer twice, a
 //   user-unit error, or any bytes given), a delay before replying, a packet
 //   size for cutting the reply into separate sends, and a real-time byte
@@ -43,6 +48,9 @@
 //
 // Requests are handled one at a time on a thread of the simulator, so a
 // delayed reply also delays the requests behind it, as on the instrument.
+//
+// The production side addresses it once the family code is known: use
+// ScopedInstrumentAddress until the device manager provides it.
 
 #include "support/sim/SimInstrumentMemory.h"
 #include "support/sim/SimProtocol.h"
