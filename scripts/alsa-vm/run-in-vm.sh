@@ -47,6 +47,10 @@ for tool in qemu-system-x86_64 busybox depmod modprobe xz dpkg-deb; do
 done
 
 # --- kernel image and sound modules -------------------------------------------
+# Runs started at once (several build folders, a developer and a test) prepare
+# the cached parts one after the other.
+exec 8>"$CACHE/prepare.lock"
+flock 8
 kernel_package_name() {
     apt-cache depends linux-image-amd64 2>/dev/null |
         awk '$1 == "Depends:" && $2 ~ /^linux-image-[0-9]/ { print $2; exit }'
@@ -143,6 +147,8 @@ INIT
     trap - EXIT
 fi
 
+flock -u 8
+
 # --- the test program with its libraries, then boot -----------------------------
 RUN="$(mktemp -d)"
 trap 'rm -rf "$RUN"' EXIT
@@ -161,8 +167,7 @@ done
 (cd "$stage" && find . | busybox cpio -o -H newc -R 0:0 2>/dev/null | gzip -1 >"$RUN/test.cpio.gz")
 cat "$BASE" "$RUN/test.cpio.gz" >"$RUN/initramfs.gz"
 
-CONSOLE="$CACHE/console.log"
-rm -f "$CONSOLE"
+CONSOLE="$RUN/console.log"
 started=$SECONDS
 qemu_status=0
 timeout --kill-after=10 "$VM_TIMEOUT" qemu-system-x86_64 \

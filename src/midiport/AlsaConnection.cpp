@@ -14,6 +14,12 @@ namespace
 // How long a send waits for room in a receiver that does not read.
 constexpr auto busyGiveUp = std::chrono::milliseconds (2000);
 constexpr auto busyRetryPause = std::chrono::milliseconds (1);
+
+// The kernel queue of what reaches this client, in cells of 28 bytes (a
+// 256-byte event takes 11). The sequencer's default of 200 holds about 4.6 KiB
+// and, when a sender overfills it, throws away everything it held; the largest
+// it allows (2000) lets a reader that falls behind catch up on about 46 KiB.
+constexpr std::size_t inputPoolCells = 2000;
 }
 
 std::shared_ptr<AlsaConnection> AlsaConnection::open (const std::string& clientName)
@@ -24,6 +30,8 @@ std::shared_ptr<AlsaConnection> AlsaConnection::open (const std::string& clientN
 
     // The sequencer takes names of up to 63 characters.
     snd_seq_set_client_name (handle, clientName.substr (0, 63).c_str());
+    // Kept at the default when the sequencer refuses.
+    snd_seq_set_client_pool_input (handle, inputPoolCells);
 
     auto wake = eventfd (0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (wake < 0)

@@ -3,6 +3,7 @@
 // instrument, completion, order, the kernel's pass-through port, and the loss
 // that an unpaced send suffers (which the backend's pacing prevents).
 
+#include "OtherProgramClient.h"
 #include "SequencerTestSupport.h"
 
 #include "midiport/AlsaBackend.h"
@@ -251,36 +252,59 @@ TEST_F (AlsaSysExVm, LargeMessageThroughTheKernelsPassThroughPortArrivesWhole)
     EXPECT_TRUE (completion.allSent);
 }
 
-// The same transfer twice to the same kind of receiver: at the backend's own
-// pace it arrives whole; unpaced it overruns the receiver's kernel queue,
-// which then drops what it held, and only part of the message arrives.
+// Another program's client, with the sequencer's default queue: at the
+// backend's own pace a 64 KiB message arrives whole; unpaced it overruns the
+// receiver's kernel queue, which then drops what it held, and only part of the
+// message arrives.
 TEST_F (AlsaSysExVm, UnpacedSendLosesWhatThePacingDelivers)
 {
     const auto message = makeSysEx (largeSize, 8);
-
-    {
-        Peer peer (backend);
-        ASSERT_NE (peer.device, nullptr);
+    auto sendTo = [&] (midiport::OutputPort& output, const char* name) {
+        OtherProgramClient other (name);
+        EXPECT_TRUE (other.isOpen());
+        const auto destination = findByDisplayName (backend.getDestinations(), std::string (name) + " - In");
+        EXPECT_TRUE (destination.has_value());
+        if (! destination.has_value())
+            return std::make_pair (Bytes {}, 0);
         CompletionRecord completion;
-        ASSERT_TRUE (program.output->sendSysEx (peer.device->getDestination(), message, completion.callback()));
-        ASSERT_TRUE (completion.wait (transferTimeout));
-        peer.received.waitUntilQuiet (500ms, 10s);
-        EXPECT_TRUE (peer.received.getBytes() == message) << describeDifference (message, peer.received.getBytes());
-    }
+        EXPECT_TRUE (output.sendSysEx (*destination, message, completion.callback()));
+        EXPECT_TRUE (completion.wait (transferTimeout));
+        std::this_thread::sleep_for (500ms);
+        return std::make_pair (other.getBytes(), other.getOverflows());
+    };
 
+    const auto paced = sendTo (*program.output, "Paced Receiver");
+    EXPECT_TRUE (paced.first == message) << describeDifference (message, paced.first);
+    EXPECT_EQ (paced.second, 0);
+
+    midiport::AlsaBackend unpacedBackend;
+    unpacedBackend.setSysExPauseForTesting (std::chrono::microseconds (0));
+    ProgramSide unpaced (unpacedBackend);
+    ASSERT_TRUE (unpaced.isComplete());
+    const auto lossy = sendTo (*unpaced.output, "Unpaced Receiver");
+    std::printf ("unpaced: %zu of %zu bytes arrived, %d overflows\n", lossy.first.size(), message.size(), lossy.second);
+    EXPECT_LT (lossy.first.size(), message.size()) << "the unpaced send lost nothing";
+    EXPECT_GT (lossy.second, 0);
+}
+
+// This program's own receivers keep a larger kernel queue than the default:
+// a burst that overfills the default queue several times over is held whole
+// even when it comes unpaced.
+TEST_F (AlsaSysExVm, ThisProgramsReceiversHoldABurstTooLargeForTheDefaultQueue)
+{
     midiport::AlsaBackend unpacedBackend;
     unpacedBackend.setSysExPauseForTesting (std::chrono::microseconds (0));
     ProgramSide unpaced (unpacedBackend);
     ASSERT_TRUE (unpaced.isComplete());
     Peer peer (backend);
     ASSERT_NE (peer.device, nullptr);
+    const auto burst = makeSysEx (16 * 1024, 9);
 
     CompletionRecord completion;
-    ASSERT_TRUE (unpaced.output->sendSysEx (peer.device->getDestination(), message, completion.callback()));
+    ASSERT_TRUE (unpaced.output->sendSysEx (peer.device->getDestination(), burst, completion.callback()));
     ASSERT_TRUE (completion.wait (transferTimeout));
-    peer.received.waitUntilQuiet (500ms, 10s);
-    const auto received = peer.received.getByteCount();
-    std::printf ("unpaced: %zu of %zu bytes arrived\n", received, message.size());
-    EXPECT_LT (received, message.size()) << "the unpaced send lost nothing";
-    EXPECT_TRUE (peer.received.getMessages().empty() || peer.received.getMessages().front() != message);
+    EXPECT_TRUE (completion.allSent);
+    ASSERT_TRUE (peer.received.waitForBytes (burst.size(), 10s)) << "received " << peer.received.getByteCount();
+    peer.received.waitUntilQuiet (300ms, 5s);
+    EXPECT_TRUE (peer.received.getBytes() == burst) << describeDifference (burst, peer.received.getBytes());
 }
