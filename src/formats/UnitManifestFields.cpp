@@ -166,7 +166,7 @@ bool readParamDescriptor (const ptree& element, std::size_t index, UnitParamDesc
         return false;
     descriptor.setMaximum (maximum);
 
-    // An empty array or object also has an empty value; only a text counts.
+    // An array or object holding items has an empty value too; it is no type.
     const auto& typeItem = (++item)->second;
     const auto type = typeItem.get_value<std::string>();
     const bool isText = typeItem.empty();

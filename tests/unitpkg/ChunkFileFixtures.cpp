@@ -29,10 +29,11 @@ void appendField (juce::MemoryBlock& block, const std::string& text, std::size_t
 
 void appendFill (juce::MemoryBlock& block, std::size_t count, juce::uint8 value)
 {
+    if (count == 0)
+        return;
     juce::MemoryBlock fill (count);
     fill.fillWith (value);
-    if (count > 0)
-        block.append (fill.getData(), count);
+    block.append (fill.getData(), count);
 }
 } // namespace
 

@@ -204,7 +204,7 @@ TEST (UnitManifest, DescriptorProblemsFailTheParse)
                    "Maximum value in parameter descriptor #2 exceeds value limits.\n");
     expectFailure (parse (ManifestText ("osc").withParams ({ descriptor ("Gain", 0, 10, "dB") })),
                    "Invalid type identifier in parameter descriptor #0.");
-    expectFailure (parse (ManifestText ("osc").withParams ({ "[\"Gain\", 0, 10, []]" })),
+    expectFailure (parse (ManifestText ("osc").withParams ({ "[\"Gain\", 0, 10, [\"%\"]]" })),
                    "Invalid type identifier in parameter descriptor #0.");
     expectFailure (parse (ManifestText ("osc").withParams ({ descriptor ("", 0, 10, "") })),
                    "Invalid param name format. Expected printable ASCII.\n");
