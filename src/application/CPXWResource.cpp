@@ -34,6 +34,11 @@ juce::String CPXWResource::getString (const juce::String& key) const
     return {};
 }
 
+void CPXWResource::reloadFrom (const juce::File& resourceFile)
+{
+    document = loadXml (resourceFile);
+}
+
 juce::File CPXWResource::getResourceFolder()
 {
     return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getSiblingFile ("resources");

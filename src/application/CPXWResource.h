@@ -33,6 +33,11 @@ public:
 
     bool hasDocument() const { return document != nullptr; }
 
+    // Reads another resource file in place of the current one. Only for tests
+    // that switch the interface language: no other thread may look texts up
+    // meanwhile.
+    void reloadFrom (const juce::File& resourceFile);
+
     // "resources" next to the executable.
     static juce::File getResourceFolder();
 

@@ -1,0 +1,135 @@
+#include "ui/AlertDialogComponent.h"
+
+#include "application/CPXWResource.h"
+
+AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& messageToShow)
+    : kind (juce::jlimit ((int) AlertDialogComponent::message, (int) yesNoCancel, kindToShow)),
+      messageText (messageToShow),
+      messageEditor (std::make_unique<juce::TextEditor> ("message")),
+      firstButton (std::make_unique<juce::TextButton> ("yes")),
+      secondButton (std::make_unique<juce::TextButton> ("no")),
+      thirdButton (std::make_unique<juce::TextButton> ("cancel"))
+{
+    auto& editor = *messageEditor;
+    editor.setMultiLine (true, true);
+    editor.setReturnKeyStartsNewLine (false);
+    editor.setReadOnly (true);
+    editor.setScrollbarsShown (false);
+    editor.setCaretVisible (false);
+    editor.setPopupMenuEnabled (false);
+    editor.setColour (juce::TextEditor::textColourId, juce::Colour (0xffffffff));
+    editor.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00ffffff));
+    editor.setColour (juce::TextEditor::highlightColourId, juce::Colour (0x40ffffff));
+    editor.setColour (juce::TextEditor::shadowColourId, juce::Colour (0x00000000));
+    editor.setLookAndFeel (&lookAndFeel);
+    addAndMakeVisible (editor);
+
+    styleButton (*firstButton, 0x49666666);
+    styleButton (*secondButton, 0x49333333);
+    styleButton (*thirdButton, 0x49666666);
+
+    editor.setText (messageText, false);
+
+    switch (kind)
+    {
+        case message:
+            firstButton->setButtonText (getLocalizedText ("CommonOK"));
+            secondButton->setVisible (false);
+            thirdButton->setVisible (false);
+            break;
+        case okCancel:
+            firstButton->setButtonText (getLocalizedText ("CommonOK"));
+            secondButton->setVisible (false);
+            thirdButton->setButtonText (getLocalizedText ("CommonCancel"));
+            break;
+        default:
+            firstButton->setButtonText (getLocalizedText ("CommonYes"));
+            secondButton->setButtonText (getLocalizedText ("CommonNo"));
+            thirdButton->setButtonText (getLocalizedText ("CommonCancel"));
+            break;
+    }
+
+    // Lay out at the standard size first: the text's height depends on the
+    // editor's width. Then grow so that the buttons sit below the text.
+    setSize (defaultWidth, 120);
+    setSize (defaultWidth, messageEditor->getY() + messageTextHeight() + 41 + firstButton->getHeight());
+}
+
+AlertDialogComponent::~AlertDialogComponent()
+{
+    for (juce::Component* child : { (juce::Component*) messageEditor.get(), (juce::Component*) firstButton.get(),
+                                    (juce::Component*) secondButton.get(), (juce::Component*) thirdButton.get() })
+        child->setLookAndFeel (nullptr);
+}
+
+void AlertDialogComponent::styleButton (juce::TextButton& button, juce::uint32 buttonColour)
+{
+    button.setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight
+                              | juce::Button::ConnectedOnTop | juce::Button::ConnectedOnBottom);
+    button.setColour (juce::TextButton::buttonColourId, juce::Colour (buttonColour));
+    button.setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x69999999));
+    button.setColour (juce::TextButton::textColourOffId, juce::Colour (0xffffffff));
+    button.setColour (juce::TextButton::textColourOnId, juce::Colour (0xffffffff));
+    button.setLookAndFeel (&lookAndFeel);
+    button.addListener (this);
+    addAndMakeVisible (button);
+}
+
+int AlertDialogComponent::messageTextHeight() const
+{
+    return messageEditor->getTextHeight();
+}
+
+void AlertDialogComponent::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colour (0xff333333));
+}
+
+void AlertDialogComponent::resized()
+{
+    const auto textHeight = messageTextHeight();
+
+    // The editor keeps its height for a short text and grows with a long one:
+    // the dialog grows to make room for the text, and a fixed editor would
+    // cut off the lines below its bottom edge. The text height counts the
+    // indent above the first line; the same space below keeps the last
+    // line's descenders.
+    const auto wholeText = textHeight + messageEditor->getTopIndent() + messageEditor->getBorder().getTopAndBottom();
+    messageEditor->setBounds (margin, margin, 384, juce::jmax (messageHeight, wholeText));
+
+    const auto right = messageEditor->getRight();
+    const auto y = textHeight + margin + 25;
+    const auto place = [y] (juce::TextButton& b, int x) { b.setBounds (x, y, buttonWidth, buttonHeight); };
+
+    place (*firstButton, margin);
+    place (*secondButton, 106);
+    place (*thirdButton, getWidth() - 104);
+
+    switch (kind)
+    {
+        case yesNoCancel:
+            place (*firstButton, margin);
+            place (*secondButton, 120);
+            place (*thirdButton, right - buttonWidth);
+            break;
+        case okCancel:
+            place (*firstButton, right - buttonWidth);
+            place (*thirdButton, right - buttonWidth - 104);
+            break;
+        default:
+            place (*firstButton, right - buttonWidth);
+            break;
+    }
+}
+
+void AlertDialogComponent::buttonClicked (juce::Button* button)
+{
+    int result = 0;
+    if (button == firstButton.get())
+        result = 1;
+    else if (button == secondButton.get())
+        result = 2;
+
+    if (auto* window = findParentComponentOfClass<juce::DialogWindow>())
+        window->exitModalState (result);
+}

@@ -1,0 +1,34 @@
+#include "support/InterfaceSetUp.h"
+
+#include "application/ApplicationFonts.h"
+#include "application/CPXWResource.h"
+#include "application/CurrentLanguageModel.h"
+
+namespace testsupport
+{
+namespace
+{
+void useLanguage (bool japanese)
+{
+    x48305_application::CurrentLanguageModel::getInstance()->isJapanese = japanese;
+    CPXWResource::getInstance()->reloadFrom (CPXWResource::getResourceFile (CPXWResource::getResourceFolder(), japanese));
+}
+} // namespace
+
+void setUpInterfaceFonts()
+{
+    x48305_application::setUpDefaultFont();
+    x48305_application::registerFonts();
+}
+
+ScopedInterfaceLanguage::ScopedInterfaceLanguage (bool japanese)
+    : previous (x48305_application::CurrentLanguageModel::getInstance()->isJapanese)
+{
+    useLanguage (japanese);
+}
+
+ScopedInterfaceLanguage::~ScopedInterfaceLanguage()
+{
+    useLanguage (previous);
+}
+} // namespace testsupport

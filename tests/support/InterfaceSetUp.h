@@ -1,0 +1,25 @@
+#pragma once
+
+namespace testsupport
+{
+// The start-up steps that interface tests need before they build a window:
+// the interface typeface becomes the default (so that Japanese texts render
+// with a face that has their glyphs) and the named fonts are registered.
+// Safe to call from every test.
+void setUpInterfaceFonts();
+
+// Speaks the given language for the scope: the language model's flag and the
+// localisation resource both switch, and switch back at the end.
+class ScopedInterfaceLanguage
+{
+public:
+    explicit ScopedInterfaceLanguage (bool japanese);
+    ~ScopedInterfaceLanguage();
+
+private:
+    bool previous;
+
+    ScopedInterfaceLanguage (const ScopedInterfaceLanguage&) = delete;
+    ScopedInterfaceLanguage& operator= (const ScopedInterfaceLanguage&) = delete;
+};
+} // namespace testsupport

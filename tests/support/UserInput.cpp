@@ -1,0 +1,119 @@
+#include "support/UserInput.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport
+{
+namespace
+{
+juce::int64 eventTime = 0;
+
+// Each event gets a later time than the last, so that clicks are timed like a
+// person's and not merged into double clicks unless asked.
+juce::int64 nextTime (int stepMilliseconds)
+{
+    eventTime = juce::jmax (eventTime + stepMilliseconds, juce::Time::currentTimeMillis());
+    return eventTime;
+}
+
+void send (juce::Component& component, juce::Point<float> position, juce::ModifierKeys mods, int step = 400)
+{
+    auto* peer = component.getPeer();
+    if (peer == nullptr)
+    {
+        ADD_FAILURE() << "component \"" << component.getName() << "\" is not on the desktop";
+        return;
+    }
+
+    auto inPeer = peer->getComponent().getLocalPoint (&component, position);
+    peer->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inPeer, mods,
+                            juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+                            nextTime (step));
+}
+
+const juce::ModifierKeys leftButton (juce::ModifierKeys::leftButtonModifier);
+} // namespace
+
+void mouseMove (juce::Component& c, juce::Point<float> p) { send (c, p, {}, 20); }
+void mouseDown (juce::Component& c, juce::Point<float> p) { send (c, p, leftButton); }
+void mouseUp (juce::Component& c, juce::Point<float> p) { send (c, p, {}, 20); }
+
+void click (juce::Component& c)
+{
+    click (c, c.getLocalBounds().toFloat().getCentre());
+}
+
+void click (juce::Component& c, juce::Point<float> p)
+{
+    mouseMove (c, p);
+    mouseDown (c, p);
+    mouseUp (c, p);
+}
+
+void doubleClick (juce::Component& c, juce::Point<float> p)
+{
+    mouseMove (c, p);
+    send (c, p, leftButton);
+    send (c, p, {}, 20);
+    send (c, p, leftButton, 20);
+    send (c, p, {}, 20);
+}
+
+void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to)
+{
+    mouseMove (c, from);
+    mouseDown (c, from);
+    constexpr int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        send (c, from + (to - from) * ((float) i / (float) steps), leftButton, 20);
+    mouseUp (c, to);
+}
+
+void wheel (juce::Component& c, juce::Point<float> p, float deltaY)
+{
+    auto* peer = c.getPeer();
+    if (peer == nullptr)
+    {
+        ADD_FAILURE() << "component \"" << c.getName() << "\" is not on the desktop";
+        return;
+    }
+
+    mouseMove (c, p);
+    juce::MouseWheelDetails details;
+    details.deltaX = 0.0f;
+    details.deltaY = deltaY;
+    details.isReversed = false;
+    details.isSmooth = false;
+    details.isInertial = false;
+    peer->handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, peer->getComponent().getLocalPoint (&c, p),
+                            nextTime (20), details);
+}
+
+bool pressKey (juce::Component& c, const juce::KeyPress& key)
+{
+    auto* peer = c.getPeer();
+    if (peer == nullptr)
+    {
+        ADD_FAILURE() << "component \"" << c.getName() << "\" is not on the desktop";
+        return false;
+    }
+    return peer->handleKeyPress (key);
+}
+
+juce::Component* findDescendant (juce::Component& root, const juce::String& componentName)
+{
+    for (auto* child : root.getChildren())
+    {
+        if (child->getName() == componentName)
+            return child;
+        if (auto* found = findDescendant (*child, componentName))
+            return found;
+    }
+    return nullptr;
+}
+
+juce::Rectangle<int> boundsRelativeTo (const juce::Component& component, const juce::Component& ancestor)
+{
+    return ancestor.getLocalArea (&component, component.getLocalBounds());
+}
+} // namespace testsupport

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace testsupport
+{
+// Real input for components on the desktop: each event enters through the
+// window's peer, as the windowing system's would, so it is hit-tested and
+// reaches whatever component lies at that point (a covered, hidden or
+// disabled component does not get it). Positions are in the component's own
+// coordinates; without a position, its centre is used.
+
+void mouseDown (juce::Component&, juce::Point<float> position);
+void mouseUp (juce::Component&, juce::Point<float> position);
+void mouseMove (juce::Component&, juce::Point<float> position);
+
+// Press and release at the same point.
+void click (juce::Component&);
+void click (juce::Component&, juce::Point<float> position);
+
+// Two clicks in quick succession.
+void doubleClick (juce::Component&, juce::Point<float> position);
+
+// Press at one point, move through the way to the other, release there.
+void drag (juce::Component&, juce::Point<float> from, juce::Point<float> to);
+
+// One wheel step (deltaY > 0 scrolls up).
+void wheel (juce::Component&, juce::Point<float> position, float deltaY);
+
+// A key press delivered to the window's focused component (or the window).
+bool pressKey (juce::Component&, const juce::KeyPress&);
+
+// The first descendant (depth first) with the given component name, or null.
+juce::Component* findDescendant (juce::Component& root, const juce::String& componentName);
+
+// Same, cast to a type; null when absent or of another type.
+template <typename T>
+T* findDescendantAs (juce::Component& root, const juce::String& componentName)
+{
+    return dynamic_cast<T*> (findDescendant (root, componentName));
+}
+
+// A component's bounds relative to an ancestor (its position inside a dialog).
+juce::Rectangle<int> boundsRelativeTo (const juce::Component&, const juce::Component& ancestor);
+} // namespace testsupport
