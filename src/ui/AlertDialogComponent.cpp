@@ -52,7 +52,15 @@ AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& 
     // Lay out at the standard size first: the text's height depends on the
     // editor's width. Then grow so that the buttons sit below the text.
     setSize (defaultWidth, 120);
-    setSize (defaultWidth, messageEditor->getY() + messageTextHeight() + 41 + firstButton->getHeight());
+    textHeight = messageEditor->getTextHeight();
+
+    // The editor clips its text at the bottom of the last line's box, and the
+    // interface typeface's descenders (g, y, p) reach below that box. A
+    // trailing line break gives the last line room below it; the layout keeps
+    // using the height of the message itself.
+    editor.setText (messageText + "\n", false);
+
+    setSize (defaultWidth, messageEditor->getY() + textHeight + 41 + firstButton->getHeight());
 }
 
 AlertDialogComponent::~AlertDialogComponent()
@@ -77,7 +85,12 @@ void AlertDialogComponent::styleButton (juce::TextButton& button, juce::uint32 b
 
 int AlertDialogComponent::messageTextHeight() const
 {
-    return messageEditor->getTextHeight();
+    return textHeight > 0 ? textHeight : messageEditor->getTextHeight();
+}
+
+juce::String AlertDialogComponent::getMessage() const
+{
+    return messageText;
 }
 
 void AlertDialogComponent::paint (juce::Graphics& g)
@@ -87,18 +100,18 @@ void AlertDialogComponent::paint (juce::Graphics& g)
 
 void AlertDialogComponent::resized()
 {
-    const auto textHeight = messageTextHeight();
+    const auto height = messageTextHeight();
 
     // The editor keeps its height for a short text and grows with a long one:
     // the dialog grows to make room for the text, and a fixed editor would
     // cut off the lines below its bottom edge. The text height counts the
-    // indent above the first line; the same space below keeps the last
-    // line's descenders.
-    const auto wholeText = textHeight + messageEditor->getTopIndent() + messageEditor->getBorder().getTopAndBottom();
+    // indent above the first line; the same room below shows the last line's
+    // descenders. Without scroll bars the editor does not scroll.
+    const auto wholeText = height + messageEditor->getTopIndent() + messageEditor->getBorder().getTopAndBottom();
     messageEditor->setBounds (margin, margin, 384, juce::jmax (messageHeight, wholeText));
 
     const auto right = messageEditor->getRight();
-    const auto y = textHeight + margin + 25;
+    const auto y = height + margin + 25;
     const auto place = [y] (juce::TextButton& b, int x) { b.setBounds (x, y, buttonWidth, buttonHeight); };
 
     place (*firstButton, margin);

@@ -26,6 +26,10 @@ public:
     void resized() override;
 
     int getKind() const { return kind; }
+    juce::String getMessage() const;
+
+    // The height of the message's wrapped text, which places the buttons.
+    int messageTextHeight() const;
 
     static constexpr int defaultWidth = 420;
     static constexpr int margin = 16;
@@ -36,11 +40,11 @@ public:
 private:
     void buttonClicked (juce::Button*) override;
     void styleButton (juce::TextButton& button, juce::uint32 buttonColour);
-    int messageTextHeight() const;
 
     x48305_ui::DefaultLookAndFeel lookAndFeel;
     int kind;
     juce::String messageText;
+    int textHeight = 0;
     std::unique_ptr<juce::TextEditor> messageEditor;
     std::unique_ptr<juce::TextButton> firstButton;
     std::unique_ptr<juce::TextButton> secondButton;

@@ -56,7 +56,8 @@ ModalDialogDriver::Action readAlert (AlertView& view, const juce::String& snapsh
         auto* editor = testsupport::findDescendantAs<juce::TextEditor> (*content, "message");
         ASSERT_NE (editor, nullptr);
         view.messageBounds = testsupport::boundsRelativeTo (*editor, *content);
-        view.messageText = editor->getText();
+        // Trailing white space only spaces the last line.
+        view.messageText = editor->getText().trimEnd();
         view.yes = readButton (*content, "yes");
         view.no = readButton (*content, "no");
         view.cancel = readButton (*content, "cancel");
@@ -243,7 +244,7 @@ TEST_F (AlertDialogTest, LongMessageGrowsTheAlertAndMovesTheButtonsBelowIt)
     runYesNoCancel (andThen (readAlert (longView, "alert-long-message-en"), testsupport::clickButton ("yes")),
                     longMessage);
 
-    EXPECT_EQ (longView.messageText, longMessage);
+    EXPECT_EQ (longView.messageText, longMessage.trimEnd());
     EXPECT_GT (longView.contentBounds.getHeight(), shortView.contentBounds.getHeight() + 56);
     ASSERT_TRUE (longView.yes && longView.no && longView.cancel);
 
@@ -257,35 +258,93 @@ TEST_F (AlertDialogTest, LongMessageGrowsTheAlertAndMovesTheButtonsBelowIt)
     EXPECT_EQ (longView.messageBounds.getY(), 16);
 }
 
+// An editor set up like the alert's message, to measure a text independently.
+struct ReferenceMessage
+{
+    explicit ReferenceMessage (const juce::String& text, int height = 400)
+    {
+        editor.setMultiLine (true, true);
+        editor.setReadOnly (true);
+        editor.setScrollbarsShown (false);
+        editor.setColour (juce::TextEditor::textColourId, juce::Colours::white);
+        editor.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0xff333333));
+        editor.setColour (juce::TextEditor::outlineColourId, juce::Colour (0xff333333));
+        editor.setBounds (0, 0, 384, height);
+        editor.setText (text, false);
+    }
+    juce::TextEditor editor;
+};
+
+// The lowest row with text ink inside an area of an image.
+int lowestInkRow (const juce::Image& image, juce::Rectangle<int> area)
+{
+    int lowest = -1;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            if (image.getPixelAt (x, y).getBrightness() > 0.45f)
+                lowest = y;
+    return lowest;
+}
+
 // The component alone: its height follows the text's and the buttons move
 // with it.
 TEST_F (AlertDialogTest, ComponentHeightFollowsTheTextHeight)
 {
-    AlertDialogComponent shortAlert (AlertDialogComponent::yesNoCancel, "One line.");
-    AlertDialogComponent longAlert (AlertDialogComponent::yesNoCancel,
-                                    juce::String::repeatedString ("A line of text that wraps. ", 30));
+    const juce::String oneLine ("One line.");
+    const auto manyLines = juce::String::repeatedString ("A line of text that wraps. ", 30);
+    AlertDialogComponent shortAlert (AlertDialogComponent::yesNoCancel, oneLine);
+    AlertDialogComponent longAlert (AlertDialogComponent::yesNoCancel, manyLines);
+
+    ReferenceMessage shortText (oneLine), longText (manyLines);
+    const auto shortHeight = shortText.editor.getTextHeight();
+    const auto longHeight = longText.editor.getTextHeight();
+    ASSERT_GT (longHeight, 3 * shortHeight);
+    EXPECT_EQ (shortAlert.messageTextHeight(), shortHeight);
+    EXPECT_EQ (longAlert.messageTextHeight(), longHeight);
+
+    EXPECT_EQ (shortAlert.getHeight(), 16 + shortHeight + 41 + 24);
+    EXPECT_EQ (longAlert.getHeight(), 16 + longHeight + 41 + 24);
 
     auto* shortEditor = testsupport::findDescendantAs<juce::TextEditor> (shortAlert, "message");
     auto* longEditor = testsupport::findDescendantAs<juce::TextEditor> (longAlert, "message");
     ASSERT_TRUE (shortEditor != nullptr && longEditor != nullptr);
+    EXPECT_EQ (shortEditor->getBounds(), juce::Rectangle<int> (16, 16, 384, 56));
 
-    EXPECT_EQ (shortAlert.getHeight(), 16 + shortEditor->getTextHeight() + 41 + 24);
-    EXPECT_EQ (longAlert.getHeight(), 16 + longEditor->getTextHeight() + 41 + 24);
-    EXPECT_GT (longEditor->getTextHeight(), 3 * shortEditor->getTextHeight());
-    EXPECT_EQ (shortEditor->getHeight(), 56);
+    for (auto* alert : { &shortAlert, &longAlert })
+    {
+        auto* cancel = testsupport::findDescendant (*alert, "cancel");
+        ASSERT_NE (cancel, nullptr);
+        EXPECT_EQ (cancel->getY(), alert->messageTextHeight() + 41);
+    }
 
-    // The long message's editor shows its whole text: no line is cut off.
-    // Ink on the editor's last rows would mean the text ran past its edge.
-    EXPECT_GE (longEditor->getHeight() - longEditor->getBorder().getTopAndBottom(), longEditor->getTextHeight());
+    // The long message's editor shows its whole text and ends above the
+    // buttons; ink on its last rows would mean the text ran past its edge.
+    EXPECT_GT (longEditor->getHeight(), 56);
     EXPECT_LT (longEditor->getBottom(), longAlert.getHeight() - 16 - 24);
     auto image = longAlert.createComponentSnapshot (longAlert.getLocalBounds());
     for (int y = longEditor->getBottom() - 3; y < longEditor->getBottom(); ++y)
         for (int x = longEditor->getX(); x < longEditor->getRight(); ++x)
             ASSERT_EQ (image.getPixelAt (x, y), juce::Colour (0xff333333)) << "text cut at " << x << "," << y;
+}
 
-    auto* cancel = testsupport::findDescendant (longAlert, "cancel");
-    ASSERT_NE (cancel, nullptr);
-    EXPECT_EQ (cancel->getY(), longEditor->getTextHeight() + 41);
+// The last line's descenders (g, j, p, q, y) are drawn whole: as low as in an
+// editor with plenty of room below the text.
+TEST_F (AlertDialogTest, LastLineKeepsItsDescenders)
+{
+    const juce::String text ("gjpqy gjpqy gjpqy");
+    AlertDialogComponent alert (AlertDialogComponent::message, text);
+    auto* editor = testsupport::findDescendant (alert, "message");
+    ASSERT_NE (editor, nullptr);
+
+    ReferenceMessage roomy (text + "\n\n");
+    auto alertImage = alert.createComponentSnapshot (alert.getLocalBounds());
+    auto roomyImage = roomy.editor.createComponentSnapshot (roomy.editor.getLocalBounds());
+
+    // Left of the OK button, which overlaps the short message's editor.
+    const auto inAlert = lowestInkRow (alertImage, editor->getBounds().withWidth (200)) - editor->getY();
+    const auto inRoomy = lowestInkRow (roomyImage, roomy.editor.getLocalBounds());
+    ASSERT_GT (inRoomy, 0);
+    EXPECT_EQ (inAlert, inRoomy);
 }
 
 TEST_F (AlertDialogTest, UnknownKindFallsBackToAKnownOne)
