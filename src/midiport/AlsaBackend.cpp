@@ -69,18 +69,19 @@ struct InputSink
     CallbackGate gate;
     const ReadCallback onRead;
     MidiEventCoder coder; // used on the reading thread only
+    LossGuard lossGuard;  // used on the reading thread only
     std::atomic<std::uint64_t> connectedGeneration { 0 };
     std::atomic<int> connectedClient { -1 };
     std::atomic<int> connectedPort { -1 };
 };
 
-void deliverEvent (InputSink& sink, const snd_seq_event_t& event)
+void deliverEvent (InputSink& sink, const snd_seq_event_t& event, std::uint64_t lossCount)
 {
     if (event.source.client != sink.connectedClient || event.source.port != sink.connectedPort)
         return;
 
     PacketList packets (1);
-    if (! sink.coder.eventToPacket (event, packets.front()))
+    if (! sink.coder.eventToPacket (event, packets.front()) || ! sink.lossGuard.admit (packets.front(), lossCount))
         return;
 
     sink.gate.runInGeneration (sink.connectedGeneration, [&] { sink.onRead (packets); });
@@ -330,7 +331,11 @@ public:
             connection->deletePort (port);
             return nullptr;
         }
-        connection->setHandler (port, [sink] (const snd_seq_event_t& event) { deliverEvent (*sink, event); });
+        // Handlers run on the connection's own reading thread, which keeps it alive.
+        sink->lossGuard = LossGuard (connection->getLossCount());
+        connection->setHandler (port, [sink, reader = connection.get()] (const snd_seq_event_t& event) {
+            deliverEvent (*sink, event, reader->getLossCount());
+        });
         return std::make_unique<AlsaInputPort> (mark, connection, port, sink);
     }
 
@@ -371,9 +376,11 @@ public:
         {
             destinationPort = connection->createPort (spec.destinationName, writableCaps);
             auto sink = receiver;
-            connection->setHandler (destinationPort, [sink] (const snd_seq_event_t& event) {
+            sink->lossGuard = LossGuard (connection->getLossCount());
+            connection->setHandler (destinationPort, [sink, reader = connection.get()] (const snd_seq_event_t& event) {
                 PacketList packets (1);
-                if (sink->coder.eventToPacket (event, packets.front()))
+                if (sink->coder.eventToPacket (event, packets.front())
+                    && sink->lossGuard.admit (packets.front(), reader->getLossCount()))
                     sink->gate.run ([&] {
                         if (sink->onReceive)
                             sink->onReceive (packets);
@@ -437,6 +444,7 @@ private:
         CallbackGate gate;
         const ReadCallback onReceive;
         MidiEventCoder coder; // used on the reading thread only
+        LossGuard lossGuard;  // used on the reading thread only
     };
 
     std::shared_ptr<AlsaConnection> connection;

@@ -204,7 +204,10 @@ void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
             snd_seq_event_t* event = nullptr;
             auto result = snd_seq_event_input (self->seq, &event);
             if (result == -ENOSPC)
-                continue; // the kernel dropped events it could not queue
+            {
+                ++self->losses; // the kernel dropped the events it held
+                continue;
+            }
             if (result < 0 || event == nullptr)
                 break;
             self->dispatch (*event);

@@ -54,6 +54,10 @@ public:
 
     bool isStopping() const { return stopping; }
 
+    // How often the kernel has thrown away events queued for this client
+    // because a sender found its queue full.
+    std::uint64_t getLossCount() const { return losses; }
+
     // The pause after each System Exclusive event sent.
     void setSysExPause (std::chrono::microseconds pause) { sysExPause = pause.count(); }
     std::chrono::microseconds getSysExPause() const { return std::chrono::microseconds (sysExPause.load()); }
@@ -79,6 +83,7 @@ private:
     std::mutex handlerMutex;
     std::map<int, std::shared_ptr<const EventHandler>> handlers;
     std::atomic<bool> stopping { false };
+    std::atomic<std::uint64_t> losses { 0 };
     std::atomic<std::int64_t> sysExPause { 0 };
     std::thread reader;
     std::unique_ptr<TaskThread> sender;

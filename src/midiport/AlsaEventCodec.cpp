@@ -146,6 +146,27 @@ bool MidiEventCoder::payloadToEvent (const EventPayload& payload, snd_seq_event_
     return used == (long) payload.bytes.size() && event.type != SND_SEQ_EVENT_NONE;
 }
 
+bool LossGuard::admit (const Packet& packet, std::uint64_t lossCount)
+{
+    if (lossCount != seenLosses)
+    {
+        seenLosses = lossCount;
+        skipping = true;
+    }
+    if (! skipping || packet.bytes.empty())
+        return true;
+
+    const auto first = packet.bytes.front();
+    if (first >= 0xF8)
+        return true; // real-time bytes never belong to a message
+    if (first >= 0x80 && first != 0xF7)
+    {
+        skipping = false; // a new message begins
+        return true;
+    }
+    return false;
+}
+
 bool MidiEventCoder::eventToPacket (const snd_seq_event_t& event, Packet& packet)
 {
     packet.bytes.clear();

@@ -54,6 +54,27 @@ private:
     bool inSysEx = false;
 };
 
+// Keeps a System Exclusive message that lost bytes from looking whole. When
+// the kernel has thrown away queued events (a reader fell behind), the rest of
+// a message that was under way would otherwise be glued to its beginning, and
+// a message with a gap would end with its F7 like any other. From a loss on,
+// System Exclusive pieces that do not start a message are dropped until a new
+// message begins; what was delivered of the damaged one is then abandoned by
+// the next status byte. Used on the reading thread only.
+class LossGuard
+{
+public:
+    explicit LossGuard (std::uint64_t lossesSoFar = 0) : seenLosses (lossesSoFar) {}
+
+    // False when the packet must be dropped; lossCount is the number of
+    // losses the connection has seen so far.
+    bool admit (const Packet& packet, std::uint64_t lossCount);
+
+private:
+    std::uint64_t seenLosses;
+    bool skipping = false;
+};
+
 // Converts between sequencer events and MIDI bytes for short messages, with
 // a status byte on every message.
 class MidiEventCoder

@@ -308,3 +308,38 @@ TEST_F (AlsaSysExVm, ThisProgramsReceiversHoldABurstTooLargeForTheDefaultQueue)
     peer.received.waitUntilQuiet (300ms, 5s);
     EXPECT_TRUE (peer.received.getBytes() == burst) << describeDifference (burst, peer.received.getBytes());
 }
+
+// A reader that stalls while a long message comes in: the kernel throws away
+// what it had queued once the queue is full. What arrives after that must not
+// be glued to the beginning already delivered into a message that looks whole;
+// the next message arrives whole.
+TEST_F (AlsaSysExVm, AReaderThatFellBehindNeverGetsAMessageWithAGap)
+{
+    Receiver received;
+    std::atomic<bool> stalled { false };
+    auto record = received.callback();
+    midiport::DeviceSpec spec;
+    spec.deviceName = "Stalling Peer";
+    spec.sourceName = "Peer Out";
+    spec.destinationName = "Peer In";
+    auto device = backend.createDevice (spec, [&] (const midiport::PacketList& packets) {
+        record (packets);
+        if (! stalled.exchange (true))
+            std::this_thread::sleep_for (1500ms);
+    });
+    ASSERT_NE (device, nullptr);
+
+    const auto damaged = makeSysEx (2 * largeSize, 11);
+    CompletionRecord completion;
+    ASSERT_TRUE (program.output->sendSysEx (device->getDestination(), damaged, completion.callback()));
+    ASSERT_TRUE (completion.wait (transferTimeout));
+    received.waitUntilQuiet (500ms, 10s);
+    ASSERT_LT (received.getByteCount(), damaged.size()) << "the reader did not fall behind; nothing was tested";
+    EXPECT_TRUE (received.getMessages().empty()) << "a message with a gap was delivered as whole: "
+                                                 << received.getMessages().front().size() << " bytes";
+
+    const auto next = makeSysEx (1000, 12);
+    ASSERT_TRUE (program.output->sendSysEx (device->getDestination(), next, [] (bool) {}));
+    ASSERT_TRUE (received.waitForMessages (1, 10s));
+    EXPECT_TRUE (received.getMessages().front() == next);
+}
