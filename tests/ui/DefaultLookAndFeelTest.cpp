@@ -1,5 +1,6 @@
 #include "application/CPXWResource.h"
 #include "support/InterfaceSetUp.h"
+#include "support/MessageLoop.h"
 #include "support/Snapshot.h"
 #include "ui/DefaultLookAndFeel.h"
 #include "ui/FontLibrary.h"
@@ -389,5 +390,57 @@ TEST_F (DefaultLookAndFeelTest, EveryTabIs180PixelsWide)
     for (int i = 0; i < bar.getNumTabs(); ++i)
         EXPECT_EQ (bar.getTabButton (i)->getWidth(), 180) << i;
     bar.setLookAndFeel (nullptr);
+}
+} // namespace
+
+namespace
+{
+// A real pop-up menu drawn by the look-and-feel: dark, its text in grey, the
+// highlighted item lit. The snapshot lets a person check the drawing.
+TEST_F (DefaultLookAndFeelTest, RealPopupMenuUsesTheDrawing)
+{
+    juce::PopupMenu sub;
+    sub.addItem (20, "Inside");
+
+    juce::PopupMenu menu;
+    menu.setLookAndFeel (&lookAndFeel);
+    menu.addItem (juce::PopupMenu::Item ("Undo").setID (1).setTicked (true));
+    menu.addItem (juce::PopupMenu::Item ("Paste").setID (2).setEnabled (false));
+    {
+        juce::PopupMenu::Item withShortcut ("Select All");
+        withShortcut.itemID = 3;
+        withShortcut.shortcutKeyDescription = "Ctrl+A";
+        menu.addItem (withShortcut);
+    }
+    menu.addSeparator();
+    menu.addSubMenu ("More", sub);
+
+    const int desktopBefore = juce::Desktop::getInstance().getNumComponents();
+    menu.showMenuAsync (juce::PopupMenu::Options().withTargetScreenArea ({ 100, 100, 1, 1 }));
+    ASSERT_TRUE (testsupport::runMessageLoopUntil (
+        [&] { return juce::Desktop::getInstance().getNumComponents() > desktopBefore; }, 3000));
+
+    auto* window = juce::Desktop::getInstance().getComponent (juce::Desktop::getInstance().getNumComponents() - 1);
+    ASSERT_NE (window, nullptr);
+    testsupport::runMessageLoop (50);
+    auto image = window->createComponentSnapshot (window->getLocalBounds());
+    testsupport::writeSnapshot (*window, "popup-menu");
+
+    EXPECT_GT (window->getWidth(), 100);
+    int greyText = 0, background = 0;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+        {
+            auto c = image.getPixelAt (x, y);
+            greyText += c == textGrey ? 1 : 0;
+            background += c == grey33 ? 1 : 0;
+        }
+    EXPECT_GT (background, image.getWidth() * image.getHeight() / 2);
+    EXPECT_GT (greyText, 20);
+
+    juce::PopupMenu::dismissAllActiveMenus();
+    testsupport::runMessageLoopUntil ([&] { return juce::Desktop::getInstance().getNumComponents() == desktopBefore; },
+                                      3000);
+    menu.setLookAndFeel (nullptr);
 }
 } // namespace
