@@ -65,8 +65,8 @@ AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& 
 
 AlertDialogComponent::~AlertDialogComponent()
 {
-    for (juce::Component* child : { (juce::Component*) messageEditor.get(), (juce::Component*) firstButton.get(),
-                                    (juce::Component*) secondButton.get(), (juce::Component*) thirdButton.get() })
+    // No child may still point at the look-and-feel when it goes.
+    for (auto* child : getChildren())
         child->setLookAndFeel (nullptr);
 }
 
