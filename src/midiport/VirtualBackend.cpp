@@ -134,6 +134,10 @@ public:
 
     bool connectSource (const Endpoint& source) override
     {
+        // Taken before the backend's lock: a read callback holds the gate and
+        // may take the backend's lock to send.
+        const auto generation = sink->gate.getGeneration();
+
         std::lock_guard<std::mutex> lock (state->mutex);
         if (connectedTo != 0)
             return false;
@@ -142,7 +146,7 @@ public:
         if (device == nullptr || ! device->spec.hasSource)
             return false;
 
-        device->connections.push_back (Connection { sink, sink->gate.getGeneration() });
+        device->connections.push_back (Connection { sink, generation });
         connectedTo = source.id;
         return true;
     }
