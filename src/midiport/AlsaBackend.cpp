@@ -54,7 +54,11 @@ bool sendPayloads (AlsaConnection& connection, int fromPort, int toClient, int t
             snd_seq_ev_set_dest (&event, toClient, toPort);
         snd_seq_ev_set_direct (&event);
 
-        if (! connection.output (event))
+        // A full receiver has lost what it held. A message that has not begun
+        // lost nothing and waits for room; the rest of one that lost a piece
+        // would only be dropped, so it is given up.
+        const bool startsMessage = ! payload.sysEx || payload.bytes.front() == 0xF0;
+        if (! connection.output (event, startsMessage))
             return false;
         if (payload.sysEx && connection.getSysExPause().count() > 0)
             std::this_thread::sleep_for (connection.getSysExPause());

@@ -149,7 +149,7 @@ void AlsaConnection::postSend (std::function<void()> task)
         sender->post (std::move (task));
 }
 
-bool AlsaConnection::output (snd_seq_event_t& event)
+bool AlsaConnection::output (snd_seq_event_t& event, bool retryWhileFull)
 {
     const auto deadline = std::chrono::steady_clock::now() + busyGiveUp;
     for (;;)
@@ -161,7 +161,7 @@ bool AlsaConnection::output (snd_seq_event_t& event)
         }
         if (result >= 0)
             return true;
-        if ((result != -EAGAIN && result != -ENOMEM) || stopping
+        if (! retryWhileFull || (result != -EAGAIN && result != -ENOMEM) || stopping
             || std::chrono::steady_clock::now() > deadline)
             return false;
         std::this_thread::sleep_for (busyRetryPause);

@@ -48,9 +48,10 @@ public:
 
     void postSend (std::function<void()> task);
 
-    // Hands one event to the sequencer at once (on the sending thread). While
-    // the receiver's queue is full the send is retried for a while.
-    bool output (snd_seq_event_t& event);
+    // Hands one event to the sequencer at once (on the sending thread). When
+    // the receiver's queue is full, what it held is lost already; the send is
+    // retried for a while only when asked to.
+    bool output (snd_seq_event_t& event, bool retryWhileFull);
 
     bool isStopping() const { return stopping; }
 
