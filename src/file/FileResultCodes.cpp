@@ -1,5 +1,7 @@
 #include "file/FileResultCodes.h"
 
+#include "application/CPXWResource.h"
+
 namespace file
 {
 namespace
@@ -68,3 +70,24 @@ juce::String getWriteResultKey (int code)
     return writeKeys()[code];
 }
 } // namespace file
+
+namespace x48305_file
+{
+namespace
+{
+juce::String localizedTextOf (const juce::String& key)
+{
+    return key.isEmpty() ? juce::String() : getLocalizedText (key);
+}
+} // namespace
+
+juce::String getReadErrorText (int code)
+{
+    return localizedTextOf (file::getReadResultKey (code));
+}
+
+juce::String getWriteErrorText (int code)
+{
+    return localizedTextOf (file::getWriteResultKey (code));
+}
+} // namespace x48305_file

@@ -58,3 +58,11 @@ enum WriteResultCode
 juce::String getReadResultKey (int code);
 juce::String getWriteResultKey (int code);
 } // namespace file
+
+namespace x48305_file
+{
+// The localised message of a read or write code; the empty text for a code
+// outside the range.
+juce::String getReadErrorText (int code);
+juce::String getWriteErrorText (int code);
+} // namespace x48305_file

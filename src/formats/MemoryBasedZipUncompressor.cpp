@@ -97,18 +97,16 @@ int MemoryBasedZipUncompressor::getIndexOfFileName (const juce::String& name) co
     return -1;
 }
 
-bool MemoryBasedZipUncompressor::findEndRecord (juce::InputStream& in, juce::int64 fileLength, uint16_t& count,
-                                                uint32_t& directoryOffset)
+bool MemoryBasedZipUncompressor::findEndRecord (uint16_t& count, uint32_t& directoryOffset) const
 {
-    const auto span = std::min (fileLength, endRecordSearchSpan);
-    juce::HeapBlock<juce::uint8> tail ((size_t) span);
-    if (! in.setPosition (fileLength - span) || ! readFully (in, tail, (int) span))
-        return false;
+    const auto* bytes = static_cast<const juce::uint8*> (archiveBytes.bytes.getData());
+    const auto length = (juce::int64) archiveBytes.bytes.getSize();
+    const auto searchStart = std::max ((juce::int64) 0, length - endRecordSearchSpan);
 
     // The last signature wins: it is the one nearest to the end of the file.
-    for (auto pos = span - zipformat::endRecordSize; pos >= 0; --pos)
+    for (auto pos = length - zipformat::endRecordSize; pos >= searchStart; --pos)
     {
-        const auto* record = tail + pos;
+        const auto* record = bytes + pos;
         if (zipformat::readUInt32 (record) == zipformat::endRecordSignature)
         {
             count = zipformat::readUInt16 (record + 10);
@@ -134,17 +132,20 @@ void MemoryBasedZipUncompressor::init()
         return;
     }
 
+    archiveBytes.bytes.setSize ((size_t) archiveLength);
+    if (in->read (archiveBytes.bytes.getData(), (int) archiveLength) != (int) archiveLength)
+    {
+        archiveBytes.bytes.reset();
+        return;
+    }
+
     uint16_t count = 0;
     uint32_t directoryOffset = 0;
-    if (! findEndRecord (*in, archiveLength, count, directoryOffset)
-        || (juce::int64) directoryOffset >= archiveLength || count == 0)
+    if (! findEndRecord (count, directoryOffset) || (juce::int64) directoryOffset >= archiveLength || count == 0)
         return;
 
+    const auto* directory = static_cast<const juce::uint8*> (archiveBytes.bytes.getData()) + directoryOffset;
     const auto directorySize = (size_t) (archiveLength - directoryOffset);
-    juce::HeapBlock<juce::uint8> directory (directorySize);
-    if (! in->setPosition (directoryOffset) || ! readFully (*in, directory, (int) directorySize))
-        return;
-
     size_t pos = 0;
     for (int i = 0; i < count; ++i)
     {
@@ -187,7 +188,7 @@ std::unique_ptr<juce::InputStream> MemoryBasedZipUncompressor::createStreamForEn
     if (entry == nullptr)
         return nullptr;
 
-    std::unique_ptr<juce::InputStream> stream = std::make_unique<ZipInputStream> (*source, *entry);
+    std::unique_ptr<juce::InputStream> stream = std::make_unique<ZipInputStream> (archiveBytes, *entry);
     if (entry->compressed)
         stream = std::make_unique<juce::GZIPDecompressorInputStream> (
             stream.release(), true, juce::GZIPDecompressorInputStream::deflateFormat,

@@ -3,6 +3,7 @@
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <vector>
@@ -72,13 +73,37 @@ public:
     const juce::MemoryBlock& getData (const juce::String& name) const;
 
 private:
+    // The archive's bytes, read from the file once: entry streams read from
+    // here, so that unpacking opens the file once rather than once an entry,
+    // and every entry comes from the same bytes as the directory.
+    class ArchiveBytesSource : public juce::InputSource
+    {
+    public:
+        juce::MemoryBlock bytes;
+
+        juce::InputStream* createInputStream() override { return new juce::MemoryInputStream (bytes, false); }
+        juce::InputStream* createInputStreamFor (const juce::String&) override { return nullptr; }
+        juce::int64 hashCode() const override { return (juce::int64) bytes.getSize(); }
+    };
+
     void init();
-    bool findEndRecord (juce::InputStream& in, juce::int64 fileLength, uint16_t& count, uint32_t& directoryOffset);
+    bool findEndRecord (uint16_t& count, uint32_t& directoryOffset) const;
     juce::Result uncompressEntry (const ZipEntry& entry, int index, juce::MemoryBlock& result);
 
     std::vector<std::unique_ptr<ZipEntry>> entries;
     std::unique_ptr<juce::FileInputSource> source;
-    std::map<juce::String, juce::MemoryBlock> unpacked;
+    ArchiveBytesSource archiveBytes;
+    // Byte order of the UTF-8 names: the same order as by code points, but
+    // without decoding every character of every comparison.
+    struct NameOrder
+    {
+        bool operator() (const juce::String& a, const juce::String& b) const
+        {
+            return std::strcmp (a.toRawUTF8(), b.toRawUTF8()) < 0;
+        }
+    };
+
+    std::map<juce::String, juce::MemoryBlock, NameOrder> unpacked;
     juce::int64 archiveLength = 0;
     juce::String directoryProblem;
 };

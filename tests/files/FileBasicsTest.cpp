@@ -1,5 +1,6 @@
 #include "ZipTestSupport.h"
 
+#include "application/CPXWResource.h"
 #include "file/FileExtensionChecker.h"
 #include "file/FileExtensions.h"
 #include "file/FileReplacer.h"
@@ -34,6 +35,24 @@ TEST (FileResultCodes, EveryCodeHasItsKeyAndOthersNone)
     for (int code = 0; code < file::NumReadResultCodes; ++code)
         keys.addIfNotAlreadyThere (file::getReadResultKey (code));
     EXPECT_EQ (keys.size(), 33);
+}
+
+TEST (FileResultCodes, TextsComeFromTheResourceAndAreEmptyOutOfRange)
+{
+    for (int code = 0; code < file::NumReadResultCodes; ++code)
+    {
+        EXPECT_FALSE (x48305_file::getReadErrorText (code).isEmpty()) << code;
+        EXPECT_EQ (x48305_file::getReadErrorText (code), getLocalizedText (file::getReadResultKey (code)));
+    }
+    for (int code = 0; code < file::NumWriteResultCodes; ++code)
+        EXPECT_EQ (x48305_file::getWriteErrorText (code), getLocalizedText (file::getWriteResultKey (code)));
+    EXPECT_NE (x48305_file::getReadErrorText (14), x48305_file::getReadErrorText (15));
+    EXPECT_FALSE (x48305_file::getWriteErrorText (3).isEmpty());
+
+    EXPECT_EQ (x48305_file::getReadErrorText (33), "");
+    EXPECT_EQ (x48305_file::getReadErrorText (-1), "");
+    EXPECT_EQ (x48305_file::getWriteErrorText (4), "");
+    EXPECT_EQ (x48305_file::getWriteErrorText (1000), "");
 }
 
 TEST (FileExtensionChecker, ReplacesOnlyTheLastExtensionInTheSameFolder)

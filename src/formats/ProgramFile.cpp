@@ -1,0 +1,32 @@
+#include "formats/ProgramFile.h"
+
+#include "file/FileReplacer.h"
+#include "file/FileResultCodes.h"
+#include "formats/ZipLibraryFileReader.h"
+#include "formats/ZipLibraryFileWriter.h"
+#include "library/ProgramData.h"
+
+namespace x48305_file
+{
+int ProgramFileReader::read (const juce::File& file)
+{
+    ZipLibraryFileReader reader (file);
+    if (const int result = reader.read(); result != file::ReadErrorNoError)
+        return result;
+
+    if (reader.getNumProgramData() == 0)
+        return file::ReadErrorProgramDataMissing;
+    *target = reader.getProgramData (0);
+    return file::ReadErrorNoError;
+}
+
+int ProgramFileWriter::write (const juce::File& file)
+{
+    if (file::existingFileCannotBeReplaced (file))
+        return file::WriteErrorDeleteFile;
+
+    ZipLibraryFileWriter writer;
+    writer.addProgramData (*source);
+    return writer.write (file);
+}
+} // namespace x48305_file

@@ -1,0 +1,144 @@
+#include "formats/ZipLibraryFileReader.h"
+
+#include "file/FileResultCodes.h"
+#include "formats/FavoriteDataXmlReaderWriter.h"
+#include "formats/PresetInformationXmlReaderWriter.h"
+#include "formats/ProgramInformationXmlReaderWriter.h"
+#include "formats/XmlDocumentText.h"
+#include "formats/ZipLibraryFileNames.h"
+#include "library/InitialProgram.h"
+
+namespace x48305_file
+{
+namespace
+{
+// The first child element with the tag, or null.
+const juce::XmlElement* child (const juce::XmlElement& parent, const char* tag)
+{
+    return parent.getChildByName (tag);
+}
+} // namespace
+
+ZipLibraryFileReader::ZipLibraryFileReader (const juce::File& file)
+    : archive (file)
+{
+}
+
+std::unique_ptr<juce::XmlElement> ZipLibraryFileReader::parseEntry (const juce::String& name) const
+{
+    const auto& bytes = archive.getData (name);
+    return data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
+}
+
+int ZipLibraryFileReader::read()
+{
+    if (archive.uncompressAll().failed() || archive.getNumEntries() == 0)
+        return file::ReadErrorFailedToUncompressZipFile;
+
+    if (const int result = readIndex(); result != file::ReadErrorNoError)
+        return result;
+    if (const int result = readFavorites(); result != file::ReadErrorNoError)
+        return result;
+    if (const int result = readPresetInformations(); result != file::ReadErrorNoError)
+        return result;
+    return readPrograms();
+}
+
+int ZipLibraryFileReader::readIndex()
+{
+    // An archive without an index is treated like an index that does not parse.
+    if (! archive.hasData (zipnames::fileInformationEntry))
+        return file::ReadErrorFailedToParseXmlDocument;
+
+    const auto index = parseEntry (zipnames::fileInformationEntry);
+    if (index == nullptr)
+        return file::ReadErrorFailedToParseXmlDocument;
+
+    const auto* product = child (*index, zipnames::productTag);
+    if (! index->hasTagName (zipnames::rootTag) || product == nullptr)
+        return file::ReadErrorInvalidXmlDocument;
+    if (! product->getAllSubText().contains (zipnames::productName))
+        return file::ReadErrorDifferentTargetDevice;
+
+    const auto* contents = child (*index, zipnames::contentsTag);
+    if (contents == nullptr)
+        return file::ReadErrorInvalidXmlDocument;
+
+    collectContents (*contents);
+    return file::ReadErrorNoError;
+}
+
+void ZipLibraryFileReader::collectContents (const juce::XmlElement& contents)
+{
+    // The count attributes are not read: the elements themselves say it.
+    for (const auto* element : contents.getChildIterator())
+    {
+        if (element->hasTagName (zipnames::livesetTag))
+        {
+            if (const auto* fileElement = child (*element, zipnames::fileTag))
+                favorites.push_back ({ fileElement->getAllSubText(), {} });
+        }
+        else if (element->hasTagName (zipnames::programTag))
+        {
+            const auto* information = child (*element, zipnames::informationTag);
+            const auto* binary = child (*element, zipnames::programBinaryTag);
+            if (information != nullptr && binary != nullptr)
+                programs.push_back ({ information->getAllSubText(), binary->getAllSubText(), {} });
+        }
+        else if (element->hasTagName (zipnames::presetInformationTag))
+        {
+            if (const auto* fileElement = child (*element, zipnames::fileTag))
+                presetInformations.push_back ({ fileElement->getAllSubText(), {} });
+        }
+    }
+}
+
+int ZipLibraryFileReader::readFavorites()
+{
+    const x48305_data::FavoriteDataXmlReaderWriter reader;
+    for (auto& liveSet : favorites)
+    {
+        if (! archive.hasData (liveSet.name))
+            return file::ReadErrorLivesetDataMissing;
+        const auto element = parseEntry (liveSet.name);
+        if (element == nullptr || ! reader.readXml (*element, liveSet.data))
+            return file::ReadErrorFailedToReadLivesetData;
+    }
+    return file::ReadErrorNoError;
+}
+
+int ZipLibraryFileReader::readPresetInformations()
+{
+    const x48305_data::PresetInformationXmlReaderWriter reader;
+    for (auto& information : presetInformations)
+    {
+        if (! archive.hasData (information.name))
+            return file::ReadErrorPresetInformationMissing;
+        const auto element = parseEntry (information.name);
+        if (element == nullptr || ! reader.readXml (*element, information.data))
+            return file::ReadErrorFailedToReadPresetInformation;
+    }
+    return file::ReadErrorNoError;
+}
+
+int ZipLibraryFileReader::readPrograms()
+{
+    const x48305_data::ProgramInformationXmlReaderWriter reader;
+    for (auto& program : programs)
+    {
+        if (! archive.hasData (program.binaryName) || ! archive.hasData (program.informationName))
+            return file::ReadErrorProgramDataMissing;
+
+        // Bytes beyond the record are ignored.
+        const auto& record = archive.getData (program.binaryName);
+        if (record.getSize() < x48305_data::programRecordSize)
+            return file::ReadErrorFailedToReadProgramBinary;
+        program.data.setRawData (record.getData());
+
+        const auto element = parseEntry (program.informationName);
+        if (element == nullptr || ! reader.readXml (*element, program.data))
+            return file::ReadErrorFailedToReadProgramInformation;
+    }
+    return file::ReadErrorNoError;
+}
+} // namespace x48305_file

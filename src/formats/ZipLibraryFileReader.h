@@ -1,0 +1,72 @@
+#pragma once
+
+#include "formats/MemoryBasedZipUncompressor.h"
+#include "library/FavoriteData.h"
+#include "library/PresetInformation.h"
+#include "library/ProgramData.h"
+
+#include <juce_core/juce_core.h>
+
+#include <vector>
+
+namespace x48305_file
+{
+// Reads the zip container of library, program and preset files: unpacks the
+// archive, follows its index and collects every live set, program and preset
+// information that the index lists, in index order.
+class ZipLibraryFileReader
+{
+public:
+    struct FavoriteFileInformation
+    {
+        juce::String name;
+        x48305_data::FavoriteData data;
+    };
+
+    struct ProgramFileInformation
+    {
+        juce::String informationName;
+        juce::String binaryName;
+        x48305_data::ProgramData data;
+    };
+
+    struct PresetInformationFileInformation
+    {
+        juce::String name;
+        x48305_data::PresetInformation data;
+    };
+
+    // Opens the archive (reads its directory); nothing is unpacked yet.
+    explicit ZipLibraryFileReader (const juce::File& file);
+    virtual ~ZipLibraryFileReader() = default;
+
+    // Unpacks, checks and collects everything; a ReadResultCode. The lists
+    // are valid only after it returned 0.
+    int read();
+
+    int getNumFavoriteData() const { return (int) favorites.size(); }
+    int getNumProgramData() const { return (int) programs.size(); }
+    int getNumPresetInformation() const { return (int) presetInformations.size(); }
+
+    // Callers stay inside the lists.
+    const x48305_data::FavoriteData& getFavoriteData (int index) const { return favorites[(size_t) index].data; }
+    const x48305_data::ProgramData& getProgramData (int index) const { return programs[(size_t) index].data; }
+    const x48305_data::PresetInformation& getPresetInformation (int index) const
+    {
+        return presetInformations[(size_t) index].data;
+    }
+
+private:
+    int readIndex();
+    void collectContents (const juce::XmlElement& contents);
+    int readFavorites();
+    int readPresetInformations();
+    int readPrograms();
+    std::unique_ptr<juce::XmlElement> parseEntry (const juce::String& name) const;
+
+    std::vector<FavoriteFileInformation> favorites;
+    std::vector<ProgramFileInformation> programs;
+    std::vector<PresetInformationFileInformation> presetInformations;
+    MemoryBasedZipUncompressor archive;
+};
+} // namespace x48305_file

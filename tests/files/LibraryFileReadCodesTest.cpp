@@ -1,0 +1,277 @@
+#include "LibraryFileTestSupport.h"
+
+#include "file/FileResultCodes.h"
+#include "formats/LibraryFile.h"
+#include "formats/MemoryBasedZipUncompressor.h"
+#include "formats/PresetFile.h"
+#include "formats/ProgramFile.h"
+#include "library/InitialProgram.h"
+
+#include <gtest/gtest.h>
+
+using namespace ziptest;
+
+namespace
+{
+// Builds library-like containers entry by entry, so that each test can leave
+// out, damage or reorder exactly what it is about.
+class LibraryFileReadCodes : public testing::Test
+{
+protected:
+    LibraryFileReadCodes()
+    {
+        fillLibrary (source, 40);
+        fillLibrary (target, 600);
+        targetBefore = target;
+    }
+
+    void addLiveSet() { entries.push_back ({ "LivesetData.lvs_data", liveSetDocument (source) }); }
+
+    void addProgram (int number, const x48305_data::ProgramData& program)
+    {
+        const auto base = juce::String::formatted ("Prog_%03d", number);
+        entries.push_back ({ base + ".prog_bin", programRecordBytes (program) });
+        entries.push_back ({ base + ".prog_info", programInformationDocument (program) });
+    }
+
+    void addPrograms (int count)
+    {
+        for (int i = 0; i < count; ++i)
+            addProgram (i, source.getProgram (i % 500));
+    }
+
+    static juce::String programElements (int count)
+    {
+        juce::String body;
+        for (int i = 0; i < count; ++i)
+            body << programElement (i);
+        return body;
+    }
+
+    juce::File writeFile (const juce::MemoryBlock& index)
+    {
+        auto all = entries;
+        all.push_back ({ "FileInformation.xml", index });
+        return folder.write ("test.slvnlib", buildArchive (all, 5));
+    }
+
+    int readLibrary (const juce::MemoryBlock& index)
+    {
+        return x48305_file::LibraryFileReader (&target).read (writeFile (index));
+    }
+
+    void expectTargetUntouched() const
+    {
+        for (int i = 0; i < 500; ++i)
+            expectSamePrograms (targetBefore.getProgram (i), target.getProgram (i));
+        EXPECT_EQ (target.getFavoriteData(), targetBefore.getFavoriteData());
+    }
+
+    ScratchFolder folder;
+    Entries entries;
+    x48305_data::LibraryData source, target, targetBefore;
+};
+
+const juce::String liveSetElement = "<LivesetData><File>LivesetData.lvs_data</File></LivesetData>";
+} // namespace
+
+TEST_F (LibraryFileReadCodes, AFileThatIsNotAnArchiveGives14)
+{
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (folder.write ("text.slvnlib", bytesOf ("just some text"))),
+               file::ReadErrorFailedToUncompressZipFile);
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (folder.file ("missing.slvnlib")),
+               file::ReadErrorFailedToUncompressZipFile);
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (folder.write ("empty.slvnlib", buildArchive ({}, 5))),
+               file::ReadErrorFailedToUncompressZipFile);
+    expectTargetUntouched();
+}
+
+TEST_F (LibraryFileReadCodes, MissingOrBrokenIndexGives15)
+{
+    addLiveSet();
+    addPrograms (1);
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (folder.write ("noindex.slvnlib", buildArchive (entries, 5))),
+               file::ReadErrorFailedToParseXmlDocument);
+    EXPECT_EQ (readLibrary (bytesOf ("<VexoMSLibrarian_Data><Product>solivane")), file::ReadErrorFailedToParseXmlDocument);
+    EXPECT_EQ (readLibrary (juce::MemoryBlock ("<a>\xff\xfe</a>", 9)), file::ReadErrorFailedToParseXmlDocument);
+    expectTargetUntouched();
+}
+
+TEST_F (LibraryFileReadCodes, IndexOfTheWrongShapeGives16)
+{
+    EXPECT_EQ (readLibrary (bytesOf ("<Other><Product>solivane</Product><Contents/></Other>")),
+               file::ReadErrorInvalidXmlDocument);
+    EXPECT_EQ (readLibrary (bytesOf ("<VexoMSLibrarian_Data><Contents/></VexoMSLibrarian_Data>")),
+               file::ReadErrorInvalidXmlDocument);
+    EXPECT_EQ (readLibrary (bytesOf ("<VexoMSLibrarian_Data><Product>solivane</Product></VexoMSLibrarian_Data>")),
+               file::ReadErrorInvalidXmlDocument);
+    expectTargetUntouched();
+}
+
+TEST_F (LibraryFileReadCodes, ProductDecidesTheInstrument)
+{
+    addLiveSet();
+    addPrograms (1);
+    const auto body = liveSetElement + programElements (1);
+    EXPECT_EQ (readLibrary (indexDocument (body, "Solivane")), file::ReadErrorDifferentTargetDevice);
+    EXPECT_EQ (readLibrary (indexDocument (body, "other synth")), file::ReadErrorDifferentTargetDevice);
+    expectTargetUntouched();
+    EXPECT_EQ (readLibrary (indexDocument (body, "my solivane keyboard")), file::ReadErrorNoError);
+    EXPECT_EQ (readLibrary (indexDocument (body, "solivane")), file::ReadErrorNoError);
+}
+
+TEST_F (LibraryFileReadCodes, MissingEntriesGive17To19)
+{
+    addPrograms (2);
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (2))), file::ReadErrorLivesetDataMissing);
+    addLiveSet();
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (3))), file::ReadErrorProgramDataMissing);
+    EXPECT_EQ (readLibrary (indexDocument (
+                   liveSetElement + "<PresetInformation><File>PresetInformation.xml</File></PresetInformation>")),
+               file::ReadErrorPresetInformationMissing);
+    expectTargetUntouched();
+}
+
+TEST_F (LibraryFileReadCodes, UnreadableDocumentsGive20To23)
+{
+    entries.push_back ({ "LivesetData.lvs_data", bytesOf ("<solivane_Liveset><Bank>") });
+    addPrograms (1);
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (1))), file::ReadErrorFailedToReadLivesetData);
+
+    entries[0].second = bytesOf ("<SomethingElse/>");
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (1))), file::ReadErrorFailedToReadLivesetData);
+
+    entries[0] = { "LivesetData.lvs_data", liveSetDocument (source) };
+    entries.push_back ({ "PresetInformation.xml", bytesOf ("<solivane_Pres") });
+    const auto presetElement = juce::String ("<PresetInformation><File>PresetInformation.xml</File></PresetInformation>");
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + presetElement + programElements (1))),
+               file::ReadErrorFailedToReadPresetInformation);
+    entries.pop_back();
+
+    entries[2].second = bytesOf ("not xml");
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (1))),
+               file::ReadErrorFailedToReadProgramInformation);
+    expectTargetUntouched();
+}
+
+TEST_F (LibraryFileReadCodes, ProgramRecordLengthIsChecked)
+{
+    addLiveSet();
+    addPrograms (1);
+    entries[1].second.setSize (335);
+    EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (1))), file::ReadErrorFailedToReadProgramBinary);
+    expectTargetUntouched();
+
+    // A longer entry loads its first 336 bytes.
+    entries[1].second = programRecordBytes (source.getProgram (0));
+    entries[1].second.append ("trailing bytes that are ignored", 31);
+    ASSERT_EQ (readLibrary (indexDocument (liveSetElement + programElements (1))), file::ReadErrorNoError);
+    expectSamePrograms (source.getProgram (0), target.getProgram (0));
+}
+
+TEST_F (LibraryFileReadCodes, AShortIndexLoadsItsProgramsAndResetsTheRest)
+{
+    addPrograms (3);
+    ASSERT_EQ (readLibrary (indexDocument (programElements (3))), file::ReadErrorNoError);
+    for (int i = 0; i < 3; ++i)
+        expectSamePrograms (source.getProgram (i), target.getProgram (i));
+    for (int i = 3; i < 500; ++i)
+    {
+        EXPECT_EQ (0, std::memcmp (target.getProgram (i).getRawData(), x48305_data::getInitialProgramImage(),
+                                   x48305_data::programRecordSize)) << i;
+        // The texts of the programs that the file does not hold stay.
+        EXPECT_EQ (target.getProgram (i).getInformation(), targetBefore.getProgram (i).getInformation()) << i;
+    }
+    // Without a live set in the file the live set is empty.
+    for (int bank = 0; bank < 4; ++bank)
+        for (int slot = 0; slot < 8; ++slot)
+            EXPECT_EQ (target.getFavoriteData().getProgramNumber (bank, slot), 500u);
+}
+
+TEST_F (LibraryFileReadCodes, ALongIndexLoadsTheFirst500)
+{
+    addLiveSet();
+    for (int i = 0; i < 600; ++i)
+        addProgram (i, makeProgram (1000 + i));
+    ASSERT_EQ (readLibrary (indexDocument (liveSetElement + programElements (600))), file::ReadErrorNoError);
+    for (int i = 0; i < 500; ++i)
+        expectSamePrograms (makeProgram (1000 + i), target.getProgram (i));
+    EXPECT_EQ (target.getFavoriteData(), source.getFavoriteData());
+}
+
+TEST_F (LibraryFileReadCodes, TheIndexOrderDecidesAndIncompleteElementsAreSkipped)
+{
+    addPrograms (10);
+    const juce::String incomplete = "<ProgramData><Information>Prog_003.prog_info</Information></ProgramData>";
+    const juce::String ignored = "<Unknown><File>nothing</File></Unknown><LivesetData/>";
+    ASSERT_EQ (readLibrary (indexDocument (programElement (7) + incomplete + ignored + programElement (2) + programElement (0))),
+               file::ReadErrorNoError);
+    expectSamePrograms (source.getProgram (7), target.getProgram (0));
+    expectSamePrograms (source.getProgram (2), target.getProgram (1));
+    expectSamePrograms (source.getProgram (0), target.getProgram (2));
+    EXPECT_EQ (0, std::memcmp (target.getProgram (3).getRawData(), x48305_data::getInitialProgramImage(),
+                               x48305_data::programRecordSize));
+}
+
+TEST_F (LibraryFileReadCodes, PresetFileWithoutInformationGives19AndLeavesThePresetReset)
+{
+    addPrograms (2);
+    const auto file = writeFile (indexDocument (programElements (2)));
+    x48305_data::PresetData preset;
+    fillPreset (preset, 9);
+    EXPECT_EQ (x48305_file::PresetFileReader (&preset).read (file), file::ReadErrorPresetInformationMissing);
+    EXPECT_EQ (preset.getInformation(), x48305_data::PresetInformation());
+    EXPECT_EQ (0, std::memcmp (preset.getProgram (0).getRawData(), x48305_data::getInitialProgramImage(),
+                               x48305_data::programRecordSize));
+}
+
+TEST_F (LibraryFileReadCodes, ProgramFileWithoutProgramsGives18AndKeepsTheProgram)
+{
+    addLiveSet();
+    const auto file = writeFile (indexDocument (liveSetElement));
+    auto program = makeProgram (4);
+    EXPECT_EQ (x48305_file::ProgramFileReader (&program).read (file), file::ReadErrorProgramDataMissing);
+    expectSamePrograms (makeProgram (4), program);
+
+    // A library file read as a program file gives its first program.
+    addPrograms (2);
+    const auto library = writeFile (indexDocument (liveSetElement + programElement (1) + programElement (0)));
+    ASSERT_EQ (x48305_file::ProgramFileReader (&program).read (library), file::ReadErrorNoError);
+    expectSamePrograms (source.getProgram (1), program);
+}
+
+TEST_F (LibraryFileReadCodes, DamagedArchivesGive14)
+{
+    addLiveSet();
+    addPrograms (20);
+    const auto file = writeFile (indexDocument (liveSetElement + programElements (20)));
+    juce::MemoryBlock good;
+    ASSERT_TRUE (file.loadFileAsData (good));
+
+    for (size_t length : { (size_t) 0, (size_t) 21, good.getSize() / 3, good.getSize() / 2, good.getSize() - 1 })
+    {
+        const auto cut = folder.write ("cut.slvnlib", juce::MemoryBlock (good.getData(), length));
+        EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (cut), file::ReadErrorFailedToUncompressZipFile) << length;
+    }
+
+    // Every damaged byte of the first entry's compressed data (except the
+    // last, which may hold padding bits) is caught by the CRC-32 or inflate.
+    const size_t dataStart = 30 + (juce::uint8) good[26];
+    const size_t dataEnd = dataStart + getUInt32 (good, 18) - 1;
+    for (size_t at = dataStart; at < dataEnd; ++at)
+    {
+        auto damaged = good;
+        damaged[at] = (char) ~damaged[at];
+        const int result = x48305_file::LibraryFileReader (&target).read (folder.write ("bad.slvnlib", damaged));
+        EXPECT_EQ (result, file::ReadErrorFailedToUncompressZipFile) << "byte " << at;
+    }
+
+    auto oversized = good;
+    putUInt32 (oversized, directoryOffsetOf (good) + 24, 20u * 1024 * 1024);
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (folder.write ("big.slvnlib", oversized)),
+               file::ReadErrorFailedToUncompressZipFile);
+
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (folder.write ("noise.slvnlib", randomBytes (5000, 11))),
+               file::ReadErrorFailedToUncompressZipFile);
+    expectTargetUntouched();
+}
