@@ -53,8 +53,11 @@ bool existingFileCannotBeReplaced (const juce::File& target)
     return target.existsAsFile() && ! target.getParentDirectory().hasWriteAccess();
 }
 
-int replaceFileContent (const juce::File& target, const void* data, size_t numBytes)
+int replaceFileContent (const juce::File& requestedTarget, const void* data, size_t numBytes)
 {
+    // Saving through a symbolic link updates the file it points to and keeps
+    // the link.
+    const auto target = requestedTarget.isSymbolicLink() ? requestedTarget.getLinkedTarget() : requestedTarget;
     if (existingFileCannotBeReplaced (target))
         return WriteErrorDeleteFile;
 

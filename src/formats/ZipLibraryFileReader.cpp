@@ -12,10 +12,20 @@ namespace x48305_file
 {
 namespace
 {
+// Element names are exact and case-sensitive (the framework's own look-up
+// ignores case).
+bool isNamed (const juce::XmlElement& element, const char* tag)
+{
+    return element.getTagName() == tag;
+}
+
 // The first child element with the tag, or null.
 const juce::XmlElement* child (const juce::XmlElement& parent, const char* tag)
 {
-    return parent.getChildByName (tag);
+    for (const auto* element : parent.getChildIterator())
+        if (isNamed (*element, tag))
+            return element;
+    return nullptr;
 }
 } // namespace
 
@@ -55,7 +65,7 @@ int ZipLibraryFileReader::readIndex()
         return file::ReadErrorFailedToParseXmlDocument;
 
     const auto* product = child (*index, zipnames::productTag);
-    if (! index->hasTagName (zipnames::rootTag) || product == nullptr)
+    if (! isNamed (*index, zipnames::rootTag) || product == nullptr)
         return file::ReadErrorInvalidXmlDocument;
     if (! product->getAllSubText().contains (zipnames::productName))
         return file::ReadErrorDifferentTargetDevice;
@@ -73,19 +83,19 @@ void ZipLibraryFileReader::collectContents (const juce::XmlElement& contents)
     // The count attributes are not read: the elements themselves say it.
     for (const auto* element : contents.getChildIterator())
     {
-        if (element->hasTagName (zipnames::livesetTag))
+        if (isNamed (*element, zipnames::livesetTag))
         {
             if (const auto* fileElement = child (*element, zipnames::fileTag))
                 favorites.push_back ({ fileElement->getAllSubText(), {} });
         }
-        else if (element->hasTagName (zipnames::programTag))
+        else if (isNamed (*element, zipnames::programTag))
         {
             const auto* information = child (*element, zipnames::informationTag);
             const auto* binary = child (*element, zipnames::programBinaryTag);
             if (information != nullptr && binary != nullptr)
                 programs.push_back ({ information->getAllSubText(), binary->getAllSubText(), {} });
         }
-        else if (element->hasTagName (zipnames::presetInformationTag))
+        else if (isNamed (*element, zipnames::presetInformationTag))
         {
             if (const auto* fileElement = child (*element, zipnames::fileTag))
                 presetInformations.push_back ({ fileElement->getAllSubText(), {} });

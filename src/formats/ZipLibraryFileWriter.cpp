@@ -6,6 +6,7 @@
 #include "formats/PresetInformationXmlReaderWriter.h"
 #include "formats/ProgramInformationXmlReaderWriter.h"
 #include "formats/XmlDocumentText.h"
+#include "formats/XmlTextElements.h"
 #include "formats/ZipLibraryFileNames.h"
 #include "library/FavoriteData.h"
 #include "library/InitialProgram.h"
@@ -14,14 +15,6 @@
 
 namespace x48305_file
 {
-namespace
-{
-void addTextChild (juce::XmlElement& parent, const char* tag, const juce::String& text)
-{
-    parent.createNewChildElement (tag)->addTextElement (text);
-}
-} // namespace
-
 void ZipLibraryFileWriter::addXmlEntry (const juce::String& name, const juce::XmlElement& element)
 {
     const auto text = data::createXmlDocumentText (element);
@@ -57,7 +50,7 @@ void ZipLibraryFileWriter::addPresetInformation (const x48305_data::PresetInform
 std::unique_ptr<juce::XmlElement> ZipLibraryFileWriter::writeFileInformation() const
 {
     auto root = std::make_unique<juce::XmlElement> (zipnames::rootTag);
-    addTextChild (*root, zipnames::productTag, zipnames::productName);
+    data::addTextElement (*root, zipnames::productTag, zipnames::productName);
 
     auto* contents = root->createNewChildElement (zipnames::contentsTag);
     contents->setAttribute (zipnames::numLivesetAttribute, (int) favoriteFiles.size());
@@ -65,17 +58,17 @@ std::unique_ptr<juce::XmlElement> ZipLibraryFileWriter::writeFileInformation() c
     contents->setAttribute (zipnames::numPresetInformationAttribute, (int) presetInformationFiles.size());
 
     for (const auto& liveSet : favoriteFiles)
-        addTextChild (*contents->createNewChildElement (zipnames::livesetTag), zipnames::fileTag, liveSet.name);
+        data::addTextElement (*contents->createNewChildElement (zipnames::livesetTag), zipnames::fileTag, liveSet.name);
 
     for (const auto& information : presetInformationFiles)
-        addTextChild (*contents->createNewChildElement (zipnames::presetInformationTag), zipnames::fileTag,
+        data::addTextElement (*contents->createNewChildElement (zipnames::presetInformationTag), zipnames::fileTag,
                       information.name);
 
     for (const auto& program : programFiles)
     {
         auto* element = contents->createNewChildElement (zipnames::programTag);
-        addTextChild (*element, zipnames::informationTag, program.name + zipnames::programInformationSuffix);
-        addTextChild (*element, zipnames::programBinaryTag, program.name + zipnames::programBinarySuffix);
+        data::addTextElement (*element, zipnames::informationTag, program.name + zipnames::programInformationSuffix);
+        data::addTextElement (*element, zipnames::programBinaryTag, program.name + zipnames::programBinarySuffix);
     }
     return root;
 }

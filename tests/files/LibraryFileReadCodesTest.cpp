@@ -105,6 +105,10 @@ TEST_F (LibraryFileReadCodes, IndexOfTheWrongShapeGives16)
                file::ReadErrorInvalidXmlDocument);
     EXPECT_EQ (readLibrary (bytesOf ("<VexoMSLibrarian_Data><Product>solivane</Product></VexoMSLibrarian_Data>")),
                file::ReadErrorInvalidXmlDocument);
+    EXPECT_EQ (readLibrary (bytesOf ("<vexomslibrarian_data><Product>solivane</Product><Contents/></vexomslibrarian_data>")),
+               file::ReadErrorInvalidXmlDocument);
+    EXPECT_EQ (readLibrary (bytesOf ("<VexoMSLibrarian_Data><product>solivane</product><Contents/></VexoMSLibrarian_Data>")),
+               file::ReadErrorInvalidXmlDocument);
     expectTargetUntouched();
 }
 
@@ -203,7 +207,9 @@ TEST_F (LibraryFileReadCodes, TheIndexOrderDecidesAndIncompleteElementsAreSkippe
 {
     addPrograms (10);
     const juce::String incomplete = "<ProgramData><Information>Prog_003.prog_info</Information></ProgramData>";
-    const juce::String ignored = "<Unknown><File>nothing</File></Unknown><LivesetData/>";
+    const juce::String ignored = "<Unknown><File>nothing</File></Unknown><LivesetData/>"
+                                 "<programdata><Information>Prog_004.prog_info</Information>"
+                                 "<ProgramBinary>Prog_004.prog_bin</ProgramBinary></programdata>";
     ASSERT_EQ (readLibrary (indexDocument (programElement (7) + incomplete + ignored + programElement (2) + programElement (0))),
                file::ReadErrorNoError);
     expectSamePrograms (source.getProgram (7), target.getProgram (0));
