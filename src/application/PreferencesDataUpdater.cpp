@@ -3,6 +3,7 @@
 #include "application/ApplicationFonts.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesDataChangeBroadcaster.h"
+#include "midi/MidiDeviceManager.h"
 #include "ui/FontLibrary.h"
 
 namespace x48305_preferences
@@ -58,11 +59,21 @@ void PreferencesDataUpdater::applyFontSettings()
     application::PreferencesDataChangeBroadcaster::getInstance()->notify();
 }
 
-void PreferencesDataUpdater::applyMidiPortSettingsToDeviceManager (const MidiPortSettings&)
+void PreferencesDataUpdater::applyMidiPortSettingsToDeviceManager (const MidiPortSettings& settings)
 {
+    auto* manager = midi::MidiDeviceManager::getInstance();
+    manager->setAutoScan (settings.autoScan);
+
+    // In auto-scan mode the fixed port names are left as they were.
+    if (! settings.autoScan)
+    {
+        manager->setInPortName (settings.inPort);
+        manager->setOutPortName (settings.outPort);
+    }
 }
 
 void PreferencesDataUpdater::startDeviceSearch()
 {
+    midi::MidiDeviceManager::getInstance()->startScan();
 }
 } // namespace x48305_preferences

@@ -36,8 +36,7 @@ public:
     MidiPortSettings readMidiPortSettings() const;
 
 private:
-    // The device manager's side of the MIDI settings. Both stay empty until
-    // the MIDI device manager exists; its author fills them in.
+    // The device manager's side of the MIDI settings.
     void applyMidiPortSettingsToDeviceManager (const MidiPortSettings& settings);
     void startDeviceSearch();
 

@@ -1,0 +1,68 @@
+#include "midi/MidiCommunicationTask.h"
+
+#include "midi/MidiCommunicationError.h"
+#include "midi/MidiMessageAnalyzer.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace x48305_midi
+{
+MidiCommunicationTask::MidiCommunicationTask (CPXWMidi* wrapper, std::uint32_t ch)
+    : midi (wrapper), channel (ch)
+{
+    if (midi != nullptr)
+        midi->addListener (this);
+}
+
+MidiCommunicationTask::~MidiCommunicationTask()
+{
+    if (midi != nullptr)
+        midi->removeListener (this);
+}
+
+void MidiCommunicationTask::sysExReceived (CPXWMidi*, const CPXWMidiMessage& message)
+{
+    queue.push (message);
+}
+
+AnalyzedInformation MidiCommunicationTask::waitForMessage (const std::vector<std::int32_t>& expectedTypes,
+                                                           std::uint32_t timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (timeout);
+    const MidiMessageAnalyzer analyzer;
+
+    while (auto message = queue.waitAndPop (deadline))
+    {
+        auto information = analyzer.analyze (message->getBytes(), message->getLength());
+        if (std::find (expectedTypes.begin(), expectedTypes.end(), information.type) != expectedTypes.end())
+            return information;
+
+        // A stream of other messages does not stretch the wait.
+        if (std::chrono::steady_clock::now() > deadline)
+            break;
+    }
+
+    return AnalyzedInformation::none();
+}
+
+void MidiCommunicationTask::sendMessage (const juce::MemoryBlock& message)
+{
+    if (midi == nullptr || message.getSize() == 0)
+        return;
+
+    midi->send (CPXWMidiMessage (static_cast<const std::uint8_t*> (message.getData()),
+                                 (std::uint32_t) message.getSize(), 0));
+}
+
+std::int32_t MidiCommunicationTask::codeForReply (std::int32_t type, std::int32_t successType, std::int32_t refusalCode)
+{
+    if (type == successType)
+        return MidiCommunicationError::noError;
+    if (type == AnalyzedMessageType::refusal)
+        return refusalCode;
+    if (type == AnalyzedMessageType::broken)
+        return MidiCommunicationError::messageBroken;
+    return MidiCommunicationError::timeout;
+}
+}

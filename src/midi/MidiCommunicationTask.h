@@ -1,0 +1,60 @@
+#pragma once
+
+#include "midi/AnalyzedInformation.h"
+#include "midi/MidiMessageQueue.h"
+#include "midiport/CPXWMidi.h"
+
+#include <juce_core/juce_core.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+namespace x48305_midi
+{
+// One request/response exchange with the instrument: a task builds a message,
+// sends it through the device manager's MIDI wrapper and waits for an
+// analysed reply of an expected type. From its construction to its
+// destruction the task receives every System Exclusive message that the
+// wrapper assembles, so a reply that comes while the request is still being
+// sent is not lost. Used on one thread (a job's); filled on the port layer's.
+class MidiCommunicationTask : public CPXWMidiListener
+{
+public:
+    MidiCommunicationTask (CPXWMidi* midi, std::uint32_t channel);
+    ~MidiCommunicationTask() override;
+
+    MidiCommunicationTask (const MidiCommunicationTask&) = delete;
+    MidiCommunicationTask& operator= (const MidiCommunicationTask&) = delete;
+
+    void sysExReceived (CPXWMidi*, const CPXWMidiMessage& message) override;
+
+    // Takes the queued messages in arrival order, blocking while the queue is
+    // empty, until one analyses to an expected type; returns it. Messages of
+    // other types are dropped. At the time-out: the "none" information.
+    AnalyzedInformation waitForMessage (const std::vector<std::int32_t>& expectedTypes, std::uint32_t timeoutMs);
+
+    std::uint32_t getChannel() const { return channel; }
+
+    // The time-out of the task's exchange; every task has its own default.
+    void setTimeout (std::uint32_t milliseconds) { timeoutMs = milliseconds; }
+    std::uint32_t getTimeout() const { return timeoutMs; }
+
+    std::size_t getQueuedMessageCount() const { return queue.size(); }
+
+protected:
+    // The result code of an exchange that waited for successType, broken
+    // messages and refusals: successType gives 0, a refusal refusalCode, a
+    // broken message 8, anything else (the time-out) 3.
+    static std::int32_t codeForReply (std::int32_t type, std::int32_t successType, std::int32_t refusalCode);
+
+    // Sends the message through the wrapper (the result is dropped, as the
+    // wrapper's own send does).
+    void sendMessage (const juce::MemoryBlock& message);
+
+    midi::MidiMessageQueue queue;
+    CPXWMidi* midi;
+    std::uint32_t channel;
+    std::uint32_t timeoutMs = 0;
+};
+}

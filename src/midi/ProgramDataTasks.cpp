@@ -1,0 +1,66 @@
+#include "midi/ProgramDataTasks.h"
+
+#include "midi/MidiCommunicationError.h"
+#include "midi/SysExGenerator.h"
+
+namespace x48305_midi
+{
+namespace
+{
+const std::vector<std::int32_t> dumpReplies { AnalyzedMessageType::broken, AnalyzedMessageType::programDataDump,
+                                              AnalyzedMessageType::refusal };
+const std::vector<std::int32_t> writeReplies { AnalyzedMessageType::broken, AnalyzedMessageType::acknowledge,
+                                               AnalyzedMessageType::refusal };
+}
+
+ProgramDataReceiver::ProgramDataReceiver (CPXWMidi* wrapper, std::uint32_t ch) : MidiCommunicationTask (wrapper, ch)
+{
+    setTimeout (defaultTimeoutMs);
+}
+
+std::int32_t ProgramDataReceiver::receive (std::uint32_t programNumber)
+{
+    sendMessage (SysExGenerator (channel).createProgramDataDumpRequest (programNumber));
+
+    auto reply = waitForMessage (dumpReplies, getTimeout());
+    auto code = codeForReply (reply.type, AnalyzedMessageType::programDataDump,
+                              MidiCommunicationError::receiveNakOnReceive);
+
+    if (code == MidiCommunicationError::noError)
+    {
+        // The analyzer decodes exactly one record; anything else is broken.
+        if (reply.data.getSize() != sysex::programRecordSize)
+            return MidiCommunicationError::messageBroken;
+        received.setRawData (reply.data.getData());
+    }
+    return code;
+}
+
+ProgramDataTransmitter::ProgramDataTransmitter (CPXWMidi* wrapper, std::uint32_t ch)
+    : MidiCommunicationTask (wrapper, ch)
+{
+    setTimeout (defaultTimeoutMs);
+}
+
+std::int32_t ProgramDataTransmitter::transmit (std::uint32_t programNumber, const x48305_data::ProgramData& program)
+{
+    sendMessage (SysExGenerator (channel).createProgramDataDump (programNumber, program));
+
+    auto reply = waitForMessage (writeReplies, getTimeout());
+    return codeForReply (reply.type, AnalyzedMessageType::acknowledge, MidiCommunicationError::receiveNakOnWrite);
+}
+
+CurrentProgramTransmitter::CurrentProgramTransmitter (CPXWMidi* wrapper, std::uint32_t ch)
+    : MidiCommunicationTask (wrapper, ch)
+{
+    setTimeout (defaultTimeoutMs);
+}
+
+std::int32_t CurrentProgramTransmitter::transmit (const x48305_data::ProgramData& program)
+{
+    sendMessage (SysExGenerator (channel).createCurrentProgramDataDump (program));
+
+    auto reply = waitForMessage (writeReplies, getTimeout());
+    return codeForReply (reply.type, AnalyzedMessageType::acknowledge, MidiCommunicationError::receiveNakOnWrite);
+}
+}

@@ -1,0 +1,138 @@
+#include "midi/MidiCommunicationTask.h"
+#include "midi/MidiMessageQueue.h"
+
+#include "support/sim/ScopedInstrumentAddress.h"
+#include "support/sim/SimProtocol.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+using namespace std::chrono_literals;
+using x48305_midi::AnalyzedMessageType::acknowledge;
+using x48305_midi::AnalyzedMessageType::refusal;
+
+namespace
+{
+CPXWMidiMessage messageOf (const sim::Bytes& bytes)
+{
+    return CPXWMidiMessage (bytes.data(), (std::uint32_t) bytes.size(), 0);
+}
+
+// A task without ports: messages are handed to it as the wrapper would.
+class BareTask : public x48305_midi::MidiCommunicationTask
+{
+public:
+    BareTask() : MidiCommunicationTask (nullptr, 0) {}
+};
+
+double threadCpuMilliseconds()
+{
+    timespec now {};
+    clock_gettime (CLOCK_THREAD_CPUTIME_ID, &now);
+    return (double) now.tv_sec * 1000.0 + (double) now.tv_nsec / 1.0e6;
+}
+}
+
+TEST (TaskWait, AMessageSentBeforeTheWaitIsStillTaken)
+{
+    sim::ScopedInstrumentAddress address;
+    sim::Protocol protocol ({});
+    BareTask task;
+
+    sim::InstrumentIdentity cousin;
+    cousin.familyCode = 344;
+    task.sysExReceived (nullptr, messageOf (sim::Protocol (cousin).acknowledge()));
+    task.sysExReceived (nullptr, messageOf (protocol.refusal()));
+    task.sysExReceived (nullptr, messageOf (protocol.acknowledge()));
+
+    auto start = std::chrono::steady_clock::now();
+    auto information = task.waitForMessage ({ acknowledge }, 1000);
+    EXPECT_EQ (information.type, acknowledge);
+    EXPECT_LT (std::chrono::steady_clock::now() - start, 200ms);
+    // The other family's acknowledge and the refusal were dropped on the way.
+    EXPECT_EQ (task.getQueuedMessageCount(), 0u);
+}
+
+TEST (TaskWait, WaitingBlocksInsteadOfSpinningAndWakesOnArrival)
+{
+    sim::ScopedInstrumentAddress address;
+    sim::Protocol protocol ({});
+    BareTask task;
+
+    auto cpuBefore = threadCpuMilliseconds();
+    auto start = std::chrono::steady_clock::now();
+    auto none = task.waitForMessage ({ acknowledge }, 500);
+    auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ (none.type, x48305_midi::AnalyzedMessageType::none);
+    EXPECT_GE (waited, 495ms);
+    EXPECT_LT (threadCpuMilliseconds() - cpuBefore, 100.0);
+
+    // A message that comes during the wait ends it at once.
+    std::thread sender ([&] {
+        std::this_thread::sleep_for (100ms);
+        task.sysExReceived (nullptr, messageOf (protocol.refusal()));
+    });
+    start = std::chrono::steady_clock::now();
+    auto information = task.waitForMessage ({ acknowledge, refusal }, 3000);
+    waited = std::chrono::steady_clock::now() - start;
+    sender.join();
+    EXPECT_EQ (information.type, refusal);
+    EXPECT_LT (waited, 1000ms);
+}
+
+TEST (TaskWait, AStreamOfOtherMessagesDoesNotStretchTheWait)
+{
+    sim::ScopedInstrumentAddress address;
+    sim::Protocol protocol ({});
+    BareTask task;
+
+    std::atomic<bool> stop { false };
+    std::thread flood ([&] {
+        while (! stop)
+        {
+            task.sysExReceived (nullptr, messageOf (protocol.refusal()));
+            std::this_thread::sleep_for (1ms);
+        }
+    });
+    auto start = std::chrono::steady_clock::now();
+    auto information = task.waitForMessage ({ acknowledge }, 200);
+    auto waited = std::chrono::steady_clock::now() - start;
+    stop = true;
+    flood.join();
+    EXPECT_EQ (information.type, x48305_midi::AnalyzedMessageType::none);
+    EXPECT_LT (waited, 1000ms);
+}
+
+TEST (MessageQueue, KeepsOrderUnderConcurrentPushAndPop)
+{
+    midi::MidiMessageQueue queue;
+    constexpr int count = 3000;
+
+    std::thread producer ([&] {
+        for (int i = 0; i < count; ++i)
+        {
+            const std::uint8_t bytes[] = { 0xF0, (std::uint8_t) (i & 0x7F), (std::uint8_t) ((i >> 7) & 0x7F), 0xF7 };
+            queue.push (CPXWMidiMessage (bytes, 4, 0));
+        }
+    });
+
+    int next = 0;
+    bool inOrder = true;
+    while (next < count)
+    {
+        auto message = queue.waitAndPop (std::chrono::steady_clock::now() + 2s);
+        if (! message)
+            break;
+        inOrder = inOrder && (message->getByte (1) | (message->getByte (2) << 7)) == next;
+        ++next;
+    }
+    producer.join();
+
+    EXPECT_TRUE (inOrder);
+    EXPECT_EQ (next, count);
+    EXPECT_EQ (queue.size(), 0u);
+    EXPECT_FALSE (queue.pop().has_value());
+}
