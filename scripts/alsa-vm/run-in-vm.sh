@@ -71,10 +71,14 @@ if [ ! -f "$KDIR/ready" ]; then
     echo "Preparing kernel $KPKG for the sequencer VM..."
     rm -rf "$KDIR"
     mkdir -p "$KDIR/download" "$KDIR/root"
-    if ! (cd "$KDIR/download" && apt-get download -o APT::Sandbox::User=root "$KPKG") \
-            >>"$CACHE/install.log" 2>&1; then
+    download() {
+        (cd "$KDIR/download" && apt-get download -o APT::Sandbox::User=root "$KPKG") >>"$CACHE/install.log" 2>&1
+    }
+    # A package list kept from an earlier day may name a version the archive
+    # no longer has: read the lists again once.
+    if ! download && ! { slvn_as_root apt-get update -qq >>"$CACHE/install.log" 2>&1 && download; }; then
         rm -rf "$KDIR"
-        skip "the kernel package $KPKG could not be downloaded"
+        skip "the kernel package $KPKG could not be downloaded (see $CACHE/install.log)"
     fi
     deb="$(ls "$KDIR"/download/*.deb)"
     dpkg-deb --fsys-tarfile "$deb" |
