@@ -240,6 +240,7 @@ public:
     {
         if (data == nullptr || size == 0 || ! connection->portExists (clientOf (destination), portOf (destination)))
             return false;
+        subscribeTo (destination);
 
         OutgoingSplitter splitter;
         auto payloads = splitter.split (data, size);
@@ -260,6 +261,7 @@ public:
         if (message.empty() || message.front() != 0xF0
             || ! connection->portExists (clientOf (destination), portOf (destination)))
             return false;
+        subscribeTo (destination);
 
         auto chunks = chunkSysEx (message.data(), message.size());
         connection->postSend ([connection = connection, from = port, destination, cancel = cancelled,
@@ -277,6 +279,17 @@ public:
     }
 
 private:
+    // Events are addressed to the destination directly, but the port of a
+    // kernel driver (a hardware interface, the virtual raw MIDI card) opens
+    // its device only while it is subscribed to, and drops everything before.
+    // The subscription ends with this port; it is renewed on every send, since
+    // a destination that went away and came back under the same number has
+    // lost it.
+    void subscribeTo (const Endpoint& destination)
+    {
+        connection->connectTo (port, clientOf (destination), portOf (destination));
+    }
+
     std::shared_ptr<OwnClientMark> mark;
     std::shared_ptr<AlsaConnection> connection;
     int port;

@@ -111,6 +111,13 @@ bool AlsaConnection::connectFrom (int port, int sourceClient, int sourcePort)
     return snd_seq_connect_from (seq, port, sourceClient, sourcePort) >= 0;
 }
 
+bool AlsaConnection::connectTo (int port, int destinationClient, int destinationPort)
+{
+    std::lock_guard<std::mutex> lock (controlMutex);
+    const auto result = snd_seq_connect_to (seq, port, destinationClient, destinationPort);
+    return result >= 0 || result == -EBUSY;
+}
+
 void AlsaConnection::disconnectFrom (int port, int sourceClient, int sourcePort)
 {
     std::lock_guard<std::mutex> lock (controlMutex);

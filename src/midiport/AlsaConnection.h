@@ -37,6 +37,11 @@ public:
 
     bool connectFrom (int port, int sourceClient, int sourcePort);
     void disconnectFrom (int port, int sourceClient, int sourcePort);
+
+    // Subscribes the port to a destination, which a driver's port needs
+    // before it opens its device and passes on what it gets; true when the
+    // subscription exists afterwards.
+    bool connectTo (int port, int destinationClient, int destinationPort);
     bool portExists (int client, int port);
 
     // Handlers run on the reading thread; an empty handler removes it.
