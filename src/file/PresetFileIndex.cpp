@@ -1,0 +1,112 @@
+#include "file/PresetFileIndex.h"
+
+#include "file/FileReplacer.h"
+#include "file/FileResultCodes.h"
+#include "formats/XmlDocumentText.h"
+#include "formats/XmlTextElements.h"
+
+namespace x48305_file
+{
+const juce::String PresetFileIndex::rootTag { "solivane_PresetInformation" };
+const juce::String PresetFileIndex::presetTag { "Preset" };
+const juce::String PresetFileIndex::dataIDTag { "DataID" };
+const juce::String PresetFileIndex::fileTag { "File" };
+
+namespace
+{
+juce::String getChildText (const juce::XmlElement& element, const juce::String& tag)
+{
+    if (auto* child = element.getChildByName (tag))
+        return child->getAllSubText();
+    return {};
+}
+} // namespace
+
+void PresetFileIndex::load (const juce::File& indexFile)
+{
+    if (! indexFile.exists())
+    {
+        root = std::make_unique<juce::XmlElement> (rootTag);
+        return;
+    }
+
+    root = juce::XmlDocument::parse (indexFile);
+    if (root != nullptr && ! root->hasTagName (rootTag))
+        root.reset();
+}
+
+int PresetFileIndex::getNumPresets() const
+{
+    return root != nullptr ? root->getNumChildElements() : 0;
+}
+
+juce::String PresetFileIndex::getFileName (int index) const
+{
+    if (root == nullptr || index < 0)
+        return {};
+    if (auto* preset = root->getChildElement (index))
+        return getFileName (*preset);
+    return {};
+}
+
+juce::XmlElement* PresetFileIndex::findPreset (const juce::String& dataID) const
+{
+    if (root == nullptr)
+        return nullptr;
+    for (auto* preset : root->getChildWithTagNameIterator (presetTag))
+        if (auto* id = preset->getChildByName (dataIDTag); id != nullptr && id->getAllSubText() == dataID)
+            return preset;
+    return nullptr;
+}
+
+bool PresetFileIndex::isFileNameUsed (const juce::String& fileName, const juce::XmlElement* except) const
+{
+    if (root == nullptr)
+        return false;
+    for (auto* preset : root->getChildIterator())
+        if (preset != except && getFileName (*preset) == fileName)
+            return true;
+    return false;
+}
+
+juce::XmlElement* PresetFileIndex::appendPreset (const juce::String& dataID, const juce::String& fileName)
+{
+    if (root == nullptr)
+        return nullptr;
+    auto* preset = root->createNewChildElement (presetTag);
+    data::addTextElement (*preset, dataIDTag, dataID);
+    data::addTextElement (*preset, fileTag, fileName);
+    return preset;
+}
+
+void PresetFileIndex::removePreset (juce::XmlElement* preset)
+{
+    if (root != nullptr && preset != nullptr)
+        root->removeChildElement (preset, true);
+}
+
+juce::String PresetFileIndex::getFileName (const juce::XmlElement& preset)
+{
+    return getChildText (preset, fileTag);
+}
+
+void PresetFileIndex::setFileName (juce::XmlElement& preset, const juce::String& fileName)
+{
+    if (auto* file = preset.getChildByName (fileTag))
+    {
+        file->deleteAllChildElements();
+        file->addTextElement (fileName);
+        return;
+    }
+    data::addTextElement (preset, fileTag, fileName);
+}
+
+bool PresetFileIndex::save (const juce::File& indexFile) const
+{
+    if (root == nullptr)
+        return false;
+    const auto text = data::createXmlDocumentText (*root);
+    return file::replaceFileContent (indexFile, text.toRawUTF8(), text.getNumBytesAsUTF8())
+           == file::WriteErrorNoError;
+}
+} // namespace x48305_file

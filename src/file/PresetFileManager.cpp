@@ -1,0 +1,195 @@
+#include "file/PresetFileManager.h"
+
+#include "application/PreferencesData.h"
+#include "file/FileExtensions.h"
+#include "file/FileReplacer.h"
+#include "file/FileResultCodes.h"
+#include "file/PresetFileNames.h"
+#include "file/PrivateTemporaryFolder.h"
+#include "formats/PresetFile.h"
+#include "library/PresetData.h"
+
+#include <cstdio>
+
+namespace x48305_file
+{
+namespace
+{
+const juce::String indexFileName { "PresetFileInformation.xml" };
+const juce::String temporaryFileName { "TempPresetData.slvnpreset" };
+constexpr int maxNumberedNames = 1000;
+} // namespace
+
+PresetFileManager::PresetFileManager()
+{
+    index.load (getPresetFolderPath().getChildFile (indexFileName));
+}
+
+juce::File PresetFileManager::getPresetFolderPath()
+{
+    return x48305_preferences::PreferencesData::getFolder().getChildFile (file::presetFolderName);
+}
+
+juce::File PresetFileManager::getPresetFolder()
+{
+    auto folder = getPresetFolderPath();
+    if (! folder.isDirectory())
+        folder.createDirectory();
+    return folder;
+}
+
+juce::File PresetFileManager::getIndexFile()
+{
+    return getPresetFolder().getChildFile (indexFileName);
+}
+
+int PresetFileManager::getNumPresets() const
+{
+    return index.getNumPresets();
+}
+
+juce::File PresetFileManager::getPresetFile (int number) const
+{
+    const auto name = index.getFileName (number);
+    if (name.isEmpty())
+        return {};
+    return getStoredFile (name);
+}
+
+juce::File PresetFileManager::getStoredFile (const juce::String& fileName) const
+{
+    // The index names only preset copies; it never points at itself.
+    if (fileName == indexFileName)
+        return {};
+    return getFileInsideFolder (getPresetFolder(), fileName);
+}
+
+bool PresetFileManager::importPresetFile (const juce::File& source)
+{
+    if (! index.isValid())
+    {
+        // Leaves an unreadable index file alone rather than overwrite the
+        // list of installed presets with a new one.
+        std::printf ("Preset index unreadable: %s\n", getIndexFile().getFullPathName().toRawUTF8());
+        std::fflush (stdout);
+        return false;
+    }
+
+    x48305_data::PresetData preset;
+    PresetFileReader reader (&preset);
+    if (reader.read (source) != file::ReadErrorNoError)
+        return false;
+
+    const auto dataID = preset.getInformation().DataID;
+    if (auto* installed = index.findPreset (dataID))
+    {
+        const auto stored = getStoredFile (PresetFileIndex::getFileName (*installed));
+        if (stored != juce::File())
+            return replaceStoredCopy (source, stored);
+        return renameStoredCopy (*installed, source, dataID);
+    }
+    return addPreset (source, dataID);
+}
+
+bool PresetFileManager::replaceStoredCopy (const juce::File& source, const juce::File& stored) const
+{
+    if (source == stored)
+        return true;
+
+    // The copy is written beside the stored file and takes its place only
+    // once it is complete, so a failed copy keeps the installed preset.
+    juce::MemoryBlock bytes;
+    if (! source.loadFileAsData (bytes))
+        return false;
+    return file::replaceFileContent (stored, bytes) == file::WriteErrorNoError;
+}
+
+bool PresetFileManager::renameStoredCopy (juce::XmlElement& installed, const juce::File& source,
+                                          const juce::String& dataID)
+{
+    // The entry's "File" text pointed outside the store: the preset keeps its
+    // place in the order and gets a stored copy under a safe name.
+    const auto name = chooseNewFileName (dataID, &installed);
+    const auto target = name.isNotEmpty() ? getStoredFile (name) : juce::File();
+    if (target == juce::File() || ! replaceStoredCopy (source, target))
+        return false;
+
+    const auto previousName = PresetFileIndex::getFileName (installed);
+    PresetFileIndex::setFileName (installed, name);
+    if (index.save (getIndexFile()))
+        return true;
+
+    PresetFileIndex::setFileName (installed, previousName);
+    if (source != target)
+        target.deleteFile();
+    return false;
+}
+
+bool PresetFileManager::addPreset (const juce::File& source, const juce::String& dataID)
+{
+    const auto name = chooseNewFileName (dataID, nullptr);
+    const auto target = name.isNotEmpty() ? getStoredFile (name) : juce::File();
+    if (target == juce::File() || ! replaceStoredCopy (source, target))
+        return false;
+
+    auto* added = index.appendPreset (dataID, name);
+    if (index.save (getIndexFile()))
+        return true;
+
+    // Without the index entry nobody would ever find the copy again.
+    index.removePreset (added);
+    if (source != target)
+        target.deleteFile();
+    return false;
+}
+
+juce::String PresetFileManager::chooseNewFileName (const juce::String& dataID,
+                                                   const juce::XmlElement* except) const
+{
+    const auto name = getInstalledPresetFileName (dataID);
+    if (! index.isFileNameUsed (name, except))
+        return name;
+
+    // Another entry names this file (an index edited by hand): never let the
+    // new preset overwrite that one's copy.
+    const auto base = name.dropLastCharacters (file::installedPresetFileExtension.length());
+    for (int number = 2; number < maxNumberedNames; ++number)
+    {
+        const auto candidate = base + " (" + juce::String (number) + ")" + file::installedPresetFileExtension;
+        if (! index.isFileNameUsed (candidate, except) && ! getPresetFolder().getChildFile (candidate).exists())
+            return candidate;
+    }
+    return {};
+}
+
+bool PresetFileManager::installPresetData (const juce::MemoryBlock& presetFile)
+{
+    // A folder of its own that only this user can enter: nobody can plant or
+    // swap the file between writing and importing it, and the folder goes
+    // with the file whatever the outcome.
+    file::PrivateTemporaryFolder temporary;
+    if (! temporary.isValid())
+        return false;
+
+    const auto temporaryFile = temporary.getFolder().getChildFile (temporaryFileName);
+    {
+        juce::FileOutputStream out (temporaryFile);
+        if (out.failedToOpen())
+            return false;
+
+        const bool written = presetFile.getSize() == 0 || out.write (presetFile.getData(), presetFile.getSize());
+        out.flush();
+        if (! written || out.getStatus().failed())
+            return false;
+    }
+    return importPresetFile (temporaryFile);
+}
+
+bool PresetFileManager::deletePresetFolder()
+{
+    const auto folder = getPresetFolderPath();
+    if (! folder.isDirectory())
+        return false;
+    return folder.deleteRecursively();
+}
+} // namespace x48305_file

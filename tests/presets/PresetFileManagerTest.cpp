@@ -1,0 +1,343 @@
+#include "PresetTestSupport.h"
+
+#include "file/PresetFileManager.h"
+
+#include <gtest/gtest.h>
+
+using presettest::describePresetFile;
+using presettest::listFiles;
+using presettest::writePresetFile;
+using x48305_file::PresetFileManager;
+
+namespace
+{
+class PresetStore : public ::testing::Test
+{
+protected:
+    presettest::ScopedTestHome home;
+
+    juce::File indexFile() const { return home.getStoreFolder().getChildFile ("PresetFileInformation.xml"); }
+
+    juce::File source (const juce::String& dataID, const std::string& marker, const juce::String& fileName = {})
+    {
+        const auto name = fileName.isNotEmpty() ? fileName : "src" + juce::String (++sources) + ".slvnpreset";
+        return writePresetFile (home.getScratchFolder(), name, dataID, marker);
+    }
+
+    // DataID and File of every entry in the index file on disk.
+    juce::StringArray indexOnDisk() const
+    {
+        juce::StringArray entries;
+        if (auto root = juce::XmlDocument::parse (indexFile()))
+            for (auto* preset : root->getChildIterator())
+                entries.add (preset->getChildElementAllSubText ("DataID", "?") + "|"
+                             + preset->getChildElementAllSubText ("File", "?"));
+        return entries;
+    }
+
+    int sources = 0;
+};
+} // namespace
+
+TEST_F (PresetStore, MissingFolderAndIndexGiveAnEmptyStoreUntilTheFirstImport)
+{
+    PresetFileManager manager;
+    EXPECT_EQ (manager.getNumPresets(), 0);
+    EXPECT_EQ (manager.getPresetFile (0), juce::File());
+    EXPECT_FALSE (indexFile().exists());
+
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A one")));
+    EXPECT_TRUE (home.getStoreFolder().isDirectory());
+    EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset"));
+    EXPECT_EQ (manager.getNumPresets(), 1);
+    EXPECT_EQ (manager.getPresetFile (0), home.getStoreFolder().getChildFile ("Alpha.islvnpreset"));
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A one");
+
+    // The index and the order survive a restart.
+    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "B one")));
+    PresetFileManager restarted;
+    ASSERT_EQ (restarted.getNumPresets(), 2);
+    EXPECT_EQ (describePresetFile (restarted.getPresetFile (0)), "Alpha|A one");
+    EXPECT_EQ (describePresetFile (restarted.getPresetFile (1)), "Beta|B one");
+}
+
+TEST_F (PresetStore, IndexPastTheEndOrNegativeGivesNoFile)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    EXPECT_NE (manager.getPresetFile (0), juce::File());
+    EXPECT_EQ (manager.getPresetFile (manager.getNumPresets()), juce::File());
+    EXPECT_EQ (manager.getPresetFile (-1), juce::File());
+}
+
+TEST_F (PresetStore, TheSameFileTwiceLeavesOneEntryAndOneFile)
+{
+    PresetFileManager manager;
+    const auto file = source ("Alpha", "A");
+    ASSERT_TRUE (manager.importPresetFile (file));
+    ASSERT_TRUE (manager.importPresetFile (file));
+
+    EXPECT_EQ (manager.getNumPresets(), 1);
+    EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset"));
+    EXPECT_EQ (listFiles (home.getStoreFolder()), juce::StringArray ("Alpha.islvnpreset", "PresetFileInformation.xml"));
+}
+
+TEST_F (PresetStore, ImportingTheStoredCopyItselfKeepsIt)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    ASSERT_TRUE (manager.importPresetFile (manager.getPresetFile (0)));
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A");
+    EXPECT_EQ (manager.getNumPresets(), 1);
+}
+
+TEST_F (PresetStore, AnInstalledDataIDWithOtherContentKeepsItsPlace)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A old")));
+    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "B")));
+    ASSERT_TRUE (manager.importPresetFile (source ("Gamma", "C")));
+    const auto indexBefore = indexFile().loadFileAsString();
+
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A new")));
+
+    ASSERT_EQ (manager.getNumPresets(), 3);
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A new");
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Beta|B");
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (2)), "Gamma|C");
+    EXPECT_EQ (indexFile().loadFileAsString(), indexBefore);
+    EXPECT_EQ (listFiles (home.getStoreFolder()).size(), 4);
+}
+
+TEST_F (PresetStore, ADataIDDifferingOnlyInCaseIsASecondPreset)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "upper")));
+    ASSERT_TRUE (manager.importPresetFile (source ("alpha", "lower")));
+
+    ASSERT_EQ (manager.getNumPresets(), 2);
+    EXPECT_NE (manager.getPresetFile (0), manager.getPresetFile (1));
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|upper");
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "alpha|lower");
+}
+
+TEST_F (PresetStore, AFileThatDoesNotReadNeverReachesTheStore)
+{
+    PresetFileManager manager;
+    const auto junk = home.getScratchFolder().getChildFile ("junk.slvnpreset");
+    junk.replaceWithText ("not a zip");
+    EXPECT_FALSE (manager.importPresetFile (junk));
+    EXPECT_FALSE (manager.importPresetFile (home.getScratchFolder().getChildFile ("missing.slvnpreset")));
+    EXPECT_EQ (manager.getNumPresets(), 0);
+    EXPECT_FALSE (indexFile().exists());
+}
+
+TEST_F (PresetStore, DataIDsThatAreNoFileNamesStayInsideTheStoreAndKeepTheirIdentity)
+{
+    PresetFileManager manager;
+    const juce::StringArray ids { "../../escaped", "/tmp/absolute", "", ".", "..", ".hidden", "line\nbreak",
+                                  "back\\slash", "~", "a/b", "a%2Fb" };
+    for (const auto& id : ids)
+        ASSERT_TRUE (manager.importPresetFile (source (id, "x"))) << id;
+
+    ASSERT_EQ (manager.getNumPresets(), ids.size());
+    for (int i = 0; i < ids.size(); ++i)
+    {
+        const auto stored = manager.getPresetFile (i);
+        EXPECT_EQ (stored.getParentDirectory(), home.getStoreFolder()) << ids[i];
+        EXPECT_FALSE (stored.getFileName().startsWithChar ('.')) << ids[i];
+        EXPECT_EQ (describePresetFile (stored), ids[i].toStdString() + "|x");
+    }
+
+    // The index keeps every DataID as it was given.
+    PresetFileManager restarted;
+    auto root = juce::XmlDocument::parse (indexFile());
+    ASSERT_NE (root, nullptr);
+    ASSERT_EQ (root->getNumChildElements(), ids.size());
+    for (int i = 0; i < ids.size(); ++i)
+        EXPECT_EQ (root->getChildElement (i)->getChildElementAllSubText ("DataID", "?"), ids[i]);
+
+    // Nothing was written next to the store or above it.
+    EXPECT_EQ (listFiles (home.getStoreFolder().getParentDirectory()), juce::StringArray ("Preset Data"));
+    EXPECT_FALSE (juce::File ("/tmp/absolute.islvnpreset").exists());
+    EXPECT_EQ (listFiles (home.getStoreFolder()).size(), ids.size() + 1);
+}
+
+TEST_F (PresetStore, AFileTextPointingOutsideTheStoreIsNoFile)
+{
+    const auto outside = home.getHome().getChildFile ("outside.islvnpreset");
+    outside.replaceWithText ("keep me");
+    home.getStoreFolder().createDirectory();
+    indexFile().replaceWithText (
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<solivane_PresetInformation>"
+        "<Preset><DataID>Up</DataID><File>../../../../outside.islvnpreset</File></Preset>"
+        "<Preset><DataID>Abs</DataID><File>" + outside.getFullPathName() + "</File></Preset>"
+        "<Preset><DataID>Self</DataID><File>PresetFileInformation.xml</File></Preset>"
+        "<Preset><DataID>Empty</DataID><File></File></Preset>"
+        "<Preset><DataID>Dot</DataID><File>..</File></Preset>"
+        "</solivane_PresetInformation>");
+
+    PresetFileManager manager;
+    ASSERT_EQ (manager.getNumPresets(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ (manager.getPresetFile (i), juce::File()) << i;
+
+    // Installing one of them again writes inside the store, under its safe
+    // name, and the preset keeps its place.
+    ASSERT_TRUE (manager.importPresetFile (source ("Abs", "new")));
+    ASSERT_TRUE (manager.importPresetFile (source ("Self", "self")));
+    EXPECT_EQ (outside.loadFileAsString(), "keep me");
+    EXPECT_EQ (manager.getPresetFile (1), home.getStoreFolder().getChildFile ("Abs.islvnpreset"));
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Abs|new");
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (2)), "Self|self");
+    EXPECT_EQ (indexOnDisk()[1], "Abs|Abs.islvnpreset");
+    EXPECT_EQ (indexOnDisk()[2], "Self|Self.islvnpreset");
+    EXPECT_EQ (manager.getNumPresets(), 5);
+}
+
+TEST_F (PresetStore, ANewPresetNeverTakesTheFileOfAnotherEntry)
+{
+    // An index edited by hand in which "Other" owns the file that "Beta"
+    // would get.
+    home.getStoreFolder().createDirectory();
+    writePresetFile (home.getStoreFolder(), "Beta.islvnpreset", "Other", "other's");
+    indexFile().replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<solivane_PresetInformation>"
+                                 "<Preset><DataID>Other</DataID><File>Beta.islvnpreset</File></Preset>"
+                                 "</solivane_PresetInformation>");
+
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "beta's")));
+    ASSERT_EQ (manager.getNumPresets(), 2);
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Other|other's");
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Beta|beta's");
+}
+
+TEST_F (PresetStore, AFailedReplacementKeepsTheInstalledPreset)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A old")));
+    const auto before = listFiles (home.getStoreFolder());
+    const auto replacement = source ("Alpha", "A new");
+
+    {
+        presettest::ScopedFileSizeLimit limit (1024);
+        EXPECT_FALSE (manager.importPresetFile (replacement));
+    }
+
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A old");
+    EXPECT_EQ (listFiles (home.getStoreFolder()), before);
+    EXPECT_TRUE (manager.importPresetFile (replacement));
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A new");
+}
+
+TEST_F (PresetStore, AFailedCopyOfANewPresetLeavesTheIndexAlone)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    const auto indexBefore = indexFile().loadFileAsString();
+    const auto beta = source ("Beta", "B");
+
+    {
+        presettest::ScopedFileSizeLimit limit (1024);
+        EXPECT_FALSE (manager.importPresetFile (beta));
+    }
+
+    EXPECT_EQ (manager.getNumPresets(), 1);
+    EXPECT_EQ (indexFile().loadFileAsString(), indexBefore);
+    EXPECT_EQ (listFiles (home.getStoreFolder()), juce::StringArray ("Alpha.islvnpreset", "PresetFileInformation.xml"));
+}
+
+TEST_F (PresetStore, AFailedIndexWriteTakesBackTheCopyAndTheEntry)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    const auto indexBefore = indexFile().loadFileAsString();
+
+    // A folder in the index's place cannot be replaced by a file.
+    const auto moved = home.getScratchFolder().getChildFile ("index.xml");
+    ASSERT_TRUE (indexFile().moveFileTo (moved));
+    ASSERT_TRUE (indexFile().createDirectory());
+
+    EXPECT_FALSE (manager.importPresetFile (source ("Beta", "B")));
+    EXPECT_EQ (manager.getNumPresets(), 1);
+    EXPECT_FALSE (home.getStoreFolder().getChildFile ("Beta.islvnpreset").exists());
+
+    // Once the index can be written again, the next import finds exactly
+    // the entries that were really installed.
+    ASSERT_TRUE (indexFile().deleteRecursively());
+    ASSERT_TRUE (moved.moveFileTo (indexFile()));
+    ASSERT_TRUE (manager.importPresetFile (source ("Gamma", "C")));
+    EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset", "Gamma|Gamma.islvnpreset"));
+    EXPECT_NE (indexFile().loadFileAsString(), indexBefore);
+}
+
+TEST_F (PresetStore, AnIndexThatDoesNotParseIsLeftAlone)
+{
+    home.getStoreFolder().createDirectory();
+    indexFile().replaceWithText ("<solivane_PresetInformation><Preset>");
+
+    PresetFileManager manager;
+    EXPECT_EQ (manager.getNumPresets(), 0);
+    EXPECT_EQ (manager.getPresetFile (0), juce::File());
+    EXPECT_FALSE (manager.importPresetFile (source ("Alpha", "A")));
+    EXPECT_EQ (indexFile().loadFileAsString(), "<solivane_PresetInformation><Preset>");
+    EXPECT_FALSE (home.getStoreFolder().getChildFile ("Alpha.islvnpreset").exists());
+}
+
+TEST_F (PresetStore, DeletingTheFolderRemovesEverythingButKeepsTheIndexInMemory)
+{
+    PresetFileManager manager;
+    EXPECT_FALSE (manager.deletePresetFolder());
+
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "B")));
+    EXPECT_TRUE (manager.deletePresetFolder());
+    EXPECT_FALSE (home.getStoreFolder().exists());
+    EXPECT_EQ (manager.getNumPresets(), 2);
+    EXPECT_FALSE (manager.deletePresetFolder());
+
+    PresetFileManager restarted;
+    EXPECT_EQ (restarted.getNumPresets(), 0);
+}
+
+TEST_F (PresetStore, InstallingFromMemoryLeavesNoTemporaryFileBehind)
+{
+    PresetFileManager manager;
+    juce::MemoryBlock good;
+    ASSERT_TRUE (source ("Memory", "M").loadFileAsData (good));
+
+    EXPECT_TRUE (manager.installPresetData (good));
+    EXPECT_TRUE (listFiles (home.getTemporaryFolder()).isEmpty());
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Memory|M");
+
+    EXPECT_FALSE (manager.installPresetData (juce::MemoryBlock ("garbage", 7)));
+    EXPECT_TRUE (listFiles (home.getTemporaryFolder()).isEmpty());
+
+    EXPECT_FALSE (manager.installPresetData ({}));
+    EXPECT_TRUE (listFiles (home.getTemporaryFolder()).isEmpty());
+
+    {
+        presettest::ScopedFileSizeLimit limit (1024);
+        EXPECT_FALSE (manager.installPresetData (good));
+    }
+    EXPECT_TRUE (listFiles (home.getTemporaryFolder()).isEmpty());
+    EXPECT_EQ (manager.getNumPresets(), 1);
+}
+
+TEST_F (PresetStore, AFileInTheTemporaryFolderCannotStandInForTheInstalledData)
+{
+    // A fixed name in a shared folder could be planted beforehand (even as a
+    // link to somewhere else); the install must neither use nor touch it.
+    const auto planted = home.getTemporaryFolder().getChildFile ("TempPresetData.slvnpreset");
+    writePresetFile (home.getTemporaryFolder(), "TempPresetData.slvnpreset", "Planted", "evil");
+    const auto plantedBytes = planted.loadFileAsString();
+
+    PresetFileManager manager;
+    juce::MemoryBlock good;
+    ASSERT_TRUE (source ("Memory", "M").loadFileAsData (good));
+    ASSERT_TRUE (manager.installPresetData (good));
+
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Memory|M");
+    EXPECT_EQ (planted.loadFileAsString(), plantedBytes);
+    EXPECT_EQ (listFiles (home.getTemporaryFolder()), juce::StringArray ("TempPresetData.slvnpreset"));
+}
