@@ -144,7 +144,9 @@ TEST_F (FactoryLibrary, BytesNoRowDescribesAreThoseOfTheInitialProgram)
         for (size_t b = 0; b < x48305_data::programRecordSize; ++b)
         {
             if (! described[b])
+            {
                 EXPECT_EQ (record[b], initial[b]) << "program " << i << " byte " << b;
+            }
         }
     }
 }

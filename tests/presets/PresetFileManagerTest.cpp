@@ -163,6 +163,18 @@ TEST_F (PresetStore, DataIDsThatAreNoFileNamesStayInsideTheStoreAndKeepTheirIden
     EXPECT_EQ (listFiles (home.getStoreFolder()).size(), ids.size() + 1);
 }
 
+TEST_F (PresetStore, ADataIDTooLongForAFileNameFailsCleanly)
+{
+    PresetFileManager manager;
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    const auto indexBefore = indexFile().loadFileAsString();
+
+    EXPECT_FALSE (manager.importPresetFile (source (juce::String::repeatedString ("x", 300), "long")));
+    EXPECT_EQ (manager.getNumPresets(), 1);
+    EXPECT_EQ (indexFile().loadFileAsString(), indexBefore);
+    EXPECT_EQ (listFiles (home.getStoreFolder()), juce::StringArray ("Alpha.islvnpreset", "PresetFileInformation.xml"));
+}
+
 TEST_F (PresetStore, AFileTextPointingOutsideTheStoreIsNoFile)
 {
     const auto outside = home.getHome().getChildFile ("outside.islvnpreset");
