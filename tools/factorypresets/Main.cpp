@@ -59,7 +59,18 @@ int main (int argc, char* argv[])
     }
 
     juce::MemoryBlock bytes;
-    if (! presetFile.loadFileAsData (bytes) || ! sourceFile.replaceWithText (makeSource (bytes)))
+    if (! presetFile.loadFileAsData (bytes))
+    {
+        std::fprintf (stderr, "reading %s back failed\n", argv[1]);
+        return 1;
+    }
+
+    // An unchanged source keeps its time stamp, so nothing that embeds it is
+    // rebuilt when only the tool was.
+    const auto source = makeSource (bytes);
+    if (sourceFile.existsAsFile() && sourceFile.loadFileAsString() == source)
+        return 0;
+    if (! sourceFile.replaceWithText (source))
     {
         std::fprintf (stderr, "writing %s failed\n", argv[2]);
         return 1;
