@@ -309,37 +309,40 @@ TEST_F (AlsaSysExVm, ThisProgramsReceiversHoldABurstTooLargeForTheDefaultQueue)
     EXPECT_TRUE (peer.received.getBytes() == burst) << describeDifference (burst, peer.received.getBytes());
 }
 
-// A reader that stalls while a long message comes in: the kernel throws away
-// what it had queued once the queue is full. What arrives after that must not
-// be glued to the beginning already delivered into a message that looks whole;
-// the next message arrives whole.
+// A reader that stalls while a long message comes in from a sender that goes
+// on once there is room again: the kernel throws away what it had queued when
+// the queue was full. What arrives after that must not be glued to the
+// beginning already delivered into a message that looks whole; the next
+// message arrives whole.
 TEST_F (AlsaSysExVm, AReaderThatFellBehindNeverGetsAMessageWithAGap)
 {
+    OtherProgramClient sender ("Relentless Sender");
+    ASSERT_TRUE (sender.isOpen());
+    const auto source = findByDisplayName (backend.getSources(), "Relentless Sender - Out");
+    ASSERT_TRUE (source.has_value());
+
     Receiver received;
     std::atomic<bool> stalled { false };
     auto record = received.callback();
-    midiport::DeviceSpec spec;
-    spec.deviceName = "Stalling Peer";
-    spec.sourceName = "Peer Out";
-    spec.destinationName = "Peer In";
-    auto device = backend.createDevice (spec, [&] (const midiport::PacketList& packets) {
+    auto client = backend.createClient ("Stalling Reader", [] {});
+    ASSERT_NE (client, nullptr);
+    auto input = client->createInputPort ("In", [&] (const midiport::PacketList& packets) {
         record (packets);
         if (! stalled.exchange (true))
             std::this_thread::sleep_for (1500ms);
     });
-    ASSERT_NE (device, nullptr);
+    ASSERT_NE (input, nullptr);
+    ASSERT_TRUE (input->connectSource (*source));
 
     const auto damaged = makeSysEx (2 * largeSize, 11);
-    CompletionRecord completion;
-    ASSERT_TRUE (program.output->sendSysEx (device->getDestination(), damaged, completion.callback()));
-    ASSERT_TRUE (completion.wait (transferTimeout));
+    ASSERT_TRUE (sender.sendToSubscribers (damaged, 256));
     received.waitUntilQuiet (500ms, 10s);
     ASSERT_LT (received.getByteCount(), damaged.size()) << "the reader did not fall behind; nothing was tested";
     EXPECT_TRUE (received.getMessages().empty()) << "a message with a gap was delivered as whole: "
                                                  << received.getMessages().front().size() << " bytes";
 
     const auto next = makeSysEx (1000, 12);
-    ASSERT_TRUE (program.output->sendSysEx (device->getDestination(), next, [] (bool) {}));
+    ASSERT_TRUE (sender.sendToSubscribers (next, 256));
     ASSERT_TRUE (received.waitForMessages (1, 10s));
     EXPECT_TRUE (received.getMessages().front() == next);
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 // Another program on the sequencer, written straight on libasound with the
-// sequencer's default queue sizes: one port others can write to, and a thread
-// that reads and keeps the System Exclusive bytes that arrive. Lets the tests
-// see what a receiver that is not built on the port layer gets.
+// sequencer's default queue sizes: a port "In" others can write to, with a
+// thread that reads and keeps the System Exclusive bytes that arrive, and a
+// port "Out" from which it sends. Lets the tests see what a receiver that is
+// not built on the port layer gets, and what a sender that is not paced by it
+// does to this program's receivers.
 
 #include <alsa/asoundlib.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <poll.h>
@@ -30,7 +33,9 @@ public:
         snd_seq_set_client_name (seq, name.c_str());
         port = snd_seq_create_simple_port (seq, "In", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
                                            SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
-        if (port >= 0)
+        outPort = snd_seq_create_simple_port (seq, "Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                              SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+        if (port >= 0 && outPort >= 0)
             reader = std::thread ([this] { read(); });
     }
 
@@ -52,6 +57,32 @@ public:
     }
 
     int getOverflows() const { return overflows; }
+
+    // Sends a System Exclusive message to the subscribers of "Out" in pieces
+    // as fast as they are taken, waiting whenever the receiver is full and
+    // going on afterwards, as a simple program does.
+    bool sendToSubscribers (const std::vector<std::uint8_t>& message, std::size_t piece)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (30);
+        for (std::size_t start = 0; start < message.size();)
+        {
+            const auto size = std::min (piece, message.size() - start);
+            snd_seq_event_t event;
+            snd_seq_ev_clear (&event);
+            snd_seq_ev_set_source (&event, outPort);
+            snd_seq_ev_set_subs (&event);
+            snd_seq_ev_set_direct (&event);
+            snd_seq_ev_set_sysex (&event, (unsigned int) size, const_cast<std::uint8_t*> (message.data() + start));
+            const int result = snd_seq_event_output_direct (seq, &event);
+            if (result >= 0)
+                start += size;
+            else if ((result != -EAGAIN && result != -ENOMEM) || std::chrono::steady_clock::now() > deadline)
+                return false;
+            else
+                std::this_thread::sleep_for (std::chrono::milliseconds (1));
+        }
+        return true;
+    }
 
 private:
     void read()
@@ -86,6 +117,7 @@ private:
 
     snd_seq_t* seq = nullptr;
     int port = -1;
+    int outPort = -1;
     std::atomic<bool> stopping { false };
     std::atomic<int> overflows { 0 };
     std::mutex lock;
