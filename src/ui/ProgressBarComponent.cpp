@@ -5,6 +5,7 @@ namespace ui
 ProgressBarComponent::ProgressBarComponent (const juce::String& componentName)
     : juce::Slider (componentName)
 {
+    setTextBoxIsEditable (false);
 }
 
 void ProgressBarComponent::mouseDown (const juce::MouseEvent&) {}
@@ -12,4 +13,11 @@ void ProgressBarComponent::mouseDrag (const juce::MouseEvent&) {}
 void ProgressBarComponent::mouseUp (const juce::MouseEvent&) {}
 void ProgressBarComponent::mouseDoubleClick (const juce::MouseEvent&) {}
 void ProgressBarComponent::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDetails&) {}
+
+void ProgressBarComponent::lookAndFeelChanged()
+{
+    juce::Slider::lookAndFeelChanged();
+    if (isTextBoxEditable())
+        setTextBoxIsEditable (false);
+}
 } // namespace ui
