@@ -1,4 +1,5 @@
 #include "application/CPXWResource.h"
+#include "application/JapaneseMappings.h"
 #include "application/LocalizationKeys.h"
 #include "file/FileResultCodes.h"
 
@@ -80,6 +81,29 @@ TEST (LocalizationKeysTest, JapaneseResourceIsTranslated)
             ++same;
 
     EXPECT_LT (same, keys.size() / 10);
+}
+
+// In Japanese the framework's own words (a text field's pop-up menu, its
+// buttons) come from the built-in table; the program's Edit menu and its
+// dialog buttons must use the same words, or one window shows two names for
+// one action.
+TEST (LocalizationKeysTest, JapaneseEditAndButtonTextsMatchTheFrameworkWords)
+{
+    CPXWResource japanese (CPXWResource::getResourceFile (CPXWResource::getResourceFolder(), true));
+    ASSERT_TRUE (japanese.hasDocument());
+    juce::LocalisedStrings framework (x48305_application::getJapaneseMappingText(), false);
+
+    const char* const pairs[][2] = {
+        { "MenuEditUndo", "Undo" },     { "MenuEditRedo", "Redo" },     { "MenuEditCut", "Cut" },
+        { "MenuEditCopy", "Copy" },     { "MenuEditPaste", "Paste" },   { "MenuEditClear", "Delete" },
+        { "CommonOK", "OK" },           { "CommonCancel", "Cancel" },   { "CommonYes", "Yes" },
+        { "CommonNo", "No" },
+    };
+    for (auto& [key, word] : pairs)
+    {
+        ASSERT_TRUE (framework.getMappings().containsKey (word)) << word << " has no Japanese mapping";
+        EXPECT_EQ (japanese.getString (key), framework.translate (word)) << key;
+    }
 }
 
 // Result codes name their messages through tables rather than literal calls.
