@@ -1,11 +1,17 @@
 #include "application/LocalizationKeys.h"
 
+#include "file/FileResultCodes.h"
+#include "midi/MidiCommunicationError.h"
+
 namespace application
 {
 namespace
 {
 // HOW TO ADD A KEY
 //   1. Append the key to the group below where it belongs (or start a group).
+//      The keys of the file and MIDI communication result codes come from
+//      their own tables (file/FileResultCodes.cpp,
+//      midi/MidiCommunicationError.cpp) and are not repeated here.
 //   2. Add an element of that name with a non-empty "Text" attribute to BOTH
 //      src/resources/runtime/en/LocalizableStrings.xml and
 //      src/resources/runtime/ja/LocalizableStrings.xml, in the same group.
@@ -71,65 +77,6 @@ const char* const allKeys[] = {
     "FileImportPresetTitle",
     "FileImportVeTitle",
     "FileSavePresetTitle",
-    // File read results (the code's name is its key)
-    "ReadErrorNoError",
-    "ReadErrorOpenFile",
-    "ReadErrorInvalidType",
-    "ReadErrorInvalidType1",
-    "ReadErrorInvalidType2",
-    "ReadErrorInvalidType3",
-    "ReadErrorInvalidType4",
-    "ReadErrorInvalidType5",
-    "ReadErrorInvalidType6",
-    "ReadErrorInvalidType7",
-    "ReadErrorInvalidType8",
-    "ReadErrorReadData",
-    "ReadErrorInvalidProgramNumber",
-    "ReadErrorDifferentTargetDevice",
-    "ReadErrorFailedToUncompressZipFile",
-    "ReadErrorFailedToParseXmlDocument",
-    "ReadErrorInvalidXmlDocument",
-    "ReadErrorLivesetDataMissing",
-    "ReadErrorProgramDataMissing",
-    "ReadErrorPresetInformationMissing",
-    "ReadErrorFailedToReadLivesetData",
-    "ReadErrorFailedToReadProgramBinary",
-    "ReadErrorFailedToReadProgramInformation",
-    "ReadErrorFailedToReadPresetInformation",
-    "ReadErrorFailedToImportPresetData",
-    "ReadErrorFailedToReadUserUnitFile",
-    "ReadErrorInvalidUserUnitFile",
-    "ReadErrorUserUnitFileMissingManifest",
-    "ReadErrorUserUnitFileMissingPayload",
-    "ReadErrorFailedToParseUserUnitManifest",
-    "ReadErrorFailedToParseUserUnitData",
-    "ReadErrorFailedToImportUserUnitData",
-    "ReadErrorUserUnitFileWrongModule",
-    // File write results (the code's name is its key)
-    "WriteErrorNoError",
-    "WriteErrorDeleteFile",
-    "WriteErrorOpenFile",
-    "WriteErrorWriteData",
-    // MIDI communication results: the code's name, then its detail
-    "MidiCommunicationNoError",
-    "MidiCommunicationNoErrorDetail",
-    "MidiCommunicationCanceled",
-    "MidiCommunicationErrorFailedToOpenDialog",
-    "MidiCommunicationErrorFailedToOpenDialogDetail",
-    "MidiCommunicationErrorTimeout",
-    "MidiCommunicationErrorTimeoutDetail",
-    "MidiCommunicationErrorTargetDevice",
-    "MidiCommunicationErrorTargetDeviceDetail",
-    "MidiCommunicationErrorReceiveNakOnReceive",
-    "MidiCommunicationErrorReceiveNakOnReceiveDetail",
-    "MidiCommunicationErrorReceiveNakOnWrite",
-    "MidiCommunicationErrorReceiveNakOnWriteDetail",
-    "MidiCommunicationErrorReceiveWriteError",
-    "MidiCommunicationErrorReceiveWriteErrorDetail",
-    "MidiCommunicationErrorMessageBroken",
-    "MidiCommunicationErrorMessageBrokenDetail",
-    "MidiCommunicationErrorReceiveUserCommErr",
-    "MidiCommunicationErrorReceiveUserCommErrDetail",
     // MIDI connection and driver check
     "ConnectionErrorFailedToOpenPort",
     "ConnectionErrorNotFoundsolivane",
@@ -187,7 +134,21 @@ const char* const allKeys[] = {
 
 const juce::StringArray& getLocalizationKeys()
 {
-    static const juce::StringArray keys (allKeys, (int) (sizeof (allKeys) / sizeof (allKeys[0])));
+    static const juce::StringArray keys = []
+    {
+        juce::StringArray all (allKeys, (int) (sizeof (allKeys) / sizeof (allKeys[0])));
+        for (int code = 0; code < file::NumReadResultCodes; ++code)
+            all.add (file::getReadResultKey (code));
+        for (int code = 0; code < file::NumWriteResultCodes; ++code)
+            all.add (file::getWriteResultKey (code));
+        // The cancel code names one key for both of its texts.
+        for (std::int32_t code = 0; code < MidiCommunicationError::count; ++code)
+        {
+            all.addIfNotAlreadyThere (getMidiCommunicationErrorKey (code));
+            all.addIfNotAlreadyThere (getMidiCommunicationErrorDetailKey (code));
+        }
+        return all;
+    }();
     return keys;
 }
 } // namespace application
