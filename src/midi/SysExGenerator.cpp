@@ -97,12 +97,18 @@ juce::MemoryBlock SysExGenerator::createLivesetDataDump (const juce::MemoryBlock
     return block;
 }
 
-juce::MemoryBlock SysExGenerator::createUserDataRequest (UserUnitKind kind, std::uint32_t slot) const
+juce::MemoryBlock SysExGenerator::createUserSlotMessage (std::uint8_t function, UserUnitKind kind,
+                                                         std::uint32_t slot) const
 {
-    auto block = createMakerMessage (SysExFunction::userDataRequest, 10);
+    auto block = createMakerMessage (function, 10);
     bytesOf (block)[7] = kindByte (kind);
     bytesOf (block)[8] = (std::uint8_t) (slot & 0x7F);
     return block;
+}
+
+juce::MemoryBlock SysExGenerator::createUserDataRequest (UserUnitKind kind, std::uint32_t slot) const
+{
+    return createUserSlotMessage (SysExFunction::userDataRequest, kind, slot);
 }
 
 juce::MemoryBlock SysExGenerator::createUserDataDump (UserUnitKind kind, std::uint32_t slot,
@@ -138,10 +144,7 @@ juce::MemoryBlock SysExGenerator::createUserSlotSwap (UserUnitKind kind, std::ui
 
 juce::MemoryBlock SysExGenerator::createUserSlotClear (UserUnitKind kind, std::uint8_t slot) const
 {
-    auto block = createMakerMessage (SysExFunction::userSlotClear, 10);
-    bytesOf (block)[7] = kindByte (kind);
-    bytesOf (block)[8] = (std::uint8_t) (slot & 0x7F);
-    return block;
+    return createUserSlotMessage (SysExFunction::userSlotClear, kind, slot);
 }
 
 juce::MemoryBlock SysExGenerator::createUserOscDataRequest (std::uint32_t slot) const { return createUserDataRequest (UserUnitKind::oscillator, slot); }

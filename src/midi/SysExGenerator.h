@@ -73,6 +73,10 @@ private:
     // code and the closing F7 in place; the caller fills bytes 7 onward.
     juce::MemoryBlock createMakerMessage (std::uint8_t function, std::size_t totalSize) const;
 
+    // A 10-byte message that names one slot of a unit kind: the kind, then
+    // the slot, then F7.
+    juce::MemoryBlock createUserSlotMessage (std::uint8_t function, UserUnitKind kind, std::uint32_t slot) const;
+
     std::uint32_t channel;
     std::uint8_t manufacturerId = sysex::manufacturerId;
     std::uint8_t familyCodeHigh;
