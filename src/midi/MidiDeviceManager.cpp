@@ -74,14 +74,23 @@ bool MidiDeviceManager::isMessageThread()
 void MidiDeviceManager::startScan()
 {
     if (isMessageThread())
+    {
         startScanOnMessageThread();
-    else
-        triggerAsyncUpdate();
+        return;
+    }
+
+    scanAsked = true;
+    triggerAsyncUpdate();
 }
 
 void MidiDeviceManager::handleAsyncUpdate()
 {
-    startScanOnMessageThread();
+    // openPorts on another thread asks for a search because none had
+    // finished. When one has finished by now (it was running, and its results
+    // were handed over before this update came), its results are the answer:
+    // starting another would search twice for one request.
+    if (scanAsked.exchange (false) || ! scanDone.load())
+        startScanOnMessageThread();
 }
 
 void MidiDeviceManager::startScanOnMessageThread()
@@ -116,7 +125,10 @@ bool MidiDeviceManager::openPorts()
     {
         if (! scanDone.load())
         {
-            startScan();
+            if (isMessageThread())
+                startScanOnMessageThread();
+            else
+                triggerAsyncUpdate();
             return false;
         }
 

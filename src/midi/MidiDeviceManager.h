@@ -127,6 +127,10 @@ private:
 
     std::atomic<std::uint32_t> scanReplyTimeout { MidiDeviceScanner::defaultReplyTimeoutMs };
 
+    // Set by startScan on another thread: the message thread starts a search
+    // even when one has finished meanwhile.
+    std::atomic<bool> scanAsked { false };
+
     JUCE_DECLARE_NON_COPYABLE (MidiDeviceManager)
 };
 }

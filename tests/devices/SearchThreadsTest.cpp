@@ -73,6 +73,31 @@ TEST (SearchThreads, ASearchAskedForWhileOneIsBusyIsNotStartedAgain)
     EXPECT_EQ (instrument.getRequestsOfKind (sim::RequestKind::deviceSearch).size(), 2u);
 }
 
+TEST (SearchThreads, ABackgroundRequestWhileResultsAreHandedOverStartsNoSecondSearch)
+{
+    DeviceRig rig (300);
+    sim::SimulatedInstrument instrument (*rig.virtualBackend, mute());
+
+    rig.manager->startScan();
+    ASSERT_TRUE (instrument.waitForRequests (1, 2000ms));
+
+    // The search thread has ended and its results wait for the message
+    // thread, queued before the request that a background sender now makes.
+    std::this_thread::sleep_for (900ms);
+    ASSERT_TRUE (rig.manager->isScanning());
+    bool opened = true;
+    std::thread sender ([&] { opened = rig.manager->openPorts(); });
+    sender.join();
+    EXPECT_FALSE (opened);
+
+    ASSERT_TRUE (testsupport::runMessageLoopUntil ([&] { return rig.listener.calls >= 1; }));
+    testsupport::runMessageLoop (700);
+    EXPECT_EQ (rig.listener.calls, 1);
+    EXPECT_EQ (instrument.getRequestsOfKind (sim::RequestKind::deviceSearch).size(), 1u);
+    EXPECT_FALSE (rig.manager->isScanning());
+    EXPECT_TRUE (midi::deviceScanFinished);
+}
+
 TEST (SearchThreads, OpenPortsOnAnotherThreadLeavesTheSearchToTheMessageThread)
 {
     DeviceRig rig (300);
