@@ -36,13 +36,25 @@ private:
                             .getNonexistentChildFile ("devices-home", "") };
     juce::String previous;
 };
+
+// The application's device manager is made once per process and keeps the
+// backend it was made with, so every run of the test (also when repeated)
+// uses the one virtual backend that was the default then.
+std::shared_ptr<midiport::VirtualBackend> applicationBackend()
+{
+    static const auto backend = [] {
+        auto made = std::make_shared<midiport::VirtualBackend>();
+        midiport::setDefaultBackend (made);
+        return made;
+    }();
+    return backend;
+}
 }
 
 TEST (PreferencesUpdater, MidiSettingsReachTheDeviceManagerAndStartASearch)
 {
     TemporaryHome home;
-    auto backend = std::make_shared<midiport::VirtualBackend>();
-    midiport::setDefaultBackend (backend);
+    auto backend = applicationBackend();
     sim::SimulatedInstrument instrument (*backend);
 
     // The application's manager takes the default backend.
