@@ -12,13 +12,13 @@ MidiCommunicationTask::MidiCommunicationTask (CPXWMidi* wrapper, std::uint32_t c
     : midi (wrapper), channel (ch)
 {
     if (midi != nullptr)
-        midi->addListener (this);
+        midi->addListener (&receiver);
 }
 
 MidiCommunicationTask::~MidiCommunicationTask()
 {
     if (midi != nullptr)
-        midi->removeListener (this);
+        midi->removeListener (&receiver);
 }
 
 void MidiCommunicationTask::sysExReceived (CPXWMidi*, const CPXWMidiMessage& message)

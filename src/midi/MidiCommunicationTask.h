@@ -27,7 +27,9 @@ public:
     MidiCommunicationTask (const MidiCommunicationTask&) = delete;
     MidiCommunicationTask& operator= (const MidiCommunicationTask&) = delete;
 
-    void sysExReceived (CPXWMidi*, const CPXWMidiMessage& message) override;
+    // Queues a copy of the message. Final: the wrapper reaches it through a
+    // member (below) that calls it without the task's virtual table.
+    void sysExReceived (CPXWMidi*, const CPXWMidiMessage& message) final;
 
     // Takes the queued messages in arrival order, blocking while the queue is
     // empty, until one analyses to an expected type; returns it. Messages of
@@ -56,5 +58,26 @@ protected:
     CPXWMidi* midi;
     std::uint32_t channel;
     std::uint32_t timeoutMs = 0;
+
+private:
+    // What the wrapper holds in its listener list. A derived task's
+    // constructor and destructor rewrite the task's virtual table pointer
+    // while the task is registered, and the wrapper calls its listeners on a
+    // port thread at any time; this member's own table pointer stays fixed
+    // from registration to removal, so a delivery never races with them.
+    class Receiver : public CPXWMidiListener
+    {
+    public:
+        explicit Receiver (MidiCommunicationTask& t) : task (t) {}
+        void sysExReceived (CPXWMidi* wrapper, const CPXWMidiMessage& message) override
+        {
+            task.MidiCommunicationTask::sysExReceived (wrapper, message);
+        }
+
+    private:
+        MidiCommunicationTask& task;
+    };
+
+    Receiver receiver { *this };
 };
 }

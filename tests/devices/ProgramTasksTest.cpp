@@ -196,3 +196,31 @@ TEST (ProgramTasks, TwoTasksAliveAtOnceEachGetEveryMessage)
     EXPECT_EQ (second.receive (2), MidiCommunicationError::noError);
     EXPECT_EQ (recordOf (second.getReceived()), rig.instrument.getProgram (1));
 }
+
+TEST (ProgramTasks, TasksComeAndGoWhileMessagesStreamIn)
+{
+    TaskRig rig;
+    const auto acknowledge = rig.protocol().acknowledge();
+    std::atomic<bool> stop { false };
+    std::thread stream ([&] {
+        while (! stop)
+        {
+            rig.instrument.sendRaw (acknowledge);
+            std::this_thread::sleep_for (100us);
+        }
+    });
+
+    // Tasks are made and destroyed while the port thread delivers to them.
+    int answered = 0;
+    for (int i = 0; i < 200; ++i)
+    {
+        x48305_midi::ProgramDataReceiver receiver (rig.midi(), 0);
+        x48305_midi::CurrentProgramTransmitter transmitter (rig.midi(), 0);
+        auto information = transmitter.waitForMessage ({ x48305_midi::AnalyzedMessageType::acknowledge }, 2000);
+        answered += information.type == x48305_midi::AnalyzedMessageType::acknowledge ? 1 : 0;
+    }
+    stop = true;
+    stream.join();
+    rig.virtualBackend->waitUntilDelivered();
+    EXPECT_EQ (answered, 200);
+}
