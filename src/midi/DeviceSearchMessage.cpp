@@ -1,14 +1,16 @@
 #include "midi/DeviceSearchMessage.h"
 
+#include "midi/SysExProtocol.h"
+
 namespace midi
 {
 namespace DeviceSearchMessage
 {
 namespace
 {
-constexpr std::uint8_t start = 0xF0;
-constexpr std::uint8_t end = 0xF7;
-constexpr std::uint8_t manufacturerId = 0x7D;
+using x48305_midi::sysex::end;
+using x48305_midi::sysex::manufacturerId;
+using x48305_midi::sysex::start;
 constexpr std::uint8_t searchGroup = 0x50;
 constexpr std::uint8_t request = 0x00;
 constexpr std::uint8_t reply = 0x01;
