@@ -1,6 +1,7 @@
 #include "formats/XmlDocumentText.h"
 
 #include "formats/Utf8Text.h"
+#include "formats/XmlParserLimits.h"
 
 #include <cstring>
 
@@ -31,6 +32,8 @@ std::unique_ptr<juce::XmlElement> parseXmlDocumentBytes (const void* bytes, std:
 
     const auto* zero = std::memchr (bytes, 0, size);
     const auto length = zero != nullptr ? (std::size_t) (static_cast<const char*> (zero) - static_cast<const char*> (bytes)) : size;
+    if (! formats::isXmlWithinParserLimits (static_cast<const char*> (bytes), length))
+        return nullptr;
     const auto text = formats::textFromUtf8Bytes (bytes, length);
     if (text.isEmpty())
         return nullptr;
