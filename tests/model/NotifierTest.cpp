@@ -68,10 +68,12 @@ struct FileListener : application::LastSavedFileStatusListener
 // An action that changes nothing but counts what the undo manager asks of it.
 struct CountingAction : juce::UndoableAction
 {
-    explicit CountingAction (int& c) : count (c) {}
+    explicit CountingAction (int& c, int units = 10) : count (c), sizeInUnits (units) {}
     bool perform() override { ++count; return true; }
     bool undo() override { --count; return true; }
+    int getSizeInUnits() override { return sizeInUnits; }
     int& count;
+    const int sizeInUnits;
 };
 
 void flush()
@@ -177,21 +179,28 @@ TEST (ApplicationUndoManager, IsOneInstanceWithItsDefaultLimits)
 {
     auto* undo = application::ApplicationUndoManager::getInstance();
     EXPECT_EQ (undo, application::ApplicationUndoManager::getInstance());
-    undo->clearUndoHistory();
-    int performed = 0;
-    // Far more transactions than the minimum kept: the oldest are dropped
-    // only beyond the minimum count.
-    for (int i = 0; i < 40; ++i)
-    {
-        undo->beginNewTransaction ("T" + juce::String (i));
-        undo->perform (new CountingAction (performed));
-    }
-    int undone = 0;
-    while (undo->undo())
-        ++undone;
-    EXPECT_GE (undone, application::ApplicationUndoManager::defaultMinTransactions);
-    EXPECT_EQ (performed, 40 - undone);
-    undo->clearUndoHistory();
+
+    // Forty transactions of the given size; how many can be undone shows
+    // which of the two limits dropped the oldest.
+    auto keptTransactions = [undo] (int unitsEach) {
+        undo->clearUndoHistory();
+        int performed = 0;
+        for (int i = 0; i < 40; ++i)
+        {
+            undo->beginNewTransaction ("T" + juce::String (i));
+            undo->perform (new CountingAction (performed, unitsEach));
+        }
+        int undone = 0;
+        while (undo->undo())
+            ++undone;
+        EXPECT_EQ (performed, 40 - undone);
+        undo->clearUndoHistory();
+        return undone;
+    };
+
+    EXPECT_EQ (keptTransactions (10), 40);   // 400 units: nothing dropped
+    EXPECT_EQ (keptTransactions (900), 33);  // at most 30,000 units...
+    EXPECT_EQ (keptTransactions (2000), 30); // ...but never fewer than 30 transactions
     flush();
 }
 
