@@ -3,7 +3,7 @@
 #include "library/LibraryDataDeserializer.h"
 #include "library/LibraryDataSerializer.h"
 
-#include <cstdio>
+#include "library/ProgramOrSpare.h"
 
 namespace x48305_data
 {
@@ -20,25 +20,19 @@ LibraryData& LibraryData::operator= (const LibraryData& other)
     return *this;
 }
 
-bool LibraryData::isValidNumber (int number)
+namespace
 {
-    return number >= 0 && number < numPrograms;
-}
+const char* const numberErrorMessage = "Program Number Error: %d\n";
+} // namespace
 
 ProgramData& LibraryData::getProgram (int number)
 {
-    if (isValidNumber (number))
-        return programs[(std::size_t) number];
-    std::printf ("Program Number Error: %d\n", number);
-    return spare;
+    return programOrSpare (programs, spare, number, numberErrorMessage);
 }
 
 const ProgramData& LibraryData::getProgram (int number) const
 {
-    if (isValidNumber (number))
-        return programs[(std::size_t) number];
-    std::printf ("Program Number Error: %d\n", number);
-    return spare;
+    return programOrSpare (programs, spare, number, numberErrorMessage);
 }
 
 void LibraryData::reset()

@@ -39,8 +39,6 @@ public:
     bool deserialize (const data::SerializedData& source) override;
 
 private:
-    static bool isValidNumber (int number);
-
     std::vector<ProgramData> programs;
     FavoriteData favorites;
     ProgramData spare;

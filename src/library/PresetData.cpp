@@ -1,6 +1,6 @@
 #include "library/PresetData.h"
 
-#include <cstdio>
+#include "library/ProgramOrSpare.h"
 
 namespace x48305_data
 {
@@ -21,25 +21,19 @@ PresetData& PresetData::operator= (const PresetData& other)
     return *this;
 }
 
-bool PresetData::isValidNumber (int number)
+namespace
 {
-    return number >= 0 && number < numPrograms;
-}
+const char* const numberErrorMessage = "Preset Program Number Error: %d\n";
+} // namespace
 
 ProgramData& PresetData::getProgram (int number)
 {
-    if (isValidNumber (number))
-        return programs[(std::size_t) number];
-    std::printf ("Preset Program Number Error: %d\n", number);
-    return spare;
+    return programOrSpare (programs, spare, number, numberErrorMessage);
 }
 
 const ProgramData& PresetData::getProgram (int number) const
 {
-    if (isValidNumber (number))
-        return programs[(std::size_t) number];
-    std::printf ("Preset Program Number Error: %d\n", number);
-    return spare;
+    return programOrSpare (programs, spare, number, numberErrorMessage);
 }
 
 void PresetData::reset()

@@ -34,8 +34,6 @@ public:
     void reset();
 
 private:
-    static bool isValidNumber (int number);
-
     std::vector<ProgramData> programs;
     PresetInformation information;
     ProgramData spare;

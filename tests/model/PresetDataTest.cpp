@@ -77,9 +77,17 @@ TEST (PresetData, ProgramsInformationCopiesAndReset)
     preset->getProgram (10).setName ("Ten");
     preset->getProgram (10).setInformation ({ "p", "c" });
 
-    testing::internal::CaptureStdout();
-    preset->getProgram (500).setName ("Spare");
-    EXPECT_EQ (testing::internal::GetCapturedStdout(), "Preset Program Number Error: 500\n");
+    for (int number : { 500, -1 })
+    {
+        testing::internal::CaptureStdout();
+        preset->getProgram (number).setName ("Spare");
+        const PresetData& readOnly = *preset;
+        EXPECT_EQ (readOnly.getProgram (number).getName(), "Spare       ");
+        EXPECT_EQ (testing::internal::GetCapturedStdout(), "Preset Program Number Error: " + std::to_string (number)
+                       + "\nPreset Program Number Error: " + std::to_string (number) + "\n");
+    }
+    EXPECT_EQ (preset->getProgram (0).getName(), "Init Program");
+    EXPECT_EQ (preset->getProgram (499).getName(), "Init Program");
 
     const auto copy = std::make_unique<PresetData> (*preset);
     EXPECT_EQ (copy->getProgram (10).getName(), "Ten         ");
