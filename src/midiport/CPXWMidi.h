@@ -71,7 +71,13 @@ private:
     {
     public:
         using ListenerHolder<CPXWMidiListener>::callListeners;
-        void removeAll() { listeners.clear(); }
+        // One by one, so that a pass running now calls none of them and
+        // still leaves listeners added during it for the next pass.
+        void removeAll()
+        {
+            while (! listeners.empty())
+                removeListener (listeners.front());
+        }
     };
 
     class ParserOutput;

@@ -106,3 +106,43 @@ TEST (CPXWMidiListeners, RemovingAllStopsEveryCall)
     EXPECT_TRUE (rig.listener.shorts.empty());
     EXPECT_TRUE (rig.listener.sysEx.empty());
 }
+
+namespace
+{
+// Empties the list from inside a call and registers two new listeners.
+class ReplacingListener : public CPXWMidiListener
+{
+public:
+    ReplacingListener (CPXWMidiListener& a, CPXWMidiListener& b) : first (a), second (b) {}
+
+    void shortMessageReceived (CPXWMidi* midi, const CPXWMidiMessage&) override
+    {
+        midi->removeAllListeners();
+        midi->addListener (&first);
+        midi->addListener (&second);
+    }
+
+    CPXWMidiListener& first;
+    CPXWMidiListener& second;
+};
+}
+
+TEST (CPXWMidiListeners, RemovingAllDuringACallStopsThatPassAndKeepsNewListenersForTheNext)
+{
+    WrapperRig rig;
+    rig.midi.removeAllListeners();
+    CountingListener removed, addedFirst, addedSecond;
+    ReplacingListener replacer (addedFirst, addedSecond);
+    rig.midi.addListener (&replacer);
+    rig.midi.addListener (&removed);
+
+    rig.feed ({ 0x90, 0x40, 0x7F });
+    EXPECT_EQ (removed.shorts.load(), 0) << "removed before its turn";
+    EXPECT_EQ (addedFirst.shorts.load(), 0) << "added during the pass";
+    EXPECT_EQ (addedSecond.shorts.load(), 0) << "added during the pass";
+
+    rig.feed ({ 0x90, 0x40, 0x7F });
+    EXPECT_EQ (addedFirst.shorts.load(), 1);
+    EXPECT_EQ (addedSecond.shorts.load(), 1);
+    EXPECT_EQ (removed.shorts.load(), 0);
+}
