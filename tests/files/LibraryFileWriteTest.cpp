@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
+
 #include <csignal>
 
 using namespace ziptest;
@@ -43,6 +48,37 @@ public:
 private:
     struct rlimit saved {};
     void (*oldHandler) (int) = nullptr;
+};
+
+// Marks a folder immutable, so that nothing in it can be created, removed or
+// renamed, not even by the superuser (who may write into any folder whose
+// permission bits say no).
+class ImmutableFolder
+{
+public:
+    explicit ImmutableFolder (const juce::File& folder)
+        : fd (::open (folder.getFullPathName().toRawUTF8(), O_RDONLY | O_DIRECTORY))
+    {
+        if (fd >= 0 && ::ioctl (fd, FS_IOC_GETFLAGS, &savedFlags) == 0)
+        {
+            int flags = savedFlags | FS_IMMUTABLE_FL;
+            active = ::ioctl (fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+    }
+
+    ~ImmutableFolder()
+    {
+        if (active)
+            ::ioctl (fd, FS_IOC_SETFLAGS, &savedFlags);
+        if (fd >= 0)
+            ::close (fd);
+    }
+
+    bool active = false;
+
+private:
+    int fd = -1;
+    int savedFlags = 0;
 };
 } // namespace
 
@@ -115,4 +151,40 @@ TEST (LibraryFileWrite, AFailedWriteLeavesThePreviousLibraryReadable)
     x48305_data::LibraryData loaded;
     ASSERT_EQ (x48305_file::LibraryFileReader (&loaded).read (file), file::ReadErrorNoError);
     expectSamePrograms (previous.getProgram (499), loaded.getProgram (499));
+}
+
+TEST (LibraryFileWrite, AFileInAFolderThatCannotBeWrittenGives1AndStaysIntact)
+{
+    ScratchFolder folder;
+    const auto file = folder.file ("Bank.slvnlib");
+    x48305_data::LibraryData previous, edited;
+    fillLibrary (previous, 7);
+    fillLibrary (edited, 8);
+    ASSERT_EQ (x48305_file::LibraryFileWriter (&previous).write (file), file::WriteErrorNoError);
+    juce::MemoryBlock before;
+    ASSERT_TRUE (file.loadFileAsData (before));
+
+    x48305_data::PresetData preset;
+    const auto program = makeProgram (3);
+    {
+        ImmutableFolder readOnly (folder.get());
+        if (! readOnly.active)
+            GTEST_SKIP() << "this file system cannot mark a folder immutable";
+
+        EXPECT_EQ (x48305_file::LibraryFileWriter (&edited).write (file), file::WriteErrorDeleteFile);
+        EXPECT_EQ (x48305_file::PresetFileWriter (&preset).write (file), file::WriteErrorDeleteFile);
+        EXPECT_EQ (x48305_file::ProgramFileWriter (&program).write (file), file::WriteErrorDeleteFile);
+        // A new file cannot be made there either.
+        EXPECT_EQ (x48305_file::ProgramFileWriter (&program).write (folder.file ("New.slvnprog")),
+                   file::WriteErrorOpenFile);
+    }
+
+    juce::MemoryBlock after;
+    ASSERT_TRUE (file.loadFileAsData (after));
+    EXPECT_EQ (raw (after), raw (before));
+    EXPECT_EQ (entriesIn (folder.get()), 1);
+
+    x48305_data::LibraryData loaded;
+    ASSERT_EQ (x48305_file::LibraryFileReader (&loaded).read (file), file::ReadErrorNoError);
+    expectSamePrograms (previous.getProgram (0), loaded.getProgram (0));
 }
