@@ -33,7 +33,8 @@ bool MemoryBasedZipBuilder::writeToStream (juce::OutputStream& target)
 
     const auto directoryStart = target.getPosition();
     for (auto& entry : entries)
-        writeDirectoryRecord (*entry, target);
+        if (! writeDirectoryRecord (*entry, target))
+            return false;
     const auto directoryEnd = target.getPosition();
 
     const auto directorySize = directoryEnd - directoryStart;
@@ -42,15 +43,14 @@ bool MemoryBasedZipBuilder::writeToStream (juce::OutputStream& target)
         return false;
 
     const auto count = (short) entries.size();
-    target.writeInt ((int) zipformat::endRecordSignature);
-    target.writeShort (0);
-    target.writeShort (0);
-    target.writeShort (count);
-    target.writeShort (count);
-    target.writeInt ((int) directorySize);
-    target.writeInt ((int) directoryOffset);
-    target.writeShort (0);
-    return true;
+    return target.writeInt ((int) zipformat::endRecordSignature)
+           && target.writeShort (0)
+           && target.writeShort (0)
+           && target.writeShort (count)
+           && target.writeShort (count)
+           && target.writeInt ((int) directorySize)
+           && target.writeInt ((int) directoryOffset)
+           && target.writeShort (0);
 }
 
 bool MemoryBasedZipBuilder::writeData (DataEntry& entry, juce::OutputStream& target, juce::int64 archiveStart)
@@ -93,35 +93,35 @@ bool MemoryBasedZipBuilder::writeData (DataEntry& entry, juce::OutputStream& tar
     entry.compressedSize = (uint32_t) compressed.getDataSize();
     entry.headerOffset = (uint32_t) headerOffset;
 
-    target.writeInt ((int) zipformat::localHeaderSignature);
-    writeSharedHeaderFields (entry, target);
-    target.write (entry.storedPath.toRawUTF8(), entry.storedPath.getNumBytesAsUTF8());
-    return target.write (compressed.getData(), compressed.getDataSize());
+    return target.writeInt ((int) zipformat::localHeaderSignature)
+           && writeSharedHeaderFields (entry, target)
+           && target.write (entry.storedPath.toRawUTF8(), entry.storedPath.getNumBytesAsUTF8())
+           && target.write (compressed.getData(), compressed.getDataSize());
 }
 
-void MemoryBasedZipBuilder::writeSharedHeaderFields (const DataEntry& entry, juce::OutputStream& target)
+bool MemoryBasedZipBuilder::writeSharedHeaderFields (const DataEntry& entry, juce::OutputStream& target)
 {
-    target.writeShort ((short) zipformat::versionNeeded);
-    target.writeShort (0); // flags: names are written without the UTF-8 flag
-    target.writeShort ((short) (entry.compressionLevel >= 1 ? zipformat::methodDeflate : zipformat::methodStored));
-    target.writeShort ((short) zipformat::fixedTime);
-    target.writeShort ((short) zipformat::fixedDate);
-    target.writeInt ((int) entry.crc32);
-    target.writeInt ((int) entry.compressedSize);
-    target.writeInt ((int) entry.data.getSize());
-    target.writeShort ((short) entry.storedPath.getNumBytesAsUTF8());
-    target.writeShort (0); // extra field length
+    return target.writeShort ((short) zipformat::versionNeeded)
+           && target.writeShort (0) // flags: names are written without the UTF-8 flag
+           && target.writeShort ((short) (entry.compressionLevel >= 1 ? zipformat::methodDeflate : zipformat::methodStored))
+           && target.writeShort ((short) zipformat::fixedTime)
+           && target.writeShort ((short) zipformat::fixedDate)
+           && target.writeInt ((int) entry.crc32)
+           && target.writeInt ((int) entry.compressedSize)
+           && target.writeInt ((int) entry.data.getSize())
+           && target.writeShort ((short) entry.storedPath.getNumBytesAsUTF8())
+           && target.writeShort (0); // extra field length
 }
 
-void MemoryBasedZipBuilder::writeDirectoryRecord (const DataEntry& entry, juce::OutputStream& target)
+bool MemoryBasedZipBuilder::writeDirectoryRecord (const DataEntry& entry, juce::OutputStream& target)
 {
-    target.writeInt ((int) zipformat::directoryRecordSignature);
-    target.writeShort ((short) zipformat::versionMadeBy);
-    writeSharedHeaderFields (entry, target);
-    target.writeShort (0); // comment length
-    target.writeShort (0); // disk number start
-    target.writeShort (0); // internal attributes
-    target.writeInt (0);   // external attributes
-    target.writeInt ((int) entry.headerOffset);
-    target.write (entry.storedPath.toRawUTF8(), entry.storedPath.getNumBytesAsUTF8());
+    return target.writeInt ((int) zipformat::directoryRecordSignature)
+           && target.writeShort ((short) zipformat::versionMadeBy)
+           && writeSharedHeaderFields (entry, target)
+           && target.writeShort (0) // comment length
+           && target.writeShort (0) // disk number start
+           && target.writeShort (0) // internal attributes
+           && target.writeInt (0)   // external attributes
+           && target.writeInt ((int) entry.headerOffset)
+           && target.write (entry.storedPath.toRawUTF8(), entry.storedPath.getNumBytesAsUTF8());
 }

@@ -33,16 +33,17 @@ public:
     void addEntry (const juce::String& name, const juce::MemoryBlock& data, int compressionLevel,
                    const juce::String& storedPath);
 
-    // Writes the whole archive; false when an entry cannot be compressed or
-    // written, or the archive would not fit the format's 16- and 32-bit fields.
+    // Writes the whole archive; false when any part of it (an entry, the
+    // directory or the end record) cannot be compressed or written, or the
+    // archive would not fit the format's 16- and 32-bit fields.
     bool writeToStream (juce::OutputStream& target);
 
     int getNumEntries() const { return (int) entries.size(); }
 
 private:
     bool writeData (DataEntry& entry, juce::OutputStream& target, juce::int64 archiveStart);
-    static void writeSharedHeaderFields (const DataEntry& entry, juce::OutputStream& target);
-    static void writeDirectoryRecord (const DataEntry& entry, juce::OutputStream& target);
+    static bool writeSharedHeaderFields (const DataEntry& entry, juce::OutputStream& target);
+    static bool writeDirectoryRecord (const DataEntry& entry, juce::OutputStream& target);
 
     std::vector<std::unique_ptr<DataEntry>> entries;
 };

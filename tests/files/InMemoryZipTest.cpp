@@ -328,3 +328,48 @@ TEST (InMemoryZip, TruncatedAndGarbledArchivesNeverYieldDamagedData)
         EXPECT_FALSE (unpacked.succeededWithEntries()) << "garbage seed " << seed;
     }
 }
+
+namespace
+{
+// Takes a given number of bytes, then refuses every write, as a full disk.
+class FillingStream : public juce::OutputStream
+{
+public:
+    explicit FillingStream (size_t capacity) : room (capacity) {}
+
+    void flush() override {}
+    bool setPosition (juce::int64) override { return false; }
+    juce::int64 getPosition() override { return (juce::int64) written; }
+
+    bool write (const void*, size_t numBytes) override
+    {
+        if (numBytes > room - written)
+            return false;
+        written += numBytes;
+        return true;
+    }
+
+private:
+    size_t room;
+    size_t written = 0;
+};
+} // namespace
+
+TEST (InMemoryZip, AWriteThatFailsAnywhereFailsTheArchive)
+{
+    MemoryBasedZipBuilder builder;
+    builder.addEntry ("a.txt", bytesOf ("abc"), 0, {});
+    builder.addEntry ("b.bin", randomBytes (600, 3), 5, {});
+    juce::MemoryOutputStream whole;
+    ASSERT_TRUE (builder.writeToStream (whole));
+    const auto size = whole.getDataSize();
+
+    // Every cut, including inside the directory and the end record.
+    for (size_t capacity = 0; capacity < size; ++capacity)
+    {
+        FillingStream full (capacity);
+        EXPECT_FALSE (builder.writeToStream (full)) << "room for " << capacity << " of " << size << " bytes";
+    }
+    FillingStream enough (size);
+    EXPECT_TRUE (builder.writeToStream (enough));
+}
