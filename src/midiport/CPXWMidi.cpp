@@ -29,7 +29,7 @@ std::vector<midiport::Endpoint> listDestinations (const std::shared_ptr<midiport
 
 juce::String displayName (const midiport::Endpoint& endpoint)
 {
-    return CPXWMidi::getDeviceName (endpoint) + " - " + juce::String::fromUTF8 (endpoint.endpointName.c_str());
+    return juce::String::fromUTF8 (endpoint.getDisplayName().c_str());
 }
 }
 
