@@ -86,7 +86,13 @@ bool MidiDeviceScanner::startScan (std::uint32_t family, std::uint32_t member, s
 
     accepting = true;
     settle();
-    startThread();
+    if (! startThread())
+    {
+        // Without its thread the search ends at once with nothing found, so
+        // it never stays busy (which would block quitting for good).
+        accepting = false;
+        triggerAsyncUpdate();
+    }
     return true;
 }
 
