@@ -12,6 +12,8 @@ namespace x48305_file
 {
 namespace
 {
+constexpr size_t maxIndexSize = 1024 * 1024;
+
 // Element names are exact and case-sensitive (the framework's own look-up
 // ignores case).
 bool isNamed (const juce::XmlElement& element, const char* tag)
@@ -58,6 +60,12 @@ int ZipLibraryFileReader::readIndex()
 {
     // An archive without an index is treated like an index that does not parse.
     if (! archive.hasData (zipnames::fileInformationEntry))
+        return file::ReadErrorFailedToParseXmlDocument;
+
+    // The index of a full library is some 50 KB. A far larger one can only
+    // list the same entries over and over, and reading each of them would
+    // hold the program for seconds on a tiny file: it is taken as unreadable.
+    if (archive.getData (zipnames::fileInformationEntry).getSize() > maxIndexSize)
         return file::ReadErrorFailedToParseXmlDocument;
 
     const auto index = parseEntry (zipnames::fileInformationEntry);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace ziptest;
 
 namespace
@@ -94,6 +96,20 @@ TEST_F (LibraryFileReadCodes, MissingOrBrokenIndexGives15)
                file::ReadErrorFailedToParseXmlDocument);
     EXPECT_EQ (readLibrary (bytesOf ("<VexoMSLibrarian_Data><Product>solivane")), file::ReadErrorFailedToParseXmlDocument);
     EXPECT_EQ (readLibrary (juce::MemoryBlock ("<a>\xff\xfe</a>", 9)), file::ReadErrorFailedToParseXmlDocument);
+    expectTargetUntouched();
+}
+
+TEST_F (LibraryFileReadCodes, AnIndexFarLargerThanAnyLibraryNeedsGives15)
+{
+    // Thousands of index elements naming the same two entries: small on disk,
+    // but each would be read and checked again.
+    addLiveSet();
+    addPrograms (1);
+    const auto element = programElement (0).toStdString();
+    std::string body = liveSetElement.toStdString();
+    while (body.size() <= 1024 * 1024)
+        body += element;
+    EXPECT_EQ (readLibrary (indexDocument (juce::String (body))), file::ReadErrorFailedToParseXmlDocument);
     expectTargetUntouched();
 }
 
