@@ -1,6 +1,7 @@
 #include "application/CPXWResource.h"
 
 #include "application/CurrentLanguageModel.h"
+#include "formats/XmlDocumentText.h"
 
 #include <limits>
 
@@ -103,11 +104,7 @@ std::unique_ptr<juce::XmlElement> CPXWResource::loadXml (const juce::File& file)
     if (! juce::CharPointer_UTF8::isValidString (buffer.get(), bytesRead))
         return nullptr;
 
-    auto text = juce::String::fromUTF8 (buffer.get(), bytesRead);
-    if (text.startsWithChar ((juce::juce_wchar) 0xfeff))
-        text = text.substring (1);
-
-    return juce::XmlDocument::parse (text);
+    return data::parseXmlDocumentText (juce::String::fromUTF8 (buffer.get(), bytesRead));
 }
 
 void CPXWResource::ensureBuffer (int size)

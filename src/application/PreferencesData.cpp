@@ -17,8 +17,9 @@ const char* const valueAttribute = "Value";
 PreferencesData::PreferencesData()
 {
     auto file = getFile();
-    if (file != juce::File())
-        document = juce::parseXML (file);
+    juce::MemoryBlock bytes;
+    if (file != juce::File() && file.loadFileAsData (bytes))
+        document = data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
 
     if (document == nullptr)
         document = std::make_unique<juce::XmlElement> (rootName);

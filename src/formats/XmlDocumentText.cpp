@@ -32,11 +32,15 @@ std::unique_ptr<juce::XmlElement> parseXmlDocumentBytes (const void* bytes, std:
 
     const auto* zero = std::memchr (bytes, 0, size);
     const auto length = zero != nullptr ? (std::size_t) (static_cast<const char*> (zero) - static_cast<const char*> (bytes)) : size;
-    if (! formats::isXmlWithinParserLimits (static_cast<const char*> (bytes), length))
+    return parseXmlDocumentText (formats::textFromUtf8Bytes (bytes, length));
+}
+
+std::unique_ptr<juce::XmlElement> parseXmlDocumentText (const juce::String& text)
+{
+    auto document = text.startsWithChar ((juce::juce_wchar) 0xfeff) ? text.substring (1) : text;
+    const auto* utf8 = document.toRawUTF8();
+    if (document.isEmpty() || ! formats::isXmlWithinParserLimits (utf8, std::strlen (utf8)))
         return nullptr;
-    const auto text = formats::textFromUtf8Bytes (bytes, length);
-    if (text.isEmpty())
-        return nullptr;
-    return juce::XmlDocument::parse (text);
+    return juce::XmlDocument::parse (document);
 }
 } // namespace data

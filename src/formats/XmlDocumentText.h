@@ -16,8 +16,12 @@ juce::String createXmlDocumentText (const juce::XmlElement& element);
 juce::MemoryBlock createZeroTerminatedXmlDocument (const juce::XmlElement& element);
 
 // Parses UTF-8 bytes as an XML document; the text ends at the first zero
-// byte or at the end of the bytes. Bytes that are not valid UTF-8, text
-// beyond the parser's limits (see XmlParserLimits.h) and text that does not
-// parse give nullptr.
+// byte or at the end of the bytes. Bytes that are not valid UTF-8 and text
+// that does not parse or that formats::isXmlWithinParserLimits refuses give
+// nullptr. Every XML document read from outside goes through here.
 std::unique_ptr<juce::XmlElement> parseXmlDocumentBytes (const void* bytes, std::size_t size);
+
+// The same for a document already decoded; a leading byte order mark is
+// skipped.
+std::unique_ptr<juce::XmlElement> parseXmlDocumentText (const juce::String& text);
 } // namespace data

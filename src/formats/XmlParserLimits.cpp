@@ -1,102 +1,197 @@
 #include "formats/XmlParserLimits.h"
 
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
 namespace formats
 {
 namespace
 {
-class XmlScanner
+bool startsWith (const char* text, const char* prefix)
 {
-public:
-    XmlScanner (const char* t, std::size_t n) : text (t), length (n) {}
+    return std::strncmp (text, prefix, std::strlen (prefix)) == 0;
+}
 
-    bool isWithinLimits()
+bool isDigit (char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexValue (char c)
+{
+    if (isDigit (c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The length of the reference that starts at the '&' at text, or 0 when it is
+// not one that the parser consumes exactly up to its ';' without looking
+// anything up: the five predefined entities and character references to
+// code points up to 0x10FFFF.
+std::size_t referenceLength (const char* text)
+{
+    for (const auto* name : { "&amp;", "&lt;", "&gt;", "&quot;", "&apos;" })
+        if (startsWith (text, name))
+            return std::strlen (name);
+
+    if (text[1] != '#')
+        return 0;
+
+    const bool hex = text[2] == 'x' || text[2] == 'X';
+    std::size_t pos = hex ? 3 : 2;
+    const std::size_t first = pos;
+    long value = 0;
+    for (; text[pos] != ';'; ++pos)
     {
-        while (position < length)
-        {
-            if (text[position] != '<')
-            {
-                ++position;
-                continue;
-            }
-
-            if (startsWith ("<!--"))
-                skipPast ("-->");
-            else if (startsWith ("<![CDATA["))
-                skipPast ("]]>");
-            else if (startsWith ("<!"))
-                return false; // a document type or other declaration
-            else if (startsWith ("<?"))
-                skipPast ("?>");
-            else if (startsWith ("</"))
-            {
-                if (depth > 0)
-                    --depth;
-                skipPast (">");
-            }
-            else if (readStartTag() && ++depth > maxXmlNestingDepth)
-                return false;
-        }
-        return true;
+        const int digit = hex ? hexValue (text[pos]) : (isDigit (text[pos]) ? text[pos] - '0' : -1);
+        if (digit < 0 || pos - first >= 7)
+            return 0;
+        value = value * (hex ? 16 : 10) + digit;
     }
+    if (pos == first || value > 0x10FFFF)
+        return 0;
+    return pos + 1;
+}
 
-private:
-    bool startsWith (const char* token) const
-    {
-        const auto n = std::strlen (token);
-        return length - position >= n && std::memcmp (text + position, token, n) == 0;
-    }
+// The end of what starts at text and ends with the terminator, or null when
+// the terminator never comes.
+const char* skipPast (const char* text, const char* terminator)
+{
+    const auto* found = std::strstr (text, terminator);
+    return found != nullptr ? found + std::strlen (terminator) : nullptr;
+}
+} // namespace
 
-    void skipPast (const char* token)
-    {
-        const auto n = std::strlen (token);
-        for (; position < length; ++position)
-        {
-            if (startsWith (token))
-            {
-                position += n;
-                return;
-            }
-        }
-    }
-
-    // Moves past a start tag, whose quoted attribute values may hold '>';
-    // true when the tag opens a level (it is not an empty-element tag).
-    bool readStartTag()
-    {
-        char quote = 0;
-        char previous = 0;
-        for (++position; position < length; ++position)
-        {
-            const char c = text[position];
-            if (quote != 0)
-            {
-                if (c == quote)
-                    quote = 0;
-            }
-            else if (c == '"' || c == '\'')
-                quote = c;
-            else if (c == '>')
-            {
-                ++position;
-                return previous != '/';
-            }
-            previous = c;
-        }
-        // An unterminated tag is the parser's to report.
-        return false;
-    }
-
-    const char* text;
-    std::size_t length;
-    std::size_t position = 0;
+namespace
+{
+bool isWithinLimits (const char* text)
+{
     int depth = 0;
-};
+    bool rootStarted = false;
+    const char* p = text;
+
+    while (*p != 0)
+    {
+        if (*p == '&')
+        {
+            const auto length = referenceLength (p);
+            if (length == 0)
+                return false;
+            p += length;
+            continue;
+        }
+
+        if (*p != '<')
+        {
+            ++p;
+            continue;
+        }
+
+        if (startsWith (p, "<!--"))
+        {
+            p = skipPast (p + 4, "-->");
+        }
+        else if (startsWith (p, "<![CDATA["))
+        {
+            if (depth == 0)
+                return false;
+            p = skipPast (p + 9, "]]>");
+        }
+        else if (startsWith (p, "<?"))
+        {
+            // Only the declaration and instructions before the root.
+            if (rootStarted)
+                return false;
+            p = skipPast (p + 2, "?>");
+        }
+        else if (p[1] == '!')
+        {
+            return false; // document type and other declarations
+        }
+        else if (p[1] == '/')
+        {
+            if (depth == 0)
+                return false;
+            const auto* end = std::strpbrk (p + 2, "<>");
+            if (end == nullptr || *end != '>')
+                return false;
+            p = end + 1;
+            // The parser reads nothing after the root element's end.
+            if (--depth == 0)
+                return true;
+        }
+        else
+        {
+            // A start tag: find its '>' outside quotes. Every '&' inside it
+            // must be a plain reference too (the parser may take part of a
+            // broken tag as text); a '<' inside it is refused.
+            const char* q = p + 1;
+            char quote = 0;
+            for (; *q != 0; ++q)
+            {
+                if (*q == '<')
+                    return false;
+                if (*q == '&')
+                {
+                    const auto length = referenceLength (q);
+                    if (length == 0)
+                        return false;
+                    q += length - 1;
+                    continue;
+                }
+                if (quote != 0)
+                {
+                    if (*q == quote)
+                        quote = 0;
+                }
+                else if (*q == '"' || *q == '\'')
+                {
+                    quote = *q;
+                }
+                else if (*q == '>')
+                {
+                    break;
+                }
+            }
+            if (*q == 0)
+                return false;
+
+            rootStarted = true;
+            const bool empty = q[-1] == '/';
+            p = q + 1;
+            if (empty)
+            {
+                if (depth == 0)
+                    return true;
+            }
+            else if (++depth > maxXmlNestingDepth)
+            {
+                return false;
+            }
+        }
+
+        if (p == nullptr)
+            return false;
+    }
+
+    // The text ended inside the root element (or had none): the parser fails
+    // on it anyway.
+    return false;
+}
 } // namespace
 
 bool isXmlWithinParserLimits (const char* text, std::size_t length)
 {
-    return text != nullptr && XmlScanner (text, length).isWithinLimits();
+    if (text == nullptr)
+        return false;
+    // The parser reads up to the first zero byte; so does the check.
+    const auto* zero = static_cast<const char*> (std::memchr (text, 0, length));
+    const std::string terminated (text, zero != nullptr ? (std::size_t) (zero - text) : length);
+    return isWithinLimits (terminated.c_str());
 }
 } // namespace formats
