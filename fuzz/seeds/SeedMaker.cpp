@@ -20,6 +20,7 @@ int main (int argc, char** argv)
     seeds::writeSerialFormSeeds (writer);
     seeds::writeXmlSeeds (writer);
     seeds::writeZipSeeds (writer);
+    seeds::writeLibraryFileSeeds (writer);
     seeds::writeMidiSeeds (writer);
     seeds::writeApplicationFileSeeds (writer, resources);
 

@@ -43,6 +43,7 @@ x48305_data::LibraryData makeLibrary (int numMadePrograms);
 void writeSerialFormSeeds (SeedWriter& writer);
 void writeXmlSeeds (SeedWriter& writer);
 void writeZipSeeds (SeedWriter& writer);
+void writeLibraryFileSeeds (SeedWriter& writer);
 void writeMidiSeeds (SeedWriter& writer);
 void writeApplicationFileSeeds (SeedWriter& writer, const juce::File& resourceFolder);
 } // namespace seeds

@@ -139,7 +139,8 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
         midiport::PacketList packets;
         for (int i = 0; i < count && pos < size; ++i)
         {
-            const std::size_t length = std::min<std::size_t> (data[pos++], size - pos);
+            const std::size_t wanted = data[pos++];
+            const std::size_t length = std::min (wanted, size - pos);
             midiport::Packet packet;
             packet.bytes.assign (data + pos, data + pos + length);
             packet.timestamp = ++timestamp;
