@@ -2,7 +2,9 @@
 # Installs what the tests need, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs every test under a virtual X server;
 # then runs the ALSA sequencer tests inside a virtual machine with a real
-# kernel sequencer (built without sanitizers: the machine has little memory).
+# kernel sequencer (built without sanitizers: the machine has little memory);
+# last, every fuzz target runs briefly on its seed corpus (scripts/fuzz.sh),
+# so that a reader which crashes on an input it once handled fails here.
 source "$(dirname "$0")/common.sh"
 slvn_install_packages "$SLVN_ROOT/scripts/packages.txt"
 
@@ -21,3 +23,5 @@ VM_BUILD="$SLVN_ROOT/build/vm"
 slvn_configure "$VM_BUILD" -DCMAKE_BUILD_TYPE=Release -DSLVN_BUILD_TESTS=ON
 cmake --build "$VM_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests
 bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$VM_BUILD/tests/alsavm/alsa_vm_tests" --gtest_color=no
+
+bash "$SLVN_ROOT/scripts/fuzz.sh" "${SLVN_FUZZ_SECONDS:-60}"

@@ -21,6 +21,7 @@ int main (int argc, char** argv)
     seeds::writeXmlSeeds (writer);
     seeds::writeZipSeeds (writer);
     seeds::writeLibraryFileSeeds (writer);
+    seeds::writeUnitSeeds (writer);
     seeds::writeMidiSeeds (writer);
     seeds::writeApplicationFileSeeds (writer, resources);
 

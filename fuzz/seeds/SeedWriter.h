@@ -44,6 +44,7 @@ void writeSerialFormSeeds (SeedWriter& writer);
 void writeXmlSeeds (SeedWriter& writer);
 void writeZipSeeds (SeedWriter& writer);
 void writeLibraryFileSeeds (SeedWriter& writer);
+void writeUnitSeeds (SeedWriter& writer);
 void writeMidiSeeds (SeedWriter& writer);
 void writeApplicationFileSeeds (SeedWriter& writer, const juce::File& resourceFolder);
 } // namespace seeds
