@@ -27,6 +27,33 @@ juce::MemoryBlock writeWith (SeedWriter& writer, file::FileWriter&& fileWriter, 
 }
 } // namespace
 
+x48305_data::PresetData makePreset (const juce::String& dataID)
+{
+    x48305_data::PresetData preset;
+    for (int i = 0; i < 6; ++i)
+        preset.getProgram (i) = makeProgram (10 + i);
+    auto& information = preset.getInformation();
+    information.DataID = dataID;
+    information.Name = "Seed preset " + dataID;
+    information.Author = "Seed author & co";
+    information.Copyright = juce::String::fromUTF8 (u8"\u00a9 2026");
+    information.Date = "2026/12/07";
+    information.Prefix = "SP";
+    information.Version = 1;
+    return preset;
+}
+
+juce::MemoryBlock makePresetFile (const juce::String& dataID)
+{
+    const auto preset = makePreset (dataID);
+    const juce::TemporaryFile temporary (".slvnpreset");
+    juce::MemoryBlock bytes;
+    if (x48305_file::PresetFileWriter (&preset).write (temporary.getFile()) != 0
+        || ! temporary.getFile().loadFileAsData (bytes))
+        return {};
+    return bytes;
+}
+
 void writeLibraryFileSeeds (SeedWriter& writer)
 {
     const auto library = makeLibrary (6);
@@ -39,17 +66,7 @@ void writeLibraryFileSeeds (SeedWriter& writer)
     const x48305_data::ProgramData initial;
     writeWith (writer, x48305_file::ProgramFileWriter (&initial), "fuzz_program_file", "program-initial");
 
-    x48305_data::PresetData preset;
-    for (int i = 0; i < 6; ++i)
-        preset.getProgram (i) = makeProgram (10 + i);
-    auto& information = preset.getInformation();
-    information.DataID = "SEED-0002";
-    information.Name = "Seed preset";
-    information.Author = "Seed author & co";
-    information.Copyright = juce::String::fromUTF8 (u8"\u00a9 2026");
-    information.Date = "2026/12/07";
-    information.Prefix = "SP";
-    information.Version = 1;
+    const auto preset = makePreset ("SEED-0002");
     writeWith (writer, x48305_file::PresetFileWriter (&preset), "fuzz_preset_file", "preset");
 }
 } // namespace seeds

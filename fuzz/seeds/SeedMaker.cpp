@@ -22,6 +22,7 @@ int main (int argc, char** argv)
     seeds::writeZipSeeds (writer);
     seeds::writeLibraryFileSeeds (writer);
     seeds::writeUnitSeeds (writer);
+    seeds::writePresetStoreSeeds (writer);
     seeds::writeMidiSeeds (writer);
     seeds::writeApplicationFileSeeds (writer, resources);
 

@@ -2,6 +2,7 @@
 
 #include "library/FavoriteData.h"
 #include "library/LibraryData.h"
+#include "library/PresetData.h"
 #include "library/ProgramData.h"
 
 #include <juce_core/juce_core.h>
@@ -40,11 +41,17 @@ x48305_data::FavoriteData makeLiveSet();
 // A library whose first programs are made by makeProgram, with makeLiveSet.
 x48305_data::LibraryData makeLibrary (int numMadePrograms);
 
+// A preset of a few made programs, and its preset file as the file writer
+// writes it (empty when writing failed).
+x48305_data::PresetData makePreset (const juce::String& dataID);
+juce::MemoryBlock makePresetFile (const juce::String& dataID);
+
 void writeSerialFormSeeds (SeedWriter& writer);
 void writeXmlSeeds (SeedWriter& writer);
 void writeZipSeeds (SeedWriter& writer);
 void writeLibraryFileSeeds (SeedWriter& writer);
 void writeUnitSeeds (SeedWriter& writer);
+void writePresetStoreSeeds (SeedWriter& writer);
 void writeMidiSeeds (SeedWriter& writer);
 void writeApplicationFileSeeds (SeedWriter& writer, const juce::File& resourceFolder);
 } // namespace seeds

@@ -30,7 +30,8 @@ void PresetFileIndex::load (const juce::File& indexFile)
         return;
     }
 
-    root = juce::XmlDocument::parse (indexFile);
+    juce::MemoryBlock bytes;
+    root = indexFile.loadFileAsData (bytes) ? data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize()) : nullptr;
     if (root != nullptr && ! root->hasTagName (rootTag))
         root.reset();
 }

@@ -5,6 +5,7 @@
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
 #include "data/SerializedSectionDataWriter.h"
+#include "file/PresetFileManager.h"
 #include "formats/FavoriteDataXmlReaderWriter.h"
 #include "formats/PresetInformationXmlReaderWriter.h"
 #include "formats/ProgramInformationXmlReaderWriter.h"
@@ -217,6 +218,15 @@ TEST (XmlInputCheckTest, EveryReaderOfOutsideXmlUsesTheCheck)
         x48305_preferences::PreferencesData::getFile().replaceWithText (text);
         x48305_preferences::PreferencesData preferences;
         EXPECT_TRUE (preferences.getBool (x48305_preferences::keys::autoReceive, true));
+    }
+
+    // The preset store holds no index (and so installs nothing over it).
+    for (const auto& text : { deep, looping })
+    {
+        l10ntest::TempHome home;
+        x48305_file::PresetFileManager::getIndexFile().replaceWithText (text);
+        x48305_file::PresetFileManager store;
+        EXPECT_EQ (store.getNumPresets(), 0);
     }
 
     // The localisation resource has no document.
