@@ -29,6 +29,21 @@ double DraggableTableListBox::autoScrollSpeed (int y, int rowHeight, int headerH
     return (y - bottom + 1) * (y - bottom + 1) / 3600.0;
 }
 
+juce::Image DraggableTableListBox::makeDragImage (const juce::Image& rows) const
+{
+    juce::Image image (juce::Image::ARGB, juce::jmax (1, rows.getWidth()), juce::jmax (1, rows.getHeight()), false);
+    juce::Graphics g (image);
+    g.fillAll (findColour (juce::ListBox::backgroundColourId).withAlpha (1.0f));
+    g.drawImageAt (rows, 0, 0);
+    return image;
+}
+
+juce::ScaledImage DraggableTableListBox::createSnapshotOfRows (const juce::SparseSet<int>& rows, int& x, int& y)
+{
+    const auto snapshot = juce::TableListBox::createSnapshotOfRows (rows, x, y);
+    return juce::ScaledImage (makeDragImage (snapshot.getImage()), snapshot.getScale());
+}
+
 bool DraggableTableListBox::isInterestedInDragSource (const SourceDetails& details)
 {
     return listener != nullptr && listener->isInterestedInDragSource (details);

@@ -38,6 +38,12 @@ public:
     // and the upper half row, downwards over the lower half row.
     static double autoScrollSpeed (int y, int rowHeight, int headerHeight, int listHeight);
 
+    // The image of dragged rows on the list's own background. A drag image
+    // floats in a window of its own, and where the display cannot show
+    // translucent windows the framework would fill it white.
+    juce::Image makeDragImage (const juce::Image& rows) const;
+    juce::ScaledImage createSnapshotOfRows (const juce::SparseSet<int>& rows, int& x, int& y) override;
+
     bool isInterestedInDragSource (const SourceDetails& details) override;
     void itemDragEnter (const SourceDetails& details) override;
     void itemDragMove (const SourceDetails& details) override;

@@ -142,7 +142,8 @@ void ProgramListComponent::rowMouseDrag (int program, const juce::MouseEvent& ev
     if (item.count() == 0)
         return;
 
-    const auto image = rowComponent->createComponentSnapshot (rowComponent->getLocalBounds(), true, 1.0f);
+    const auto image = listBox->makeDragImage (
+        rowComponent->createComponentSnapshot (rowComponent->getLocalBounds(), true, 1.0f));
     const juce::Point<int> imageOffset (-event.getEventRelativeTo (this).x, 0);
     // Other windows of the program (the favourites, the preset window) take
     // drops too: the drag image goes onto the desktop, where every window of
@@ -302,6 +303,8 @@ void ProgramListComponent::selectRows (const std::vector<int>& rows, juce::Notif
     juce::SparseSet<int> selection;
     for (auto row : rows)
         selection.addRange ({ row, row + 1 });
+    if (notification == juce::dontSendNotification && selection == listBox->getSelectedRows())
+        return;
     listBox->setSelectedRows (selection, notification);
 }
 

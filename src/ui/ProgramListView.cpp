@@ -191,10 +191,15 @@ juce::Component* ProgramListView::refreshComponentForCell (int row, int columnId
     wrapper->removeItemMouseListener (this);
     wrapper->addItemMouseListener (this);
 
+    // Setting the text closes an open editor: a refresh of the same row (its
+    // selection just changed, another list changed the library) must not
+    // throw away what the user is typing.
+    const bool keepEdit = label.isBeingEdited() && wrapper->getRow() == row;
     wrapper->setRow (row);
     wrapper->setSelected (selected);
     label.setFont (ui::FontLibrary::getInstance()->getFont ("ProgramListName"));
-    label.setText (library->getProgram (row).getName(), juce::dontSendNotification);
+    if (! keepEdit)
+        label.setText (library->getProgram (row).getName(), juce::dontSendNotification);
     return wrapper;
 }
 

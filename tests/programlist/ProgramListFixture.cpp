@@ -218,6 +218,30 @@ std::vector<int> ProgramListTest::selectedRows()
     return rows;
 }
 
+juce::Image ProgramListTest::screenOfList()
+{
+    auto image = list().createComponentSnapshot (list().getLocalBounds(), true, 1.0f);
+    juce::Graphics g (image);
+    auto& desktop = juce::Desktop::getInstance();
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+    {
+        auto* floating = desktop.getComponent (i);
+        if (floating->isVisible() && dynamic_cast<juce::TopLevelWindow*> (floating) == nullptr)
+        {
+            const auto at = list().getLocalPoint (nullptr, floating->getScreenPosition());
+            g.drawImageAt (floating->createComponentSnapshot (floating->getLocalBounds(), true, 1.0f), at.x, at.y);
+        }
+    }
+    return image;
+}
+
+juce::Colour ProgramListTest::fillerPixel (const juce::Image& screen, int row, int yInRow)
+{
+    auto& header = box().getHeader();
+    const int x = header.getColumnPosition (header.getIndexOfColumnId (9, true)).getCentreX();
+    return screen.getPixelAt (x, rowBounds (row).getY() + yInRow);
+}
+
 OtherWindow::OtherWindow (juce::Point<int> topLeft)
 {
     content.setSize (400, 120);

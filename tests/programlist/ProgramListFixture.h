@@ -63,6 +63,13 @@ protected:
     void expectUndoRestores (const juce::String& transactionName, const std::vector<std::uint8_t>& before);
 
     std::vector<int> selectedRows();
+
+    // The list as the screen shows it now: with the drag image (a window of
+    // its own) drawn where it floats.
+    juce::Image screenOfList();
+    // A pixel of screenOfList() in the filler column (where no text is
+    // drawn) of a row, at a height within the row.
+    juce::Colour fillerPixel (const juce::Image& screen, int row, int yInRow);
     std::vector<std::string> sent;
 
     std::unique_ptr<LeftPaneComponent> pane;
