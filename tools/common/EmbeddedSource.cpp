@@ -17,13 +17,21 @@ juce::String byteArrayInitialiser (const void* data, std::size_t size)
     return out.toString();
 }
 
-bool writeSourceIfChanged (const juce::File& file, const juce::String& source)
+bool writeIfChanged (const juce::File& file, const juce::MemoryBlock& bytes)
 {
-    if (file.existsAsFile() && file.loadFileAsString() == source)
+    juce::MemoryBlock existing;
+    if (file.existsAsFile() && file.loadFileAsData (existing) && existing == bytes)
         return true;
-    if (file.replaceWithText (source))
+    if (file.replaceWithData (bytes.getData(), bytes.getSize()))
         return true;
     std::fprintf (stderr, "writing %s failed\n", file.getFullPathName().toRawUTF8());
     return false;
 }
+
+bool writeSourceIfChanged (const juce::File& file, const juce::String& source)
+{
+    const auto utf8 = source.toUTF8();
+    return writeIfChanged (file, juce::MemoryBlock (utf8.getAddress(), utf8.sizeInBytes() - 1));
+}
+
 } // namespace slvntools

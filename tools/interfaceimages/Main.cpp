@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 namespace
 {
@@ -47,13 +48,8 @@ int run (const juce::File& pngFolder, const juce::File& sourceFile)
     for (const auto& spec : x48305_ui::interfaceImageSpecs)
     {
         files.push_back (panel::encodePng (panel::paintInterfaceImage (spec.id)));
-        const auto file = pngFolder.getChildFile (spec.fileName);
-        juce::MemoryBlock existing;
-        if (! (file.loadFileAsData (existing) && existing == files.back()) && ! file.replaceWithData (files.back().getData(), files.back().getSize()))
-        {
-            std::fprintf (stderr, "writing %s failed\n", file.getFullPathName().toRawUTF8());
+        if (! slvntools::writeIfChanged (pngFolder.getChildFile (spec.fileName), files.back()))
             return 1;
-        }
     }
 
     return slvntools::writeSourceIfChanged (sourceFile, makeSource (files)) ? 0 : 1;
