@@ -93,7 +93,14 @@ TEST (InterfaceImages, EachDecodesAtItsSizeAndShowsSomething)
         EXPECT_GT (inked * 10, samples) << "less than a tenth is drawn";
         EXPECT_GT (brightest - darkest, 0.12f);
 
-        testsupport::writeSnapshot (image, juce::String ("image-") + expected.name);
+        // Shown on the panel's ground, where the clear parts belong.
+        juce::Image shown (juce::Image::RGB, image.getWidth(), image.getHeight(), false);
+        {
+            juce::Graphics g (shown);
+            g.fillAll (juce::Colour (0xff111111));
+            g.drawImageAt (image, 0, 0);
+        }
+        testsupport::writeSnapshot (shown, juce::String ("image-") + expected.name);
     }
 }
 
