@@ -5,6 +5,7 @@
 #include "action/DataEditStatus.h"
 #include "action/LastSavedFileStatus.h"
 #include "action/PresetDataChangeBroadcaster.h"
+#include "application/CPXWResource.h"
 #include "formats/LibraryFile.h"
 #include "formats/ProgramFile.h"
 #include "library/DataCenter.h"
@@ -63,6 +64,19 @@ std::optional<juce::File> ScriptedChooser::answer (bool forSaving, const juce::S
     auto next = answers.front();
     answers.pop_front();
     return next;
+}
+
+juce::StringArray ScriptedChooser::getAsked() const
+{
+    juce::StringArray all;
+    for (const auto& question : questions)
+        all.add (juce::String (question.forSaving ? "save" : "open") + "|" + question.title + "|" + question.extension);
+    return all;
+}
+
+juce::String asked (bool forSaving, const char* titleKey, const juce::String& extension)
+{
+    return juce::String (forSaving ? "save" : "open") + "|" + getLocalizedText (titleKey) + "|" + extension;
 }
 
 NoticeCounter::NoticeCounter()

@@ -37,6 +37,8 @@ public:
     std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) override;
 
     const std::vector<Question>& getQuestions() const { return questions; }
+    // Every question so far, each as asked() writes it.
+    juce::StringArray getAsked() const;
     bool hasUnusedAnswers() const { return ! answers.empty(); }
 
 private:
@@ -45,6 +47,10 @@ private:
     std::deque<std::optional<juce::File>> answers;
     std::vector<Question> questions;
 };
+
+// One chooser question as text: "open" or "save", the title of the
+// localisation key, the extension.
+juce::String asked (bool forSaving, const char* titleKey, const juce::String& extension);
 
 // Counts the notices of the library model's broadcasters.
 class NoticeCounter : private data::DataChangeObserver,

@@ -59,10 +59,7 @@ TEST_F (PresetOps, ImportInstallsThePresetAndReloadsTheViews)
     chooser.willChoose (writePreset ("Alpha.slvnpreset", alpha));
     EXPECT_EQ (FileDialogProcessor (chooser).importPresetFile(), 1);
     notices.settle();
-    ASSERT_EQ (chooser.getQuestions().size(), 1u);
-    EXPECT_FALSE (chooser.getQuestions()[0].forSaving);
-    EXPECT_EQ (chooser.getQuestions()[0].title, getLocalizedText ("FileImportPresetTitle"));
-    EXPECT_EQ (chooser.getQuestions()[0].extension, ".slvnpreset");
+    EXPECT_EQ (chooser.getAsked(), juce::StringArray (asked (false, "FileImportPresetTitle", ".slvnpreset")));
     EXPECT_EQ (presets().getNumPresets(), before + 1);
     EXPECT_EQ (storeCount(), before + 1);
     EXPECT_EQ (lastDataID(), alpha);

@@ -53,10 +53,7 @@ TEST_F (VoicingEditorImportOps, ImportReplacesTheProgramsKeepsTheLiveSetAndStart
     DialogScript none ({});
     EXPECT_EQ (dialogs().importVoicingEditorFile(), 1);
     notices.settle();
-    ASSERT_EQ (chooser.getQuestions().size(), 1u);
-    EXPECT_FALSE (chooser.getQuestions()[0].forSaving);
-    EXPECT_EQ (chooser.getQuestions()[0].title, getLocalizedText ("FileImportVeTitle"));
-    EXPECT_EQ (chooser.getQuestions()[0].extension, ".slvne_all");
+    EXPECT_EQ (chooser.getAsked(), juce::StringArray (asked (false, "FileImportVeTitle", ".slvne_all")));
 
     EXPECT_EQ (nameOf (library().getProgram (0)), "Voice 000");
     EXPECT_EQ (nameOf (library().getProgram (499)), "Voice 499");
@@ -77,7 +74,7 @@ TEST_F (VoicingEditorImportOps, AFileWithoutProgramsLeavesTheProgramsAsTheyWere)
                                             chunktest::fillerChunk (chunktest::globalDataTag(), 8),
                                             chunktest::fillerChunk (chunktest::globalDataTag(), 8) }));
     EXPECT_EQ (dialogs().importVoicingEditorFile(), 1);
-    EXPECT_EQ (fingerprint (library()), before);
+    EXPECT_TRUE (fingerprint (library()) == before);
 }
 
 TEST_F (VoicingEditorImportOps, ABrokenFileIsReportedAndChangesNothing)
@@ -94,7 +91,7 @@ TEST_F (VoicingEditorImportOps, ABrokenFileIsReportedAndChangesNothing)
     EXPECT_EQ (dialogs().importVoicingEditorFile(), 0);
     ASSERT_TRUE (script.isComplete());
     EXPECT_EQ (script.getShown()[0].message, x48305_file::getReadErrorText (file::ReadErrorInvalidType6));
-    EXPECT_EQ (fingerprint (library()), before);
+    EXPECT_TRUE (fingerprint (library()) == before);
     EXPECT_NE (currentFile(), juce::File());
 }
 
@@ -110,7 +107,7 @@ TEST_F (VoicingEditorImportOps, TheDiscardCheckComesFirst)
         ASSERT_TRUE (script.isComplete());
         EXPECT_EQ (script.getShown()[0].title, getLocalizedText ("FileDiscardCheckTitle"));
         EXPECT_TRUE (chooser.getQuestions().empty());
-        EXPECT_EQ (fingerprint (library()), before);
+        EXPECT_TRUE (fingerprint (library()) == before);
         EXPECT_TRUE (isEdited());
     }
 
