@@ -30,6 +30,9 @@ void wheel (juce::Component&, juce::Point<float> position, float deltaY);
 // A key press delivered to the window's focused component (or the window).
 bool pressKey (juce::Component&, const juce::KeyPress&);
 
+// Clicks the component to focus it, then types the text one key at a time.
+void typeText (juce::Component&, const juce::String& text);
+
 // The first descendant (depth first) with the given component name, or null.
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName);
 
