@@ -9,7 +9,9 @@
 #include "file/FileResultCodes.h"
 #include "library/PresetInformation.h"
 #include "ui/AlertDialog.h"
+#include "ui/ModalDialogGuard.h"
 #include "ui/ModalDialogState.h"
+#include "ui/PresetInformationEditComponent.h"
 #include "ui/SelectedProgramStatus.h"
 
 namespace x48305_application
@@ -110,7 +112,8 @@ int FileDialogProcessor::savePreset()
         return notDone;
 
     x48305_data::PresetInformation information;
-    // TODO preset information dialog
+    if (! askPresetInformation (information))
+        return done; // the user decided against it: nothing to write, nothing failed
     return finishWrite (FileAccessProcessor().savePreset (*file, information));
 }
 
@@ -179,6 +182,23 @@ bool FileDialogProcessor::confirmReplacing (const juce::File& file)
 {
     return AlertDialog().showOkCancel (getLocalizedText ("FileReplaceCheckTitle"),
                                        file.getFileName() + "\n" + getLocalizedText ("FileReplaceCheckMessage"));
+}
+
+bool FileDialogProcessor::askPresetInformation (x48305_data::PresetInformation& information)
+{
+    ModalDialogGuard guard;
+    if (guard.wasAlreadyOpen())
+        return false;
+
+    auto content = std::make_unique<PresetInformationEditComponent>();
+    const int result = juce::DialogWindow::showModalDialog (getLocalizedText ("PresetInformationEditTitle"),
+                                                            content.get(), nullptr, juce::Colours::white, true, false,
+                                                            false);
+    guard.leave();
+    if (result != 1)
+        return false;
+    information = content->getInformation();
+    return true;
 }
 
 bool FileDialogProcessor::runDiscardCheck()

@@ -6,6 +6,11 @@
 
 #include <optional>
 
+namespace x48305_data
+{
+class PresetInformation;
+} // namespace x48305_data
+
 namespace x48305_application
 {
 // The file operations as the user starts them: asks for the file with a
@@ -36,7 +41,8 @@ public:
     int importPresetFile();
     // Discard check first: the import replaces the library.
     int importVoicingEditorFile();
-    // Asks for the file, then for the preset's information.
+    // Asks for the file, then for the preset's information. Done (1) also when
+    // the user then cancels the information dialog: nothing is written.
     int savePreset();
 
     // Dropped files, no chooser.
@@ -56,6 +62,8 @@ private:
     // is asked again before it is used.
     std::optional<juce::File> chooseToSave (const char* titleKey, const juce::String& extension);
     bool confirmReplacing (const juce::File& file);
+    // The preset information dialog; true, with the information, after OK.
+    bool askPresetInformation (x48305_data::PresetInformation& information);
     bool runDiscardCheck();
     int firstSelectedProgram() const;
     int saveLibraryTo (const juce::File& file);

@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "FileOpsFixture.h"
 
 #include "application/CPXWResource.h"
@@ -26,12 +27,6 @@ T* findChildOfType (juce::Component& root, const std::function<bool (T&)>& match
             return found;
     }
     return nullptr;
-}
-
-void typeText (juce::Component& target, const juce::String& text)
-{
-    for (auto character : text)
-        testsupport::pressKey (target, juce::KeyPress ((int) character, {}, character));
 }
 
 struct ChooserView
@@ -68,8 +63,7 @@ testsupport::ModalDialogDriver::Action openThroughTheDialog (const juce::File& t
             return;
         }
 
-        testsupport::click (*nameBox);
-        typeText (*nameBox, target.getFullPathName());
+        testsupport::typeText (*nameBox, target.getFullPathName());
         testsupport::pressKey (*nameBox, juce::KeyPress (juce::KeyPress::returnKey));
         // The dialog takes Return, moves to the file's folder and enables
         // its Open button on later messages.
