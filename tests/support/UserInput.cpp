@@ -16,7 +16,14 @@ juce::int64 nextTime (int stepMilliseconds)
     return eventTime;
 }
 
-void send (juce::Component& component, juce::Point<float> position, juce::ModifierKeys mods, int step = 400)
+// The held keyboard modifiers with the given mouse buttons.
+juce::ModifierKeys withHeldKeys (juce::ModifierKeys buttons)
+{
+    return juce::ModifierKeys::currentModifiers.withoutMouseButtons().withFlags (buttons.getRawFlags()
+                                                                                & juce::ModifierKeys::allMouseButtonModifiers);
+}
+
+void send (juce::Component& component, juce::Point<float> position, juce::ModifierKeys buttons, int step = 400)
 {
     auto* peer = component.getPeer();
     if (peer == nullptr)
@@ -24,6 +31,11 @@ void send (juce::Component& component, juce::Point<float> position, juce::Modifi
         ADD_FAILURE() << "component \"" << component.getName() << "\" is not on the desktop";
         return;
     }
+
+    // As the windowing layer does, the framework's current modifiers learn the
+    // buttons before the event is handled.
+    const auto mods = withHeldKeys (buttons);
+    juce::ModifierKeys::currentModifiers = mods;
 
     auto inPeer = peer->getComponent().getLocalPoint (&component, position);
     peer->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inPeer, mods,
@@ -37,6 +49,7 @@ const juce::ModifierKeys leftButton (juce::ModifierKeys::leftButtonModifier);
 void mouseMove (juce::Component& c, juce::Point<float> p) { send (c, p, {}, 20); }
 void mouseDown (juce::Component& c, juce::Point<float> p) { send (c, p, leftButton); }
 void mouseUp (juce::Component& c, juce::Point<float> p) { send (c, p, {}, 20); }
+void mouseDrag (juce::Component& c, juce::Point<float> p) { send (c, p, leftButton, 20); }
 
 void click (juce::Component& c)
 {
@@ -97,7 +110,23 @@ bool pressKey (juce::Component& c, const juce::KeyPress& key)
         ADD_FAILURE() << "component \"" << c.getName() << "\" is not on the desktop";
         return false;
     }
-    return peer->handleKeyPress (key);
+    const auto held = juce::ModifierKeys::currentModifiers.getRawFlags() & juce::ModifierKeys::allKeyboardModifiers;
+    return peer->handleKeyPress (
+        juce::KeyPress (key.getKeyCode(), key.getModifiers().withFlags (held), key.getTextCharacter()));
+}
+
+ScopedModifierKeys::ScopedModifierKeys (juce::ModifierKeys held)
+    : previousFlags (juce::ModifierKeys::currentModifiers.getRawFlags() & juce::ModifierKeys::allKeyboardModifiers)
+{
+    juce::ModifierKeys::currentModifiers = juce::ModifierKeys::currentModifiers.withFlags (
+        held.getRawFlags() & juce::ModifierKeys::allKeyboardModifiers);
+}
+
+ScopedModifierKeys::~ScopedModifierKeys()
+{
+    juce::ModifierKeys::currentModifiers = juce::ModifierKeys::currentModifiers
+                                               .withoutFlags (juce::ModifierKeys::allKeyboardModifiers)
+                                               .withFlags (previousFlags);
 }
 
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName)

@@ -14,6 +14,11 @@ void mouseDown (juce::Component&, juce::Point<float> position);
 void mouseUp (juce::Component&, juce::Point<float> position);
 void mouseMove (juce::Component&, juce::Point<float> position);
 
+// A move with the left button held, after mouseDown. A position outside the
+// component (even over another window) still goes through the pressed
+// component's window, as the windowing system's pointer grab does.
+void mouseDrag (juce::Component&, juce::Point<float> position);
+
 // Press and release at the same point.
 void click (juce::Component&);
 void click (juce::Component&, juce::Point<float> position);
@@ -28,7 +33,27 @@ void drag (juce::Component&, juce::Point<float> from, juce::Point<float> to);
 void wheel (juce::Component&, juce::Point<float> position, float deltaY);
 
 // A key press delivered to the window's focused component (or the window).
+// The keys held by a ScopedModifierKeys are added to the key's own.
 bool pressKey (juce::Component&, const juce::KeyPress&);
+
+// Holds keyboard modifiers (Alt, Shift, Command, Ctrl) down for its
+// lifetime, as a person holding a key while using the mouse. The windowing
+// layer keeps what is held in the framework's current modifiers, and every
+// event above takes its keyboard modifiers from there; so does code under
+// test that asks the framework (juce::ModifierKeys::currentModifiers) rather
+// than the X server. Mouse buttons in the argument are ignored; scopes nest.
+class ScopedModifierKeys
+{
+public:
+    explicit ScopedModifierKeys (juce::ModifierKeys held);
+    ~ScopedModifierKeys();
+
+private:
+    int previousFlags;
+
+    ScopedModifierKeys (const ScopedModifierKeys&) = delete;
+    ScopedModifierKeys& operator= (const ScopedModifierKeys&) = delete;
+};
 
 // The first descendant (depth first) with the given component name, or null.
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName);

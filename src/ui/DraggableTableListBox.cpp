@@ -1,0 +1,113 @@
+#include "ui/DraggableTableListBox.h"
+
+namespace ui
+{
+DraggableTableListBox::DraggableTableListBox (const juce::String& componentName, juce::TableListBoxModel* model,
+                                              DraggableTableListBoxListener* dropListener)
+    : juce::TableListBox (componentName, model), listener (dropListener)
+{
+    startTimer (scrollIntervalMilliseconds);
+}
+
+DraggableTableListBox::~DraggableTableListBox()
+{
+    stopTimer();
+}
+
+double DraggableTableListBox::autoScrollSpeed (int y, int rowHeight, int headerHeight, int listHeight)
+{
+    const int h = rowHeight / 2;
+    const double top = headerHeight + h;
+    const double bottom = listHeight - h;
+
+    if (y < headerHeight)
+        return -(double) h * h / 3600.0;
+    if (y < top)
+        return -(top - y) * (top - y) / 3600.0;
+    if (y <= bottom)
+        return 0.0;
+    return (y - bottom + 1) * (y - bottom + 1) / 3600.0;
+}
+
+juce::Image DraggableTableListBox::makeDragImage (const juce::Image& rows) const
+{
+    juce::Image image (juce::Image::ARGB, juce::jmax (1, rows.getWidth()), juce::jmax (1, rows.getHeight()), false);
+    juce::Graphics g (image);
+    g.fillAll (findColour (juce::ListBox::backgroundColourId).withAlpha (1.0f));
+    g.drawImageAt (rows, 0, 0);
+    return image;
+}
+
+juce::ScaledImage DraggableTableListBox::createSnapshotOfRows (const juce::SparseSet<int>& rows, int& x, int& y)
+{
+    const auto snapshot = juce::TableListBox::createSnapshotOfRows (rows, x, y);
+    return juce::ScaledImage (makeDragImage (snapshot.getImage()), snapshot.getScale());
+}
+
+bool DraggableTableListBox::isInterestedInDragSource (const SourceDetails& details)
+{
+    return listener != nullptr && listener->isInterestedInDragSource (details);
+}
+
+void DraggableTableListBox::itemDragEnter (const SourceDetails& details)
+{
+    dragging = true;
+    itemDragMove (details);
+}
+
+void DraggableTableListBox::itemDragMove (const SourceDetails& details)
+{
+    scrollSpeed = autoScrollSpeed (details.localPosition.y, getRowHeight(), getViewport()->getY(), getHeight());
+    trackPosition (details.localPosition);
+}
+
+void DraggableTableListBox::itemDragExit (const SourceDetails&)
+{
+    endDrag();
+}
+
+void DraggableTableListBox::itemDropped (const SourceDetails& details)
+{
+    // The drop lands where the pointer is now, even when the list scrolled
+    // under a pointer that stood still.
+    trackPosition (details.localPosition);
+    if (listener != nullptr)
+        listener->itemDropped (details);
+    endDrag();
+}
+
+void DraggableTableListBox::trackPosition (juce::Point<int> position)
+{
+    lastDragPosition = position;
+    insertionIndex = getInsertionIndexForPosition (position.x, position.y);
+    rowUnderMouse = getRowContainingPosition (position.x, position.y);
+    altWasDown = juce::ModifierKeys::currentModifiers.isAltDown();
+    repaint();
+}
+
+void DraggableTableListBox::endDrag()
+{
+    dragging = false;
+    insertionIndex = -1;
+    rowUnderMouse = -1;
+    scrollSpeed = 0.0;
+    repaint();
+}
+
+void DraggableTableListBox::timerCallback()
+{
+    if (! dragging)
+        return;
+
+    if (scrollSpeed != 0.0)
+    {
+        setVerticalPosition (juce::jlimit (0.0, 1.0, getVerticalPosition() + scrollSpeed));
+        trackPosition (lastDragPosition);
+    }
+    else if (juce::ModifierKeys::currentModifiers.isAltDown() != altWasDown)
+    {
+        // Alt switches the marker between an insertion line and a target row.
+        trackPosition (lastDragPosition);
+    }
+}
+} // namespace ui

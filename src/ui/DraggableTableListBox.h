@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui/DraggableTableListBoxListener.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace ui
+{
+// A table that accepts drops: while a drag is over it, it knows the gap a
+// drop would insert at and the row under the pointer (its owner paints the
+// marker from them), and it scrolls by itself when the pointer is held near
+// its top or bottom edge. Its listener decides what it accepts and what a
+// drop does.
+class DraggableTableListBox : public juce::TableListBox,
+                              public juce::DragAndDropTarget,
+                              private juce::Timer
+{
+public:
+    static constexpr int scrollIntervalMilliseconds = 100;
+
+    DraggableTableListBox (const juce::String& componentName, juce::TableListBoxModel* model,
+                           DraggableTableListBoxListener* listener);
+    ~DraggableTableListBox() override;
+
+    bool isDragging() const { return dragging; }
+
+    // 0 to the number of rows, or -1 when no drag is over the list.
+    int getInsertionIndex() const { return insertionIndex; }
+
+    // The row under the drag position, or -1.
+    int getRowUnderMouse() const { return rowUnderMouse; }
+
+    // The change of the vertical scroll position (0 top, 1 bottom) per tick.
+    double getScrollSpeed() const { return scrollSpeed; }
+
+    // The scroll speed for a drag at y (relative to the list) in a list of
+    // that height whose rows start below a header: upwards over the header
+    // and the upper half row, downwards over the lower half row.
+    static double autoScrollSpeed (int y, int rowHeight, int headerHeight, int listHeight);
+
+    // The image of dragged rows on the list's own background. A drag image
+    // floats in a window of its own, and where the display cannot show
+    // translucent windows the framework would fill it white.
+    juce::Image makeDragImage (const juce::Image& rows) const;
+    juce::ScaledImage createSnapshotOfRows (const juce::SparseSet<int>& rows, int& x, int& y) override;
+
+    bool isInterestedInDragSource (const SourceDetails& details) override;
+    void itemDragEnter (const SourceDetails& details) override;
+    void itemDragMove (const SourceDetails& details) override;
+    void itemDragExit (const SourceDetails& details) override;
+    void itemDropped (const SourceDetails& details) override;
+
+private:
+    void timerCallback() override;
+
+    // The gap and row under a position; the scroll speed is left alone.
+    void trackPosition (juce::Point<int> position);
+    void endDrag();
+
+    DraggableTableListBoxListener* listener;
+    bool dragging = false;
+    int insertionIndex = -1;
+    int rowUnderMouse = -1;
+    double scrollSpeed = 0.0;
+
+    juce::Point<int> lastDragPosition;
+    bool altWasDown = false;
+
+    JUCE_DECLARE_NON_COPYABLE (DraggableTableListBox)
+};
+} // namespace ui
