@@ -4,7 +4,9 @@
 #include "application/PreferencesData.h"
 #include "library/CurrentProgramData.h"
 #include "library/DataCenter.h"
+#include "ui/DragItems.h"
 #include "ui/FontLibrary.h"
+#include "ui/PresetItemPacking.h"
 
 namespace x48305_ui
 {
@@ -90,4 +92,22 @@ void PresetDataItem::itemSelectionChanged (bool isNowSelected)
 {
     if (isNowSelected)
         x48305_data::CurrentProgramData::getInstance()->selectPresetProgram (presetIndex, programIndex);
+}
+
+juce::var PresetDataItem::getDragSourceDescription()
+{
+    auto* tree = getOwnerView();
+    if (tree == nullptr)
+        return {};
+
+    ui::PresetDataDragItem dragged (ui::dragtypes::presetData);
+    for (int i = 0; i < tree->getNumSelectedItems(); ++i)
+        if (auto* program = dynamic_cast<PresetDataItem*> (tree->getSelectedItem (i)))
+        {
+            const auto packed = ui::packPresetItem (program->presetIndex, program->programIndex);
+            if (packed >= 0)
+                dragged.add (packed);
+        }
+
+    return dragged.count() > 0 ? dragged.toVar() : juce::var();
 }

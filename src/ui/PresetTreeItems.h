@@ -40,6 +40,11 @@ public:
     void paintItem (juce::Graphics&, int width, int height) override;
     void itemSelectionChanged (bool isNowSelected) override;
 
+    // Every selected program row of the tree, in the tree's order, as packed
+    // preset items; selected preset rows are left out. Nothing (no drag) when
+    // no program row is selected.
+    juce::var getDragSourceDescription() override;
+
     int getPresetIndex() const { return presetIndex; }
     int getProgramIndex() const { return programIndex; }
 

@@ -2,6 +2,7 @@
 
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
+#include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "ui/PresetListComponent.h"
 #include "ui/StoredWindowBounds.h"
@@ -103,6 +104,12 @@ TEST_F (PresetWindowTest, AResizableWindowWithANativeTitleBarAndOnlyAClosebutton
     EXPECT_EQ (flags & juce::ComponentPeer::windowHasMinimiseButton, 0);
     EXPECT_EQ (flags & juce::ComponentPeer::windowHasMaximiseButton, 0);
     EXPECT_NE (flags & juce::ComponentPeer::windowIsResizable, 0);
+
+    // The title is looked up when the window is made.
+    manager().closeWindow();
+    ASSERT_TRUE (testsupport::runMessageLoopUntil ([] { return ! manager().isWindowOpen(); }));
+    const testsupport::ScopedInterfaceLanguage japanese (true);
+    EXPECT_EQ (openWindow().getName(), juce::String::fromUTF8 ("\xe3\x83\x97\xe3\x83\xaa\xe3\x82\xbb\xe3\x83\x83\xe3\x83\x88"));
 }
 
 TEST_F (PresetWindowTest, MovesAndResizesAreKeptAndComeBackAtTheNextOpening)

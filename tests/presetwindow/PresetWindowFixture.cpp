@@ -163,6 +163,8 @@ juce::Point<float> PresetWindowTest::rowCentre (juce::TreeViewItem& row)
 
 void PresetWindowTest::clickOpenBox (PresetRootItem& row)
 {
+    tree().scrollToKeepItemVisible (&row);
+    testsupport::runMessageLoop();
     const auto area = rowArea (row);
     testsupport::click (tree(), { (float) (area.getX() - tree().getIndentSize() / 2), (float) area.getCentreY() });
     testsupport::runMessageLoop();
