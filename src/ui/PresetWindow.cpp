@@ -3,6 +3,7 @@
 #include "application/CPXWResource.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
+#include "resources/InterfaceImages.h"
 #include "ui/PresetListComponent.h"
 #include "ui/PresetWindowManager.h"
 #include "ui/StoredWindowBounds.h"
@@ -23,6 +24,10 @@ PresetWindow::PresetWindow (PresetWindowManager& owner)
     restoreBounds();
     setVisible (true);
     setResizable (true, false);
+
+    // Last: the steps above may give the window a new native window, and the
+    // window system shows the icon of the native window it has.
+    showIcon (InterfaceImages::applicationIcon());
 }
 
 PresetWindow::~PresetWindow()
@@ -53,6 +58,15 @@ void PresetWindow::restoreBounds()
         setBounds (stored.getBounds (minimumSize));
     }
     saveBounds();
+}
+
+void PresetWindow::showIcon (const juce::Image& icon)
+{
+    // The window's own setIcon only reaches a title bar the framework draws;
+    // this window has the window system's, which takes it from the peer.
+    setIcon (icon);
+    if (auto* peer = getPeer())
+        peer->setIcon (icon);
 }
 
 void PresetWindow::saveBounds()

@@ -29,6 +29,7 @@ private:
     explicit PresetWindow (PresetWindowManager& owner);
 
     void restoreBounds();
+    void showIcon (const juce::Image& icon);
     void saveBounds();
 
     PresetWindowManager& manager;

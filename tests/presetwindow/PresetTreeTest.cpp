@@ -103,8 +103,7 @@ TEST_F (PresetWindowTest, ClickingAProgramRowMakesThatPresetProgramCurrent)
     // The same row again, and the key that moves the selection down.
     clickRow (programRow (zeroPrograms, 41));
     EXPECT_EQ (sent.size(), 1u);
-    EXPECT_TRUE (testsupport::pressKey (tree(), juce::KeyPress (juce::KeyPress::downKey)));
-    testsupport::runMessageLoop();
+    EXPECT_TRUE (pressKeyInTree (juce::KeyPress (juce::KeyPress::downKey)));
     EXPECT_EQ (current->getProgramNumber(), 42);
     ASSERT_EQ (sent.size(), 2u);
     EXPECT_EQ (sent[1], bytesOf (storedPreset (zeroPrograms).getProgram (42)));
@@ -218,8 +217,7 @@ TEST_F (HoveredBoxTest, TheKeysScrollTheHoveredRowAway)
     clickOpenBox (presetRow (factory));
     clickRow (programRow (factory, 0));
     hoverBoxOf (presetRow (factory));
-    EXPECT_TRUE (testsupport::pressKey (tree(), juce::KeyPress (juce::KeyPress::endKey)));
-    testsupport::runMessageLoop();
+    EXPECT_TRUE (pressKeyInTree (juce::KeyPress (juce::KeyPress::endKey)));
     ASSERT_LT (rowArea (presetRow (factory)).getBottom(), 0);
     moveTheMouseOn();
     EXPECT_TRUE (presetRow (sixHundredPrograms).isSelected());

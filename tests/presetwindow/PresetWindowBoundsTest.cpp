@@ -1,7 +1,9 @@
 #include "PresetWindowFixture.h"
+#include "WindowIconProperty.h"
 
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
+#include "resources/InterfaceImages.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "ui/PresetListComponent.h"
@@ -104,6 +106,16 @@ TEST_F (PresetWindowTest, AResizableWindowWithANativeTitleBarAndOnlyAClosebutton
     EXPECT_EQ (flags & juce::ComponentPeer::windowHasMinimiseButton, 0);
     EXPECT_EQ (flags & juce::ComponentPeer::windowHasMaximiseButton, 0);
     EXPECT_NE (flags & juce::ComponentPeer::windowIsResizable, 0);
+
+    // The window system holds the application's icon for it.
+    const auto icon = x48305_ui::InterfaceImages::applicationIcon();
+    ASSERT_EQ (icon.getWidth(), 512);
+    const auto shown = readWindowIcon ((unsigned long) (juce::pointer_sized_uint) window.getPeer()->getNativeHandle());
+    ASSERT_EQ (shown.size(), 2u + 512u * 512u);
+    EXPECT_EQ (shown[0], 512u);
+    EXPECT_EQ (shown[1], 512u);
+    for (const auto& [x, y] : std::vector<std::pair<int, int>> { { 0, 0 }, { 256, 256 }, { 100, 400 }, { 511, 511 } })
+        EXPECT_EQ (shown[(size_t) (2 + y * 512 + x)], (unsigned long) icon.getPixelAt (x, y).getARGB()) << x << "," << y;
 
     // The title is looked up when the window is made.
     manager().closeWindow();

@@ -170,6 +170,21 @@ void PresetWindowTest::clickOpenBox (PresetRootItem& row)
     testsupport::runMessageLoop();
 }
 
+bool PresetWindowTest::pressKeyInTree (const juce::KeyPress& key)
+{
+    const auto focused = testsupport::runMessageLoopUntil (
+        [this] {
+            if (! tree().hasKeyboardFocus (true))
+                tree().grabKeyboardFocus();
+            return tree().hasKeyboardFocus (true);
+        },
+        2000);
+    EXPECT_TRUE (focused);
+    const auto used = testsupport::pressKey (tree(), key);
+    testsupport::runMessageLoop();
+    return used;
+}
+
 void PresetWindowTest::clickRow (juce::TreeViewItem& row)
 {
     testsupport::click (tree(), rowCentre (row));

@@ -56,6 +56,10 @@ protected:
     // A real click on the text of a row.
     void clickRow (juce::TreeViewItem& row);
 
+    // Presses a key in the tree. The click that selected a row asked for the
+    // keyboard focus, which the window system grants a moment later.
+    bool pressKeyInTree (const juce::KeyPress& key);
+
     // Where the middle of a row's text lies in the tree view.
     juce::Point<float> rowCentre (juce::TreeViewItem& row);
 
