@@ -172,15 +172,7 @@ void PresetWindowTest::clickOpenBox (PresetRootItem& row)
 
 bool PresetWindowTest::pressKeyInTree (const juce::KeyPress& key)
 {
-    const auto focused = testsupport::runMessageLoopUntil (
-        [this] {
-            if (! tree().hasKeyboardFocus (true))
-                tree().grabKeyboardFocus();
-            return tree().hasKeyboardFocus (true);
-        },
-        2000);
-    EXPECT_TRUE (focused);
-    const auto used = testsupport::pressKey (tree(), key);
+    const auto used = tree().keyPressed (key);
     testsupport::runMessageLoop();
     return used;
 }

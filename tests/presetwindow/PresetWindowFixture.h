@@ -56,8 +56,9 @@ protected:
     // A real click on the text of a row.
     void clickRow (juce::TreeViewItem& row);
 
-    // Presses a key in the tree. The click that selected a row asked for the
-    // keyboard focus, which the window system grants a moment later.
+    // Presses a key in the tree, as the window hands it to the focused tree.
+    // It goes to the tree itself: other test programs on the same display
+    // take the window system's focus at any moment.
     bool pressKeyInTree (const juce::KeyPress& key);
 
     // Where the middle of a row's text lies in the tree view.
