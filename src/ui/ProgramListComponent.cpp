@@ -6,7 +6,7 @@
 #include "ui/DragMappings.h"
 #include "ui/DropChecks.h"
 
-#include <cmath>
+#include <cstdlib>
 #include <list>
 #include <numeric>
 

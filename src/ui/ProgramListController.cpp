@@ -53,8 +53,7 @@ void ProgramListController::selectionChanged()
 void ProgramListController::selectionReapplied()
 {
     x48305_data::CurrentProgramData::getInstance()->clearCurrentProgram();
-    if (ui::SelectedProgramStatus::getInstance()->getNumSelected() == 1)
-        chooseSingleSelection();
+    chooseSingleSelection();
 }
 
 bool ProgramListController::isLibraryRow (int row) const

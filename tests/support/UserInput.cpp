@@ -16,6 +16,15 @@ juce::int64 nextTime (int stepMilliseconds)
     return eventTime;
 }
 
+// A time just after the last event, however long handling it took: the
+// events of one gesture (the clicks of a double click) keep a person's pace
+// even on a busy machine.
+juce::int64 closelyAfter (int stepMilliseconds)
+{
+    eventTime += stepMilliseconds;
+    return eventTime;
+}
+
 // The held keyboard modifiers with the given mouse buttons.
 juce::ModifierKeys withHeldKeys (juce::ModifierKeys buttons)
 {
@@ -23,7 +32,7 @@ juce::ModifierKeys withHeldKeys (juce::ModifierKeys buttons)
                                                                                 & juce::ModifierKeys::allMouseButtonModifiers);
 }
 
-void send (juce::Component& component, juce::Point<float> position, juce::ModifierKeys buttons, int step = 400)
+void sendAt (juce::Component& component, juce::Point<float> position, juce::ModifierKeys buttons, juce::int64 time)
 {
     auto* peer = component.getPeer();
     if (peer == nullptr)
@@ -40,7 +49,12 @@ void send (juce::Component& component, juce::Point<float> position, juce::Modifi
     auto inPeer = peer->getComponent().getLocalPoint (&component, position);
     peer->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inPeer, mods,
                             juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-                            nextTime (step));
+                            time);
+}
+
+void send (juce::Component& component, juce::Point<float> position, juce::ModifierKeys buttons, int step = 400)
+{
+    sendAt (component, position, buttons, nextTime (step));
 }
 
 const juce::ModifierKeys leftButton (juce::ModifierKeys::leftButtonModifier);
@@ -67,9 +81,9 @@ void doubleClick (juce::Component& c, juce::Point<float> p)
 {
     mouseMove (c, p);
     send (c, p, leftButton);
-    send (c, p, {}, 20);
-    send (c, p, leftButton, 20);
-    send (c, p, {}, 20);
+    sendAt (c, p, {}, closelyAfter (20));
+    sendAt (c, p, leftButton, closelyAfter (20));
+    sendAt (c, p, {}, closelyAfter (20));
 }
 
 void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to)
