@@ -2,6 +2,7 @@
 
 #include "application/CurrentLanguageModel.h"
 #include "formats/XmlDocumentText.h"
+#include "formats/XmlTagNames.h"
 
 #include <limits>
 
@@ -29,7 +30,7 @@ juce::String CPXWResource::getString (const juce::String& key) const
     if (document == nullptr)
         return {};
 
-    if (auto* child = document->getChildByName (key))
+    if (auto* child = data::findChild (*document, key))
         return child->getStringAttribute (textAttribute);
 
     return {};

@@ -3,6 +3,7 @@
 #include "application/PreferenceKeys.h"
 #include "file/FileReplacer.h"
 #include "formats/XmlDocumentText.h"
+#include "formats/XmlTagNames.h"
 
 #include <cstdio>
 
@@ -32,7 +33,7 @@ PreferencesData::~PreferencesData()
 
 const juce::XmlElement* PreferencesData::findValue (const juce::String& key) const
 {
-    auto* child = document->getChildByName (key);
+    auto* child = data::findChild (*document, key);
     return child != nullptr && child->hasAttribute (valueAttribute) ? child : nullptr;
 }
 
@@ -56,7 +57,7 @@ bool PreferencesData::getBool (const juce::String& key, bool defaultValue) const
 
 juce::XmlElement* PreferencesData::getOrCreateChild (const juce::String& key)
 {
-    if (auto* child = document->getChildByName (key))
+    if (auto* child = data::findChild (*document, key))
         return child;
 
     return document->createNewChildElement (key);
@@ -79,19 +80,19 @@ void PreferencesData::setBool (const juce::String& key, bool value)
 
 void PreferencesData::setDefaultString (const juce::String& key, const juce::String& value)
 {
-    if (document->getChildByName (key) == nullptr)
+    if (data::findChild (*document, key) == nullptr)
         setString (key, value);
 }
 
 void PreferencesData::setDefaultInt (const juce::String& key, int value)
 {
-    if (document->getChildByName (key) == nullptr)
+    if (data::findChild (*document, key) == nullptr)
         setInt (key, value);
 }
 
 void PreferencesData::setDefaultBool (const juce::String& key, bool value)
 {
-    if (document->getChildByName (key) == nullptr)
+    if (data::findChild (*document, key) == nullptr)
         setBool (key, value);
 }
 

@@ -3,6 +3,7 @@
 #include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
 #include "formats/XmlDocumentText.h"
+#include "formats/XmlTagNames.h"
 #include "formats/XmlTextElements.h"
 
 namespace x48305_file
@@ -16,7 +17,7 @@ namespace
 {
 juce::String getChildText (const juce::XmlElement& element, const juce::String& tag)
 {
-    if (auto* child = element.getChildByName (tag))
+    if (auto* child = data::findChild (element, tag))
         return child->getAllSubText();
     return {};
 }
@@ -32,7 +33,7 @@ void PresetFileIndex::load (const juce::File& indexFile)
 
     juce::MemoryBlock bytes;
     root = indexFile.loadFileAsData (bytes) ? data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize()) : nullptr;
-    if (root != nullptr && ! root->hasTagName (rootTag))
+    if (root != nullptr && ! data::isNamed (*root, rootTag))
         root.reset();
 }
 
@@ -54,8 +55,8 @@ juce::XmlElement* PresetFileIndex::findPreset (const juce::String& dataID) const
 {
     if (root == nullptr)
         return nullptr;
-    for (auto* preset : root->getChildWithTagNameIterator (presetTag))
-        if (auto* id = preset->getChildByName (dataIDTag); id != nullptr && id->getAllSubText() == dataID)
+    for (auto* preset : data::getChildrenNamed (*root, presetTag))
+        if (auto* id = data::findChild (*preset, dataIDTag); id != nullptr && id->getAllSubText() == dataID)
             return preset;
     return nullptr;
 }
@@ -93,7 +94,7 @@ juce::String PresetFileIndex::getFileName (const juce::XmlElement& preset)
 
 void PresetFileIndex::setFileName (juce::XmlElement& preset, const juce::String& fileName)
 {
-    if (auto* file = preset.getChildByName (fileTag))
+    if (auto* file = data::findChild (preset, fileTag))
     {
         file->deleteAllChildElements();
         file->addTextElement (fileName);

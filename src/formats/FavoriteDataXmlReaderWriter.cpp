@@ -1,6 +1,7 @@
 #include "formats/FavoriteDataXmlReaderWriter.h"
 
 #include "formats/DecimalText.h"
+#include "formats/XmlTagNames.h"
 #include "formats/XmlTextElements.h"
 #include "library/FavoriteData.h"
 
@@ -35,17 +36,17 @@ std::unique_ptr<juce::XmlElement> FavoriteDataXmlReaderWriter::createXml (const 
 
 bool FavoriteDataXmlReaderWriter::readXml (const juce::XmlElement& element, FavoriteData& liveSet) const
 {
-    if (! element.hasTagName (rootTag))
+    if (! data::isNamed (element, rootTag))
         return false;
 
     int bank = 0;
-    for (auto* bankElement : element.getChildWithTagNameIterator (bankTag))
+    for (auto* bankElement : data::getChildrenNamed (element, bankTag))
     {
         if (bank >= FavoriteData::numBanks)
             break;
 
         int slot = 0;
-        for (auto* slotElement : bankElement->getChildWithTagNameIterator (slotTag))
+        for (auto* slotElement : data::getChildrenNamed (*bankElement, slotTag))
         {
             if (slot >= FavoriteData::numSlots)
                 break;

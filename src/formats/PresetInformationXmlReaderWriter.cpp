@@ -1,6 +1,7 @@
 #include "formats/PresetInformationXmlReaderWriter.h"
 
 #include "formats/DecimalText.h"
+#include "formats/XmlTagNames.h"
 #include "formats/XmlTextElements.h"
 #include "library/PresetInformation.h"
 
@@ -10,7 +11,7 @@ namespace
 {
 void readText (const juce::XmlElement& root, const char* tag, juce::String& field)
 {
-    if (auto* child = root.getChildByName (tag))
+    if (auto* child = data::findChild (root, tag))
         field = child->getAllSubText();
 }
 } // namespace
@@ -31,7 +32,7 @@ std::unique_ptr<juce::XmlElement> PresetInformationXmlReaderWriter::createXml (c
 
 bool PresetInformationXmlReaderWriter::readXml (const juce::XmlElement& element, PresetInformation& info) const
 {
-    if (! element.hasTagName (rootTag))
+    if (! data::isNamed (element, rootTag))
         return false;
 
     readText (element, "DataID", info.DataID);
@@ -41,10 +42,10 @@ bool PresetInformationXmlReaderWriter::readXml (const juce::XmlElement& element,
     readText (element, "Prefix", info.Prefix);
     readText (element, "Copyright", info.Copyright);
 
-    if (auto* version = element.getChildByName ("Version"))
+    if (auto* version = data::findChild (element, "Version"))
         info.Version = data::readDecimalInt (version->getAllSubText());
 
-    if (auto* count = element.getChildByName ("NumOfProg"))
+    if (auto* count = data::findChild (element, "NumOfProg"))
         info.NumOfProg = data::readDecimalInt (count->getAllSubText());
     else
         info.NumOfProg = PresetInformation::defaultNumOfProg;

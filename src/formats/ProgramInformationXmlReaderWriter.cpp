@@ -1,5 +1,6 @@
 #include "formats/ProgramInformationXmlReaderWriter.h"
 
+#include "formats/XmlTagNames.h"
 #include "formats/XmlTextElements.h"
 #include "library/ProgramData.h"
 
@@ -26,12 +27,12 @@ std::unique_ptr<juce::XmlElement> ProgramInformationXmlReaderWriter::createXml (
 
 bool ProgramInformationXmlReaderWriter::readXml (const juce::XmlElement& element, ProgramInformation& information) const
 {
-    if (! element.hasTagName (rootTag))
+    if (! data::isNamed (element, rootTag))
         return false;
 
-    if (auto* programmer = element.getChildByName (programmerTag))
+    if (auto* programmer = data::findChild (element, programmerTag))
         information.setProgrammer (programmer->getAllSubText());
-    if (auto* comment = element.getChildByName (commentTag))
+    if (auto* comment = data::findChild (element, commentTag))
         information.setComment (comment->getAllSubText());
     return true;
 }

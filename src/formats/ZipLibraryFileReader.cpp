@@ -5,6 +5,7 @@
 #include "formats/PresetInformationXmlReaderWriter.h"
 #include "formats/ProgramInformationXmlReaderWriter.h"
 #include "formats/XmlDocumentText.h"
+#include "formats/XmlTagNames.h"
 #include "formats/ZipLibraryFileNames.h"
 #include "library/InitialProgram.h"
 
@@ -13,22 +14,6 @@ namespace x48305_file
 namespace
 {
 constexpr size_t maxIndexSize = 1024 * 1024;
-
-// Element names are exact and case-sensitive (the framework's own look-up
-// ignores case).
-bool isNamed (const juce::XmlElement& element, const char* tag)
-{
-    return element.getTagName() == tag;
-}
-
-// The first child element with the tag, or null.
-const juce::XmlElement* child (const juce::XmlElement& parent, const char* tag)
-{
-    for (const auto* element : parent.getChildIterator())
-        if (isNamed (*element, tag))
-            return element;
-    return nullptr;
-}
 } // namespace
 
 ZipLibraryFileReader::ZipLibraryFileReader (const juce::File& file)
@@ -72,13 +57,13 @@ int ZipLibraryFileReader::readIndex()
     if (index == nullptr)
         return file::ReadErrorFailedToParseXmlDocument;
 
-    const auto* product = child (*index, zipnames::productTag);
-    if (! isNamed (*index, zipnames::rootTag) || product == nullptr)
+    const auto* product = data::findChild (*index, zipnames::productTag);
+    if (! data::isNamed (*index, zipnames::rootTag) || product == nullptr)
         return file::ReadErrorInvalidXmlDocument;
     if (! product->getAllSubText().contains (zipnames::productName))
         return file::ReadErrorDifferentTargetDevice;
 
-    const auto* contents = child (*index, zipnames::contentsTag);
+    const auto* contents = data::findChild (*index, zipnames::contentsTag);
     if (contents == nullptr)
         return file::ReadErrorInvalidXmlDocument;
 
@@ -91,21 +76,21 @@ void ZipLibraryFileReader::collectContents (const juce::XmlElement& contents)
     // The count attributes are not read: the elements themselves say it.
     for (const auto* element : contents.getChildIterator())
     {
-        if (isNamed (*element, zipnames::livesetTag))
+        if (data::isNamed (*element, zipnames::livesetTag))
         {
-            if (const auto* fileElement = child (*element, zipnames::fileTag))
+            if (const auto* fileElement = data::findChild (*element, zipnames::fileTag))
                 favorites.push_back ({ fileElement->getAllSubText(), {} });
         }
-        else if (isNamed (*element, zipnames::programTag))
+        else if (data::isNamed (*element, zipnames::programTag))
         {
-            const auto* information = child (*element, zipnames::informationTag);
-            const auto* binary = child (*element, zipnames::programBinaryTag);
+            const auto* information = data::findChild (*element, zipnames::informationTag);
+            const auto* binary = data::findChild (*element, zipnames::programBinaryTag);
             if (information != nullptr && binary != nullptr)
                 programs.push_back ({ information->getAllSubText(), binary->getAllSubText(), {} });
         }
-        else if (isNamed (*element, zipnames::presetInformationTag))
+        else if (data::isNamed (*element, zipnames::presetInformationTag))
         {
-            if (const auto* fileElement = child (*element, zipnames::fileTag))
+            if (const auto* fileElement = data::findChild (*element, zipnames::fileTag))
                 presetInformations.push_back ({ fileElement->getAllSubText(), {} });
         }
     }

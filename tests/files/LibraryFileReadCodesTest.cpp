@@ -6,6 +6,7 @@
 #include "formats/PresetFile.h"
 #include "formats/ProgramFile.h"
 #include "library/InitialProgram.h"
+#include "support/AssertionWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,12 @@ protected:
 };
 
 const juce::String liveSetElement = "<LivesetData><File>LivesetData.lvs_data</File></LivesetData>";
+
+// The document with every occurrence of one name replaced by another.
+juce::MemoryBlock renamed (const juce::MemoryBlock& document, const char* from, const char* to)
+{
+    return bytesOf (document.toString().replace (from, to));
+}
 } // namespace
 
 TEST_F (LibraryFileReadCodes, AFileThatIsNotAnArchiveGives14)
@@ -172,6 +179,43 @@ TEST_F (LibraryFileReadCodes, UnreadableDocumentsGive20To23)
     EXPECT_EQ (readLibrary (indexDocument (liveSetElement + programElements (1))),
                file::ReadErrorFailedToReadProgramInformation);
     expectTargetUntouched();
+}
+
+// A root whose name differs from the written one only in letter case is
+// another root: each document gives its own code, as a foreign root would.
+TEST_F (LibraryFileReadCodes, DocumentRootsInOtherCapitalsGive20To23)
+{
+    testsupport::AssertionWatch watch;
+    addLiveSet();
+    addPrograms (1);
+    const auto presetElement = juce::String ("<PresetInformation><File>PresetInformation.xml</File></PresetInformation>");
+    const auto body = liveSetElement + presetElement + programElements (1);
+    const auto liveSet = entries[0].second;
+    const auto information = entries[2].second;
+    entries.push_back ({ "PresetInformation.xml", presetInformationDocument (x48305_data::PresetInformation()) });
+    ASSERT_EQ (readLibrary (indexDocument (body)), file::ReadErrorNoError);
+    target = targetBefore;
+
+    entries[0].second = renamed (liveSet, "solivane_Liveset", "solivane_LiveSet");
+    EXPECT_EQ (readLibrary (indexDocument (body)), file::ReadErrorFailedToReadLivesetData);
+    entries[0].second = liveSet;
+
+    entries[3].second = renamed (entries[3].second, "solivane_Preset", "SOLIVANE_PRESET");
+    EXPECT_EQ (readLibrary (indexDocument (body)), file::ReadErrorFailedToReadPresetInformation);
+    entries.pop_back();
+
+    const auto withoutPreset = indexDocument (liveSetElement + programElements (1));
+    entries[2].second = renamed (information, "solivane_ProgramInformation", "Solivane_ProgramInformation");
+    EXPECT_EQ (readLibrary (withoutPreset), file::ReadErrorFailedToReadProgramInformation);
+    expectTargetUntouched();
+
+    // A child in other capitals is absent: the program gets no programmer.
+    entries[2].second = renamed (information, "Programmer", "programmer");
+    ASSERT_EQ (readLibrary (withoutPreset), file::ReadErrorNoError);
+    EXPECT_NE (source.getProgram (0).getInformation().getProgrammer(), "");
+    EXPECT_EQ (target.getProgram (0).getInformation().getProgrammer(), "");
+    EXPECT_EQ (target.getProgram (0).getInformation().getComment(), source.getProgram (0).getInformation().getComment());
+    EXPECT_EQ (watch.getCount(), 0);
 }
 
 TEST_F (LibraryFileReadCodes, ProgramRecordLengthIsChecked)

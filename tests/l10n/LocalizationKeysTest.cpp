@@ -123,14 +123,10 @@ TEST (LocalizationKeysTest, EveryFileResultKeyIsListed)
     }
 }
 
-// The source tree, found by walking up from the test executable.
-juce::File findSourceRoot()
+// The program's sources, as the build was configured with them.
+juce::File getSourceRoot()
 {
-    auto folder = juce::File::getSpecialLocation (juce::File::currentExecutableFile).getParentDirectory();
-    for (int i = 0; i < 8 && folder != folder.getParentDirectory(); ++i, folder = folder.getParentDirectory())
-        if (folder.getChildFile ("src/application/LocalizationKeys.cpp").existsAsFile())
-            return folder.getChildFile ("src");
-    return {};
+    return juce::File (SLVN_SOURCE_DIR).getChildFile ("src");
 }
 
 // The keys of every getLocalizedText ("...") call with a literal key.
@@ -162,8 +158,8 @@ TEST (LocalizationKeysTest, LiteralKeyScannerFindsCalls)
 // the list, so that the checks above cover it.
 TEST (LocalizationKeysTest, EveryLiteralKeyInTheSourcesIsListed)
 {
-    auto src = findSourceRoot();
-    ASSERT_TRUE (src.isDirectory()) << "source tree not found above the test executable";
+    auto src = getSourceRoot();
+    ASSERT_TRUE (src.isDirectory()) << src.getFullPathName() << " is not a folder";
     ASSERT_TRUE (src.getChildFile ("application/CPXWResource.h").existsAsFile());
 
     auto& listed = application::getLocalizationKeys();

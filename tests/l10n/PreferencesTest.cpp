@@ -5,6 +5,7 @@
 #include "application/PreferencesData.h"
 #include "application/PreferencesDataChangeBroadcaster.h"
 #include "application/PreferencesDataUpdater.h"
+#include "support/AssertionWatch.h"
 #include "support/MessageLoop.h"
 #include "ui/FontLibrary.h"
 
@@ -49,6 +50,30 @@ TEST (PreferencesDataTest, DefaultsAreWrittenOnlyWhereAKeyIsAbsent)
     EXPECT_EQ (preferences.getString (keys::midiOutPort, "x"), "");
     EXPECT_EQ (preferences.getString (keys::lastSavedFolder, "x"), "");
     EXPECT_FALSE (preferences.getBool (keys::showPresetWindow, true));
+}
+
+// Keys are element names and compared exactly: a key in other capitals is
+// another key, and the default is written beside it.
+TEST (PreferencesDataTest, KeysInOtherCapitalsAreOtherKeys)
+{
+    TempHome home;
+    home.preferencesFolder().createDirectory();
+    const auto file = home.preferencesFolder().getChildFile ("PreferencesData.xml");
+    file.replaceWithText ("<PreferencesData><autoreceive Value=\"0\"/><PROGRAMLISTHEIGHT Value=\"35\"/></PreferencesData>");
+
+    testsupport::AssertionWatch watch;
+    {
+        PreferencesData preferences;
+        x48305_preferences::setUpPreferenceDefaults (preferences);
+        EXPECT_TRUE (preferences.getBool (keys::autoReceive, false));
+        EXPECT_EQ (preferences.getInt (keys::programListHeight, 0), 25);
+    }
+    EXPECT_EQ (watch.getCount(), 0);
+
+    const auto saved = juce::parseXML (file);
+    ASSERT_NE (saved, nullptr);
+    EXPECT_EQ (saved->getChildElement (0)->getTagName(), "autoreceive");
+    EXPECT_EQ (saved->getChildElement (0)->getStringAttribute ("Value"), "0");
 }
 
 TEST (PreferencesDataTest, DefaultsOfAFirstStart)

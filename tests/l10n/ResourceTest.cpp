@@ -3,6 +3,7 @@
 
 #include "application/CPXWResource.h"
 #include "application/CurrentLanguageModel.h"
+#include "support/AssertionWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,18 @@ TEST (CPXWResourceTest, ServesChildrenOfAnArbitrarilyNamedRoot)
     EXPECT_EQ (resource.getString ("CommonOK"), "Fine");
     EXPECT_EQ (resource.getString ("Other"), juce::String::fromUTF8 ("\xe3\x81\xaf\xe3\x81\x84"));
     EXPECT_EQ (resource.getString ("Absent"), "");
+}
+
+TEST (CPXWResourceTest, KeysAreComparedExactly)
+{
+    TempFolder temp;
+    auto file = temp.write ("case.xml", "<R><commonok Text=\"lower\"/><CommonOK Text=\"Fine\"/><COMMONCANCEL Text=\"x\"/></R>");
+
+    testsupport::AssertionWatch watch;
+    CPXWResource resource (file);
+    EXPECT_EQ (resource.getString ("CommonOK"), "Fine");
+    EXPECT_EQ (resource.getString ("CommonCancel"), "");
+    EXPECT_EQ (watch.getCount(), 0);
 }
 
 TEST (CPXWResourceTest, KeyWithoutTextAttributeGivesEmptyText)

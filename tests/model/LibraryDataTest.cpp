@@ -204,6 +204,8 @@ TEST (LiveSetSerialForm, RoundTripsAndNumbersItsCodesItsOwnWay)
     EXPECT_EQ (FavoriteDataDeserializer (&target).deserialize (ProgramData().serialize()), 1);
     EXPECT_EQ (FavoriteDataDeserializer (&target).deserialize (liveSetForm ("<not xml")), 2);
     EXPECT_EQ (FavoriteDataDeserializer (&target).deserialize (liveSetForm ("<solivane_ProgramInformation/>")), 2);
+    EXPECT_EQ (FavoriteDataDeserializer (&target).deserialize (liveSetForm ("<solivane_LiveSet><Bank><Data>1</Data></Bank>"
+                                                                            "</solivane_LiveSet>")), 2);
     EXPECT_EQ (FavoriteDataDeserializer (&target).deserialize (containerWith ("slvnLvsS", {})), 0);
     EXPECT_EQ (target, FavoriteData());
 }

@@ -36,7 +36,7 @@ TEST (PresetInformationXml, RoundTripsThroughADocumentInTheWrittenOrder)
     const char* order[] = { "DataID", "Name", "Author", "Version", "NumOfProg", "Date", "Prefix", "Copyright" };
     ASSERT_EQ (xml->getNumChildElements(), 8);
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE (xml->getChildElement (i)->hasTagName (order[i])) << i;
+        EXPECT_EQ (xml->getChildElement (i)->getTagName(), order[i]) << i;
 
     const auto text = data::createXmlDocumentText (*xml);
     EXPECT_TRUE (text.startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));

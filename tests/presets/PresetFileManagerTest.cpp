@@ -1,6 +1,7 @@
 #include "PresetTestSupport.h"
 
 #include "file/PresetFileManager.h"
+#include "support/AssertionWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,28 @@ TEST_F (PresetStore, AFileTextPointingOutsideTheStoreIsNoFile)
     EXPECT_EQ (indexOnDisk()[1], "Abs|Abs.islvnpreset");
     EXPECT_EQ (indexOnDisk()[2], "Self|Self.islvnpreset");
     EXPECT_EQ (manager.getNumPresets(), 5);
+}
+
+// The index's names are exact: a root in other capitals is no index, and a
+// "dataid" names no preset.
+TEST_F (PresetStore, IndexNamesInOtherCapitalsAreNotTaken)
+{
+    testsupport::AssertionWatch watch;
+    home.getStoreFolder().createDirectory();
+    writePresetFile (home.getStoreFolder(), "Alpha.islvnpreset", "Alpha", "old");
+    const juce::String preset = "<Preset><DataID>Alpha</DataID><File>Alpha.islvnpreset</File></Preset>";
+    indexFile().replaceWithText ("<Solivane_PresetInformation>" + preset + "</Solivane_PresetInformation>");
+    EXPECT_EQ (PresetFileManager().getNumPresets(), 0);
+
+    indexFile().replaceWithText ("<solivane_PresetInformation>" + preset.replace ("DataID", "dataid")
+                                 + "</solivane_PresetInformation>");
+    PresetFileManager manager;
+    ASSERT_EQ (manager.getNumPresets(), 1);
+    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "new")));
+    ASSERT_EQ (manager.getNumPresets(), 2);
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|old");
+    EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Alpha|new");
+    EXPECT_EQ (watch.getCount(), 0);
 }
 
 TEST_F (PresetStore, ANewPresetNeverTakesTheFileOfAnotherEntry)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace testsupport
+{
+// Counts the framework's debug assertions while it lives. A debug build of
+// the framework reports a failed assertion as a line on standard error and
+// goes on, so a test would not notice one: this keeps standard error for the
+// watch's lifetime (passing everything else through when it ends).
+class AssertionWatch
+{
+public:
+    AssertionWatch();
+    ~AssertionWatch();
+
+    AssertionWatch (const AssertionWatch&) = delete;
+    AssertionWatch& operator= (const AssertionWatch&) = delete;
+
+    // The number of assertion lines seen so far.
+    int getCount() const;
+
+    // Whether this build reports assertions at all.
+    static bool assertionsAreReported();
+
+private:
+    std::ostringstream captured;
+    std::streambuf* previous;
+};
+}
