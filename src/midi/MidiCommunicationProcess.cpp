@@ -11,24 +11,44 @@ MidiCommunicationProcess::~MidiCommunicationProcess()
     cancelPendingUpdate();
 }
 
+void MidiCommunicationProcess::addListener (MidiCommunicationProcessObserver* observer)
+{
+    ListenerHolder<MidiCommunicationProcessObserver>::addListener (observer);
+    observed = getNumListeners() > 0;
+}
+
+void MidiCommunicationProcess::removeListener (MidiCommunicationProcessObserver* observer)
+{
+    ListenerHolder<MidiCommunicationProcessObserver>::removeListener (observer);
+    observed = getNumListeners() > 0;
+}
+
+void MidiCommunicationProcess::notifyObservers()
+{
+    // A pending notice ties the job to the message thread: deleting it on
+    // another thread while the notice is being delivered would race.
+    if (observed.load())
+        triggerAsyncUpdate();
+}
+
 void MidiCommunicationProcess::setProgress (float newProgress)
 {
     progress = newProgress;
-    triggerAsyncUpdate();
+    notifyObservers();
 }
 
 void MidiCommunicationProcess::setStatusText (const juce::String& text)
 {
     const juce::ScopedLock guard (lock);
     statusText = text;
-    triggerAsyncUpdate();
+    notifyObservers();
 }
 
 void MidiCommunicationProcess::setDetailText (const juce::String& text)
 {
     const juce::ScopedLock guard (lock);
     detailText = text;
-    triggerAsyncUpdate();
+    notifyObservers();
 }
 
 juce::String MidiCommunicationProcess::getStatusText() const

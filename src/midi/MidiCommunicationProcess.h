@@ -39,11 +39,21 @@ public:
     virtual juce::String getTitle() = 0;
     virtual bool isCancelable() = 0;
 
+    // On the message thread, before the job's thread starts or after it has
+    // ended.
+    void addListener (MidiCommunicationProcessObserver* observer);
+    void removeListener (MidiCommunicationProcessObserver* observer);
+
     // Any thread. Each change notifies the observers once the message thread
-    // gets to it; several changes in a row give one notice.
+    // gets to it; several changes in a row give one notice. A job that nobody
+    // observes (the background transmitter's) posts nothing to the message
+    // thread, so it may be deleted on its own thread.
     void setProgress (float progress);
     void setStatusText (const juce::String& text);
     void setDetailText (const juce::String& text);
+
+    // True while a notice waits for the message thread.
+    bool isNoticePending() const { return isUpdatePending(); }
 
     // 0.0 to 1.0.
     float getProgress() const { return progress.load(); }
@@ -85,6 +95,7 @@ protected:
 
 private:
     void handleAsyncUpdate() override;
+    void notifyObservers();
 
     std::atomic<float> progress { 0.0f };
     mutable juce::CriticalSection lock;
@@ -92,6 +103,7 @@ private:
     juce::String detailText;
     std::atomic<juce::Thread*> runningThread { nullptr };
     std::atomic<std::uint32_t> taskTimeout { 0 };
+    std::atomic<bool> observed { false };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCommunicationProcess)
 };

@@ -1,5 +1,6 @@
 #include "JobTestSupport.h"
 
+#include "support/MessageLoop.h"
 #include "support/UserInput.h"
 
 #include "midi/DeviceInquiry.h"
@@ -9,6 +10,8 @@
 #include "ui/ModalDialogState.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 using namespace devicetest;
 using namespace jobtest;
@@ -311,4 +314,57 @@ TEST (CommunicationThread, IsNeverDestroyedWhileItsJobRuns)
             juce::Thread::sleep (1);
     }
     EXPECT_TRUE (second.record.ended);
+}
+
+TEST (CommunicationProcess, NotifiesOnlyWhenObservedSoItMayEndOnItsOwnThread)
+{
+    const auto run = [] (ScriptedProcess& job) {
+        std::thread worker ([&job] { job.run(); });
+        worker.join();
+    };
+    const auto body = [] (ScriptedProcess& self) {
+        self.beginRun ("Alone");
+        self.setProgress (0.5f);
+        self.setDetailText ("Detail");
+        return 0;
+    };
+
+    // Made, run and deleted on another thread with nobody watching, as the
+    // background transmitter does: nothing is left for the message thread
+    // that could be delivered while the job is being deleted.
+    std::atomic<bool> leftPending { true };
+    std::thread background ([&] {
+        ScriptedProcess job (body);
+        job.run();
+        leftPending = job.isNoticePending();
+    });
+    background.join();
+    EXPECT_FALSE (leftPending);
+
+    // An observer hears once, on the message thread, the state of the moment.
+    struct Observer : midi::MidiCommunicationProcessObserver
+    {
+        explicit Observer (ScriptedProcess& j) : job (j) {}
+        void progressChanged() override
+        {
+            ++calls;
+            onMessageThread = juce::MessageManager::existsAndIsCurrentThread();
+            seen = job.getStatusText() + " " + job.getDetailText() + " " + juce::String (job.getProgress());
+        }
+        ScriptedProcess& job;
+        int calls = 0;
+        bool onMessageThread = false;
+        juce::String seen;
+    };
+    ScriptedProcess job (body);
+    Observer observer (job);
+    job.addListener (&observer);
+    run (job);
+    EXPECT_TRUE (job.isNoticePending());
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return observer.calls > 0; }, 2000));
+    runMessageLoop (30);
+    EXPECT_EQ (observer.calls, 1);
+    EXPECT_TRUE (observer.onMessageThread);
+    EXPECT_EQ (observer.seen, "Alone Detail 0.5");
+    job.removeListener (&observer);
 }
