@@ -1,6 +1,8 @@
 #include "JobTestSupport.h"
 
+#include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
+#include "support/Snapshot.h"
 #include "support/UserInput.h"
 
 #include "midi/DeviceInquiry.h"
@@ -106,34 +108,41 @@ TEST_F (DialogTest, PortsThatCannotOpenNameTheCauseAndRunNothing)
         const char* expectedKey;
     };
     const Case cases[] = {
-        { "manual ports that do not exist", true, "ConnectionErrorFailedToOpenPort" },
-        { "a search that found nothing", false, "ConnectionErrorNotFoundsolivane" },
+        { "manual-ports", true, "ConnectionErrorFailedToOpenPort" },
+        { "not-found", false, "ConnectionErrorNotFoundsolivane" },
     };
 
-    for (const auto& c : cases)
+    for (const bool japanese : { false, true })
     {
-        SCOPED_TRACE (c.name);
-        JobRig rig;
-        if (c.manualPorts)
-            rig.useMissingPorts();
-        else
-            ASSERT_TRUE (rig.searchInVain());
-        rig.instrument.clearLog();
+        ScopedInterfaceLanguage language (japanese);
+        for (const auto& c : cases)
+        {
+            const auto name = juce::String ("communication-dialog-") + c.name + (japanese ? "-ja" : "-en");
+            SCOPED_TRACE (name);
+            JobRig rig;
+            if (c.manualPorts)
+                rig.useMissingPorts();
+            else
+                ASSERT_TRUE (rig.searchInVain());
+            rig.instrument.clearLog();
 
-        ScriptedProcess job ([] (ScriptedProcess&) { return 0; });
-        CommunicationDialogView view;
-        ModalDialogScript script;
-        script.then ("the port error", showsOk(), readAndPressOk (view));
+            ScriptedProcess job ([] (ScriptedProcess&) { return 0; });
+            CommunicationDialogView view;
+            ModalDialogScript script;
+            script.then ("the port error", showsOk(), andThen ([name] (juce::Component& window) {
+                writeSnapshot (window, name);
+            }, readAndPressOk (view)));
 
-        EXPECT_EQ (runBehindDialog (job), 1);
-        EXPECT_TRUE (script.isFinished());
-        EXPECT_EQ (view.status, getLocalizedText (c.expectedKey));
-        EXPECT_FALSE (view.detailShowing);
-        EXPECT_FALSE (view.cancelShowing);
-        EXPECT_EQ (view.contentBounds.getHeight(), 150);
-        EXPECT_FALSE (job.record.ran);
-        EXPECT_EQ (rig.instrument.getRequestCount(), 0u);
-        EXPECT_TRUE (JobRig::isDeviceReleased());
+            EXPECT_EQ (runBehindDialog (job), 1);
+            EXPECT_TRUE (script.isFinished());
+            EXPECT_EQ (view.status, getLocalizedText (c.expectedKey));
+            EXPECT_FALSE (view.detailShowing);
+            EXPECT_FALSE (view.cancelShowing);
+            EXPECT_EQ (view.contentBounds.getHeight(), 150);
+            EXPECT_FALSE (job.record.ran);
+            EXPECT_EQ (rig.instrument.getRequestCount(), 0u);
+            EXPECT_TRUE (JobRig::isDeviceReleased());
+        }
     }
 }
 
