@@ -10,7 +10,7 @@ namespace x48305_midi
 {
 namespace
 {
-constexpr int numPrograms = x48305_data::LibraryData::numPrograms;
+constexpr std::size_t numPrograms = x48305_data::LibraryData::numPrograms;
 
 // Receiving counts the live set as one more item: the last program brings
 // 499 / 501 and the live set 1.0.
@@ -34,9 +34,6 @@ std::int32_t ReceiveLibraryProcess::run()
 
     if (const auto code = receivePrograms (inquiry.getChannel()))
         return code;
-    if (isCancelRequested())
-        return endCanceled();
-
     if (const auto code = receiveLiveset (inquiry.getChannel()))
         return code;
 
@@ -49,14 +46,12 @@ std::int32_t ReceiveLibraryProcess::receivePrograms (std::uint32_t channel)
     ProgramDataReceiver receiver (getMidi(), channel);
     applyTaskTimeout (receiver);
 
-    for (int n = 0; n < numPrograms && ! isCancelRequested(); ++n)
-    {
-        if (const auto code = receiver.receive ((std::uint32_t) n))
-            return endWithError (code);
-        library->getProgram (n) = receiver.getReceived();
-        setProgress ((float) n / receiveSteps);
-    }
-    return MidiCommunicationError::noError;
+    return forEachItem (numPrograms, receiveSteps, [&] (std::size_t n) {
+        const auto code = receiver.receive ((std::uint32_t) n);
+        if (code == MidiCommunicationError::noError)
+            library->getProgram ((int) n) = receiver.getReceived();
+        return code;
+    });
 }
 
 std::int32_t ReceiveLibraryProcess::receiveLiveset (std::uint32_t channel)
@@ -91,9 +86,6 @@ std::int32_t WriteLibraryProcess::run()
 
     if (const auto code = writePrograms (inquiry.getChannel()))
         return code;
-    if (isCancelRequested())
-        return endCanceled();
-
     return writeLiveset (inquiry.getChannel());
 }
 
@@ -102,13 +94,9 @@ std::int32_t WriteLibraryProcess::writePrograms (std::uint32_t channel)
     ProgramDataTransmitter transmitter (getMidi(), channel);
     applyTaskTimeout (transmitter);
 
-    for (int n = 0; n < numPrograms && ! isCancelRequested(); ++n)
-    {
-        if (const auto code = transmitter.transmit ((std::uint32_t) n, library->getProgram (n)))
-            return endWithError (code);
-        setProgress ((float) n / writeSteps);
-    }
-    return MidiCommunicationError::noError;
+    return forEachItem (numPrograms, writeSteps, [&] (std::size_t n) {
+        return transmitter.transmit ((std::uint32_t) n, library->getProgram ((int) n));
+    });
 }
 
 std::int32_t WriteLibraryProcess::writeLiveset (std::uint32_t channel)

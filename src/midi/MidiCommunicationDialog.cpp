@@ -101,6 +101,9 @@ void MidiCommunicationDialog::setUpChildren()
 
     statusLabel.setFont (fonts->getFont ("MidiCommunicationDialogStatus"));
     statusLabel.setJustificationType (juce::Justification::centredTop);
+    // A long text (a port error) takes a second line instead of being
+    // squeezed into one.
+    statusLabel.setMinimumHorizontalScale (1.0f);
     statusLabel.setEditable (false, false, false);
     addAndMakeVisible (statusLabel);
 

@@ -26,16 +26,13 @@ std::int32_t ReceiveSelectedProgramProcess::run()
     applyTaskTimeout (receiver);
 
     const auto count = programNumbers.size();
-    for (std::size_t k = 0; k < count && ! isCancelRequested(); ++k)
-    {
+    return forEachItem (count, (float) count, [&] (std::size_t k) {
         const auto n = programNumbers[k];
-        if (const auto code = receiver.receive ((std::uint32_t) n))
-            return endWithError (code);
-        library->getProgram (n) = receiver.getReceived();
-        setProgress ((float) k / (float) count);
-    }
-
-    return isCancelRequested() ? endCanceled() : MidiCommunicationError::noError;
+        const auto code = receiver.receive ((std::uint32_t) n);
+        if (code == MidiCommunicationError::noError)
+            library->getProgram (n) = receiver.getReceived();
+        return code;
+    });
 }
 
 WriteSelectedProgramProcess::WriteSelectedProgramProcess (const std::vector<int>& numbers,
@@ -58,14 +55,9 @@ std::int32_t WriteSelectedProgramProcess::run()
     applyTaskTimeout (transmitter);
 
     const auto count = programNumbers.size();
-    for (std::size_t k = 0; k < count && ! isCancelRequested(); ++k)
-    {
+    return forEachItem (count, (float) count, [&] (std::size_t k) {
         const auto n = programNumbers[k];
-        if (const auto code = transmitter.transmit ((std::uint32_t) n, library->getProgram (n)))
-            return endWithError (code);
-        setProgress ((float) k / (float) count);
-    }
-
-    return isCancelRequested() ? endCanceled() : MidiCommunicationError::noError;
+        return transmitter.transmit ((std::uint32_t) n, library->getProgram (n));
+    });
 }
 }

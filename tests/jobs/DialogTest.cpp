@@ -1,6 +1,8 @@
 #include "JobTestSupport.h"
 
+#include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
+#include "support/Snapshot.h"
 #include "support/UserInput.h"
 
 #include "midi/DeviceInquiry.h"
@@ -106,34 +108,41 @@ TEST_F (DialogTest, PortsThatCannotOpenNameTheCauseAndRunNothing)
         const char* expectedKey;
     };
     const Case cases[] = {
-        { "manual ports that do not exist", true, "ConnectionErrorFailedToOpenPort" },
-        { "a search that found nothing", false, "ConnectionErrorNotFoundsolivane" },
+        { "manual-ports", true, "ConnectionErrorFailedToOpenPort" },
+        { "not-found", false, "ConnectionErrorNotFoundsolivane" },
     };
 
-    for (const auto& c : cases)
+    for (const bool japanese : { false, true })
     {
-        SCOPED_TRACE (c.name);
-        JobRig rig;
-        if (c.manualPorts)
-            rig.useMissingPorts();
-        else
-            ASSERT_TRUE (rig.searchInVain());
-        rig.instrument.clearLog();
+        ScopedInterfaceLanguage language (japanese);
+        for (const auto& c : cases)
+        {
+            const auto name = juce::String ("communication-dialog-") + c.name + (japanese ? "-ja" : "-en");
+            SCOPED_TRACE (name);
+            JobRig rig;
+            if (c.manualPorts)
+                rig.useMissingPorts();
+            else
+                ASSERT_TRUE (rig.searchInVain());
+            rig.instrument.clearLog();
 
-        ScriptedProcess job ([] (ScriptedProcess&) { return 0; });
-        CommunicationDialogView view;
-        ModalDialogScript script;
-        script.then ("the port error", showsOk(), readAndPressOk (view));
+            ScriptedProcess job ([] (ScriptedProcess&) { return 0; });
+            CommunicationDialogView view;
+            ModalDialogScript script;
+            script.then ("the port error", showsOk(), andThen ([name] (juce::Component& window) {
+                writeSnapshot (window, name);
+            }, readAndPressOk (view)));
 
-        EXPECT_EQ (runBehindDialog (job), 1);
-        EXPECT_TRUE (script.isFinished());
-        EXPECT_EQ (view.status, getLocalizedText (c.expectedKey));
-        EXPECT_FALSE (view.detailShowing);
-        EXPECT_FALSE (view.cancelShowing);
-        EXPECT_EQ (view.contentBounds.getHeight(), 150);
-        EXPECT_FALSE (job.record.ran);
-        EXPECT_EQ (rig.instrument.getRequestCount(), 0u);
-        EXPECT_TRUE (JobRig::isDeviceReleased());
+            EXPECT_EQ (runBehindDialog (job), 1);
+            EXPECT_TRUE (script.isFinished());
+            EXPECT_EQ (view.status, getLocalizedText (c.expectedKey));
+            EXPECT_FALSE (view.detailShowing);
+            EXPECT_FALSE (view.cancelShowing);
+            EXPECT_EQ (view.contentBounds.getHeight(), 150);
+            EXPECT_FALSE (job.record.ran);
+            EXPECT_EQ (rig.instrument.getRequestCount(), 0u);
+            EXPECT_TRUE (JobRig::isDeviceReleased());
+        }
     }
 }
 
@@ -182,35 +191,37 @@ TEST_F (DialogTest, ALoopEndedFromOutsideIsNoSuccessAndReturnsAfterTheThread)
     JobRig rig;
     rig.instrument.addRule (sim::every (sim::RequestKind::programDumpRequest), sim::Behaviour::silent());
 
-    constexpr std::uint32_t wait = 800;
-    ScriptedProcess job ([] (ScriptedProcess& self) {
+    std::atomic<std::int64_t> waitEndedAt { 0 };
+    ScriptedProcess job ([&] (ScriptedProcess& self) {
         self.beginRun ("Receiving");
         x48305_midi::DeviceInquiry inquiry (self.getMidi());
         if (const auto code = self.identifyInstrument (inquiry))
             return code;
         x48305_midi::ProgramDataReceiver receiver (self.getMidi(), inquiry.getChannel());
-        receiver.setTimeout (wait);
+        receiver.setTimeout (800);
         const auto code = receiver.receive (5);
+        waitEndedAt = juce::Time::currentTimeMillis();
         return code != 0 ? self.endWithError (code) : 0;
     });
 
-    std::int64_t endedAt = 0;
+    std::int64_t loopEndedAt = 0;
     ModalDialogScript script;
     script.then ("the request sent",
                  when ([&] { return ! rig.instrument.getRequestsOfKind (sim::RequestKind::programDumpRequest).empty(); }),
-                 andThen (justDo ([&] { endedAt = juce::Time::currentTimeMillis(); }), endModalLoop (0)));
+                 andThen (justDo ([&] { loopEndedAt = juce::Time::currentTimeMillis(); }), endModalLoop (0)));
 
     const auto result = runBehindDialog (job);
     const auto returnedAt = juce::Time::currentTimeMillis();
 
     EXPECT_TRUE (script.isFinished());
     EXPECT_EQ (result, 1);
-    // The reply was awaited to its time-out: the thread was asked to stop,
-    // not cut off, and had ended before the dialog returned.
+    // The loop ended during the wait; the thread was asked to stop but the
+    // reply was awaited to its time-out, and the dialog returned only then.
     EXPECT_TRUE (job.record.ended);
     EXPECT_TRUE (job.record.cancelSeenAtEnd);
     EXPECT_EQ (job.record.result, MidiCommunicationError::timeout);
-    EXPECT_GE (returnedAt - endedAt, (std::int64_t) wait - 100);
+    EXPECT_GT (waitEndedAt.load(), loopEndedAt);
+    EXPECT_GE (returnedAt, waitEndedAt.load());
     EXPECT_TRUE (JobRig::isDeviceReleased());
 }
 

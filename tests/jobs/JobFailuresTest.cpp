@@ -104,7 +104,7 @@ TEST_F (JobFailures, SnapshotsInBothLanguages)
             .then ("program 200 on its way",
                    [&] (juce::Component& window) {
                        return requested (rig.instrument, RequestKind::programDumpRequest, 200) (window)
-                              && readCommunicationDialog (window).progress >= 39.0;
+                              && readCommunicationDialog (window).progress >= 40.0;
                    },
                    [&] (juce::Component& window) {
                        midway = readCommunicationDialog (window);

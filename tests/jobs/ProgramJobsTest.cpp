@@ -101,7 +101,9 @@ TEST_F (ProgramJobs, TheCurrentProgramAtTheRealTimeouts)
 
     CommunicationDialogView during, ended;
     ModalDialogScript script (8000);
-    script.then ("the inquiry", when ([&] { return rig.instrument.getRequestCount() > 0; }), readView (during))
+    const auto sending = getLocalizedText ("CommunicationProcessTransmitCurrentProgram");
+    script.then ("the inquiry", viewShows ([&] (auto& view) { return rig.instrument.getRequestCount() > 0 && view.status == sending; }),
+                 readView (during))
         .then ("the time-out", showsOk(), readAndPressOk (ended));
 
     const auto start = juce::Time::currentTimeMillis();
@@ -109,7 +111,6 @@ TEST_F (ProgramJobs, TheCurrentProgramAtTheRealTimeouts)
     EXPECT_GE (juce::Time::currentTimeMillis() - start, 3000);
 
     EXPECT_FALSE (during.cancelShowing);
-    EXPECT_EQ (during.status, getLocalizedText ("CommunicationProcessTransmitCurrentProgram"));
     EXPECT_EQ (unanswered.record.result, MidiCommunicationError::timeout);
     EXPECT_EQ (ended.status, getMidiCommunicationErrorText (MidiCommunicationError::timeout));
     EXPECT_EQ (kindsOf (rig.instrument), std::vector<RequestKind> { RequestKind::identityRequest });
