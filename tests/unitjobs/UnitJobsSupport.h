@@ -1,7 +1,7 @@
 #pragma once
 
-#include "devices/TaskRig.h"
 #include "support/UnitTestHeaders.h"
+#include "support/midi/JobRig.h"
 
 #include "library/UserUnitSlotData.h"
 #include "midi/MidiCommunicationError.h"
@@ -10,8 +10,26 @@
 
 namespace unitjobs
 {
-// A device manager with its ports open to one simulated instrument.
-using InstrumentRig = devicetest::TaskRig;
+// The application's device manager (the one the jobs use) with its ports
+// open to one simulated instrument, for the exchanges of single tasks. One
+// manager serves the whole executable: a second one would take over the
+// instrument address that every message carries.
+struct InstrumentRig
+{
+    explicit InstrumentRig (const sim::InstrumentIdentity& identity = {})
+        : rig (identity), instrument (rig.instrument), opened (devicetest::JobRig::manager().openPorts())
+    {
+    }
+
+    ~InstrumentRig() { devicetest::JobRig::manager().closePorts(); }
+
+    CPXWMidi* midi() { return devicetest::JobRig::manager().getMidi(); }
+    sim::Protocol protocol() const { return sim::Protocol (instrument.getIdentity()); }
+
+    devicetest::JobRig rig;
+    sim::SimulatedInstrument& instrument;
+    bool opened;
+};
 
 // Task time-out for the exchanges that are meant to stay unanswered.
 constexpr std::uint32_t shortTaskTimeoutMs = 300;
