@@ -11,6 +11,7 @@
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/PrivateHome.h"
+#include "support/midi/JobRig.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
 #include "ui/SelectedTabStatus.h"
@@ -24,6 +25,16 @@ namespace
 {
 // The preferences, the marker files and the preset store live below it.
 [[maybe_unused]] testing::Environment* const privateHome = testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
+
+// The transfers talk to a simulated instrument on the virtual backend: the
+// device manager must be made on it before anything else asks for it.
+class VirtualMidi : public testing::Environment
+{
+public:
+    void SetUp() override { devicetest::JobRig::manager(); }
+};
+
+[[maybe_unused]] testing::Environment* const virtualMidi = testing::AddGlobalTestEnvironment (new VirtualMidi);
 
 application::ApplicationUndoManager& undoManager()
 {
