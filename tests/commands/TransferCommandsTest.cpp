@@ -10,7 +10,6 @@
 #include "ui/ModalDialogState.h"
 
 #include <cstring>
-#include <memory>
 
 namespace commandstest
 {
@@ -53,12 +52,25 @@ protected:
         CommandsTest::TearDown();
     }
 
-    // A progress dialog that ends in an error waits for its OK button.
-    static ModalDialogScript& acknowledgeFailure (ModalDialogScript& script)
+    // Invokes the command while a script answers its dialogs: the write
+    // warning (with the button of this name, unless null) and, for a
+    // transfer that fails, the progress dialog's OK button (so that a test
+    // never hangs on it). The number of dialogs answered; the warning's
+    // title goes to warningTitle.
+    int runCommand (int command, const char* warningAnswer = nullptr)
     {
-        return script.then ("a failure is acknowledged", testsupport::isEnabled ("Button"),
-                            testsupport::clickButton ("Button"));
+        warningTitle = {};
+        ModalDialogScript script;
+        if (warningAnswer != nullptr)
+            script.then ("the write warning shows", testsupport::isShowing ("dontConfirmToggle"),
+                         testsupport::andThen ([this] (juce::Component& dialog) { warningTitle = dialog.getName(); },
+                                               testsupport::clickButton (warningAnswer)));
+        script.then ("a failure is acknowledged", testsupport::isEnabled ("Button"), testsupport::clickButton ("Button"));
+        EXPECT_TRUE (invoke (command));
+        return script.getStepsRun();
     }
+
+    juce::String warningTitle;
 
     devicetest::JobRig rig;
 };
@@ -69,11 +81,7 @@ protected:
 TEST_F (TransferCommands, ReceiveLibraryIsOneUndoStepThatRestoresEverything)
 {
     const auto before = fingerprint (library());
-    auto script = std::make_unique<ModalDialogScript>();
-    acknowledgeFailure (*script);
-    ASSERT_TRUE (invoke (commandMidiReceiveLibrary));
-    EXPECT_EQ (script->getStepsRun(), 0);
-    script.reset();
+    EXPECT_EQ (runCommand (commandMidiReceiveLibrary), 0);
 
     for (int number : { 0, 1, 250, 499 })
         EXPECT_TRUE (holdsInstrumentRecord (number, rig.instrument)) << number;
@@ -95,11 +103,7 @@ TEST_F (TransferCommands, FailedReceivesApplyNothing)
     {
         SCOPED_TRACE (command);
         selectPrograms ({ 2, 3 });
-        auto script = std::make_unique<ModalDialogScript>();
-        acknowledgeFailure (*script);
-        ASSERT_TRUE (invoke (command));
-        EXPECT_EQ (script->getStepsRun(), 1);
-        script.reset();
+        EXPECT_EQ (runCommand (command), 1);
         EXPECT_EQ (fingerprint (library()), before);
         EXPECT_TRUE (undoSteps().isEmpty());
     }
@@ -110,11 +114,7 @@ TEST_F (TransferCommands, ReceiveSelectedProgramsIsOneStep)
 {
     const auto before = fingerprint (library());
     selectPrograms ({ 7, 2 });
-    auto script = std::make_unique<ModalDialogScript>();
-    acknowledgeFailure (*script);
-    ASSERT_TRUE (invoke (commandMidiReceiveProgram));
-    EXPECT_EQ (script->getStepsRun(), 0);
-    script.reset();
+    EXPECT_EQ (runCommand (commandMidiReceiveProgram), 0);
 
     EXPECT_EQ (programNumbers (rig.instrument, RequestKind::programDumpRequest), std::vector<int> ({ 7, 2 }));
     EXPECT_TRUE (holdsInstrumentRecord (2, rig.instrument));
@@ -152,16 +152,7 @@ TEST_F (TransferCommands, WritesAskFirstUnlessTheWarningIsOff)
         rig.instrument.clearLog();
         x48305_preferences::PreferencesData::getInstance()->setBool (x48305_preferences::keys::warnBeforeWriting, c.warn);
 
-        juce::String warningTitle;
-        auto script = std::make_unique<ModalDialogScript>();
-        if (c.answer != nullptr)
-            script->then ("the write warning shows", testsupport::isShowing ("dontConfirmToggle"),
-                          testsupport::andThen ([&warningTitle] (juce::Component& dialog) { warningTitle = dialog.getName(); },
-                                                testsupport::clickButton (c.answer)));
-        acknowledgeFailure (*script);
-        ASSERT_TRUE (invoke (c.command));
-        EXPECT_EQ (script->getStepsRun(), c.answer != nullptr ? 1 : 0);
-        script.reset();
+        EXPECT_EQ (runCommand (c.command, c.answer), c.answer != nullptr ? 1 : 0);
 
         EXPECT_EQ (warningTitle, c.answer != nullptr ? getLocalizedText ("WriteWarningDialogTitle") : juce::String());
         EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::programDump).size(), c.dumps);
@@ -240,11 +231,7 @@ TEST_F (UserDataCommands, ReceiveUserDataIsOneUndoStep)
     units().getUserOscData (5) = storeUnit<x48305_data::UserOscData> (oscillators, "Old", 5);
     const auto before = describeUnits (units());
 
-    auto script = std::make_unique<ModalDialogScript>();
-    acknowledgeFailure (*script);
-    ASSERT_TRUE (invoke (commandMidiReceiveUserData));
-    EXPECT_EQ (script->getStepsRun(), 0);
-    script.reset();
+    EXPECT_EQ (runCommand (commandMidiReceiveUserData), 0);
 
     EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitHeaderRequest).size(), 48u);
     EXPECT_EQ (units().getUserOscData (3).getName(), "OscA");
@@ -266,11 +253,7 @@ TEST_F (UserDataCommands, ReceiveFromOldFirmwareAppliesNothing)
     units().getUserOscData (5) = storeUnit<x48305_data::UserOscData> (oscillators, "Mine", 5);
     const auto before = describeUnits (units());
 
-    auto script = std::make_unique<ModalDialogScript>();
-    acknowledgeFailure (*script);
-    ASSERT_TRUE (invoke (commandMidiReceiveUserData));
-    EXPECT_EQ (script->getStepsRun(), 0);
-    script.reset();
+    EXPECT_EQ (runCommand (commandMidiReceiveUserData), 0);
 
     EXPECT_EQ (rig.instrument.getRequestCount(), 1u);
     EXPECT_EQ (describeUnits (units()), before);
@@ -311,16 +294,7 @@ TEST_F (UserDataCommands, WriteUserDataClearsTheHistoryWhateverTheResult)
         x48305_preferences::PreferencesData::getInstance()->setBool (x48305_preferences::keys::warnBeforeWriting, c.warn);
         makeUndoStep();
 
-        juce::String warningTitle;
-        auto script = std::make_unique<ModalDialogScript>();
-        if (c.answer != nullptr)
-            script->then ("the write warning shows", testsupport::isShowing ("dontConfirmToggle"),
-                          testsupport::andThen ([&warningTitle] (juce::Component& dialog) { warningTitle = dialog.getName(); },
-                                                testsupport::clickButton (c.answer)));
-        acknowledgeFailure (*script);
-        ASSERT_TRUE (invoke (commandMidiWriteUserData));
-        EXPECT_EQ (script->getStepsRun(), (c.answer != nullptr ? 1 : 0) + (c.fails ? 1 : 0));
-        script.reset();
+        EXPECT_EQ (runCommand (commandMidiWriteUserData, c.answer), (c.answer != nullptr ? 1 : 0) + (c.fails ? 1 : 0));
 
         EXPECT_EQ (warningTitle, c.answer != nullptr ? getLocalizedText ("WriteUserDataWarningDialogTitle") : juce::String());
         EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitClear).size(), c.clears);
