@@ -3,7 +3,6 @@
 #include "data/Singleton.h"
 #include "library/LibraryData.h"
 #include "library/ProgramData.h"
-#include "library/UserData.h"
 #include "midi/AsyncCurrentProgramTransmitter.h"
 
 #include <juce_events/juce_events.h>
@@ -40,15 +39,6 @@ public:
     int writeLibrary (x48305_data::LibraryData& library);
     int receiveSelectedPrograms (const std::vector<int>& programNumbers, x48305_data::LibraryData& library);
     int writeSelectedPrograms (const std::vector<int>& programNumbers, x48305_data::LibraryData& library);
-
-    // Receives every user-unit slot into the store. `skipped` says whether
-    // the instrument's firmware knows no user units: the job then succeeds
-    // at once and the store says nothing about the instrument.
-    int receiveUserData (x48305_data::UserData& store, bool& skipped);
-    // Makes the instrument's units match the store. The job works on a copy,
-    // which replaces the store on this thread once the dialog has closed,
-    // whatever the outcome (the store ends as the instrument was left).
-    int writeUserData (x48305_data::UserData& store);
 
     // Stops the background transmitter, waits until its thread has ended,
     // then runs the job behind the dialog; the dialog's result.

@@ -2,7 +2,6 @@
 
 #include "library/LibraryData.h"
 #include "library/ProgramData.h"
-#include "library/UserData.h"
 
 #include <memory>
 #include <vector>
@@ -14,8 +13,6 @@ class ReceiveSelectedProgramProcess;
 class WriteSelectedProgramProcess;
 class ReceiveLibraryProcess;
 class WriteLibraryProcess;
-class ReceiveUserDataProcess;
-class WriteUserDataProcess;
 
 // Makes the jobs; the caller owns each job for one run. The jobs keep
 // pointers to the library they are given, which must outlive them.
@@ -31,8 +28,5 @@ public:
                                                                                     x48305_data::LibraryData& library) const;
     std::unique_ptr<ReceiveLibraryProcess> createReceiveLibraryProcess (x48305_data::LibraryData& library) const;
     std::unique_ptr<WriteLibraryProcess> createWriteLibraryProcess (x48305_data::LibraryData& library) const;
-    // The user-unit jobs keep a pointer to the store they are given.
-    std::unique_ptr<ReceiveUserDataProcess> createReceiveUserDataProcess (x48305_data::UserData& store) const;
-    std::unique_ptr<WriteUserDataProcess> createWriteUserDataProcess (x48305_data::UserData& store) const;
 };
 }
