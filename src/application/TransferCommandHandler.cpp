@@ -100,10 +100,9 @@ void TransferCommandHandler::receiveUserData()
         return;
 
     x48305_data::UserData received;
-    bool skipped = false;
     // Firmware without user units leaves the received store empty: it must
     // not replace the user's units.
-    if (communication().receiveUserData (received, skipped) != transferSucceeded || skipped)
+    if (communication().receiveUserData (received) != transferSucceeded || communication().wasUserDataReceiveSkipped())
         return;
 
     x48305_action::performAsStep ("Receive UserData", std::make_unique<x48305_action::SetUserDataAction> (received));
