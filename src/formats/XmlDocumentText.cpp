@@ -41,7 +41,7 @@ std::unique_ptr<juce::XmlElement> parseXmlDocumentText (const juce::String& text
     // The length takes in the text's terminating zero, so that the check
     // need not copy the text to get one.
     const auto* utf8 = document.toRawUTF8();
-    if (document.isEmpty() || ! formats::isXmlWithinParserLimits (utf8, document.getNumBytesAsUTF8() + 1))
+    if (document.isEmpty() || ! formats::isXmlWithinParserLimits (utf8, std::strlen (utf8) + 1))
         return nullptr;
     return juce::XmlDocument::parse (document);
 }

@@ -88,7 +88,8 @@ bool isWithinLimits (const char* text)
 
         if (*p != '<')
         {
-            ++p;
+            // Plain text up to the next markup or reference.
+            p += std::strcspn (p, "<&");
             continue;
         }
 
