@@ -2,8 +2,8 @@
 // with the builders the unit package and import tests use.
 #include "SeedWriter.h"
 
-#include "unitpkg/ChunkFileFixtures.h"
-#include "unitpkg/PackageFixtures.h"
+#include "support/ChunkFileFixtures.h"
+#include "support/PackageFixtures.h"
 
 namespace seeds
 {

@@ -77,6 +77,8 @@ const char* const allKeys[] = {
     "FileImportPresetTitle",
     "FileImportVeTitle",
     "FileSavePresetTitle",
+    "FileReplaceCheckTitle",
+    "FileReplaceCheckMessage",
     // MIDI connection and driver check
     "ConnectionErrorFailedToOpenPort",
     "ConnectionErrorNotFoundsolivane",

@@ -1,6 +1,7 @@
 #include "ui/AlertDialog.h"
 
 #include "ui/AlertDialogComponent.h"
+#include "ui/DialogContent.h"
 #include "ui/ModalDialogGuard.h"
 
 void AlertDialog::showMessage (const juce::String& title, const juce::String& message)
@@ -25,8 +26,7 @@ int AlertDialog::show (int kind, const juce::String& title, const juce::String& 
         return 0;
 
     auto content = std::make_unique<AlertDialogComponent> (kind, message);
-    const auto result = juce::DialogWindow::showModalDialog (title, content.get(), nullptr, juce::Colours::white,
-                                                             true, false, false);
+    const auto result = x48305_ui::runModalDialog (title, *content);
     content.reset();
     guard.leave();
 

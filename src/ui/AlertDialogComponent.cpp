@@ -1,6 +1,7 @@
 #include "ui/AlertDialogComponent.h"
 
 #include "application/CPXWResource.h"
+#include "ui/DialogContent.h"
 
 AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& messageToShow)
     : kind (juce::jlimit ((int) AlertDialogComponent::message, (int) yesNoCancel, kindToShow)),
@@ -65,19 +66,12 @@ AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& 
 
 AlertDialogComponent::~AlertDialogComponent()
 {
-    // No child may still point at the look-and-feel when it goes.
-    for (auto* child : getChildren())
-        child->setLookAndFeel (nullptr);
+    x48305_ui::releaseLookAndFeelOfChildren (*this);
 }
 
 void AlertDialogComponent::styleButton (juce::TextButton& button, juce::uint32 buttonColour)
 {
-    button.setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight
-                              | juce::Button::ConnectedOnTop | juce::Button::ConnectedOnBottom);
-    button.setColour (juce::TextButton::buttonColourId, juce::Colour (buttonColour));
-    button.setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x69999999));
-    button.setColour (juce::TextButton::textColourOffId, juce::Colour (0xffffffff));
-    button.setColour (juce::TextButton::textColourOnId, juce::Colour (0xffffffff));
+    x48305_ui::styleDialogButton (button, juce::Colour (buttonColour), juce::Colour (0x69999999));
     button.setLookAndFeel (&lookAndFeel);
     button.addListener (this);
     addAndMakeVisible (button);
@@ -143,6 +137,5 @@ void AlertDialogComponent::buttonClicked (juce::Button* button)
     else if (button == secondButton.get())
         result = 2;
 
-    if (auto* window = findParentComponentOfClass<juce::DialogWindow>())
-        window->exitModalState (result);
+    x48305_ui::endEnclosingDialog (*this, result);
 }

@@ -143,6 +143,13 @@ ScopedModifierKeys::~ScopedModifierKeys()
                                                .withFlags (previousFlags);
 }
 
+void typeText (juce::Component& c, const juce::String& text)
+{
+    click (c);
+    for (auto character : text)
+        pressKey (c, juce::KeyPress ((int) character, juce::ModifierKeys(), character));
+}
+
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName)
 {
     for (auto* child : root.getChildren())

@@ -55,6 +55,9 @@ private:
     ScopedModifierKeys& operator= (const ScopedModifierKeys&) = delete;
 };
 
+// Clicks the component to focus it, then types the text one key at a time.
+void typeText (juce::Component&, const juce::String& text);
+
 // The first descendant (depth first) with the given component name, or null.
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName);
 

@@ -1,4 +1,4 @@
-#include "PackageFixtures.h"
+#include "support/PackageFixtures.h"
 
 #include "formats/JsonNestingDepth.h"
 #include "formats/UnitManifestReader.h"

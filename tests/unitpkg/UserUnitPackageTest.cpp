@@ -1,4 +1,4 @@
-#include "PackageFixtures.h"
+#include "support/PackageFixtures.h"
 
 #include "file/FileResultCodes.h"
 #include "file/UserUnitFileReader.h"

@@ -1,4 +1,4 @@
-#include "ChunkFileFixtures.h"
+#include "support/ChunkFileFixtures.h"
 
 #include "file/FileResultCodes.h"
 #include "file/VoicingEditorFileHeaderReaderWriter.h"

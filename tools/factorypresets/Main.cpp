@@ -6,6 +6,7 @@
 
 #include "FactoryPresetLibrary.h"
 
+#include "EmbeddedSource.h"
 #include "formats/PresetFile.h"
 
 #include <cstdio>
@@ -17,17 +18,9 @@ juce::String makeSource (const juce::MemoryBlock& bytes)
     juce::MemoryOutputStream out;
     out << "// Made by slvn_make_factory_presets; do not edit.\n"
            "#include \"resources/FactoryPresetLibrary.h\"\n\n"
-           "namespace\n{\nconst unsigned char factoryPresetLibrary[] = {\n";
-
-    const auto* data = static_cast<const uint8_t*> (bytes.getData());
-    for (size_t i = 0; i < bytes.getSize(); ++i)
-    {
-        out << (int) data[i] << ',';
-        if (i % 24 == 23)
-            out << '\n';
-    }
-
-    out << "\n};\n} // namespace\n\n"
+           "namespace\n{\nconst unsigned char factoryPresetLibrary[] = {\n"
+        << slvntools::byteArrayInitialiser (bytes.getData(), bytes.getSize())
+        << "\n};\n} // namespace\n\n"
            "namespace x48305_file\n{\n"
            "const unsigned char* getFactoryPresetLibraryData()\n{\n    return factoryPresetLibrary;\n}\n\n"
            "std::size_t getFactoryPresetLibrarySize()\n{\n    return sizeof (factoryPresetLibrary);\n}\n"
@@ -65,15 +58,5 @@ int main (int argc, char* argv[])
         return 1;
     }
 
-    // An unchanged source keeps its time stamp, so nothing that embeds it is
-    // rebuilt when only the tool was.
-    const auto source = makeSource (bytes);
-    if (sourceFile.existsAsFile() && sourceFile.loadFileAsString() == source)
-        return 0;
-    if (! sourceFile.replaceWithText (source))
-    {
-        std::fprintf (stderr, "writing %s failed\n", argv[2]);
-        return 1;
-    }
-    return 0;
+    return slvntools::writeSourceIfChanged (sourceFile, makeSource (bytes)) ? 0 : 1;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/Singleton.h"
+
+namespace x48305_application
+{
+// Which developer and debug extras are switched on, set once at start-up
+// from the marker files in the preferences folder. Never deleted: the menus
+// may ask it until the very end.
+class DebugModeModel : public Singleton<DebugModeModel>
+{
+public:
+    DebugModeModel() = default;
+
+    // The developer's File menu item.
+    void setDeveloperMode (bool on);
+
+    // The debug window's Option menu item and the program information page's
+    // debug view, always together.
+    void setDebugMode (bool on);
+
+    bool developerMode = false;
+    bool debugMenu = false;
+    bool debugPage = false;
+};
+} // namespace x48305_application

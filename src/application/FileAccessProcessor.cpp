@@ -1,0 +1,207 @@
+#include "application/FileAccessProcessor.h"
+
+#include "action/ApplicationUndoManager.h"
+#include "action/DataChangeBroadcaster.h"
+#include "action/DataEditStatus.h"
+#include "action/LastSavedFileStatus.h"
+#include "action/LibraryActions.h"
+#include "action/PresetDataChangeBroadcaster.h"
+#include "action/UserUnitSlotActions.h"
+#include "file/FileResultCodes.h"
+#include "file/PresetFileManager.h"
+#include "file/UserUnitFileReader.h"
+#include "file/VoicingEditorLibraryDataImporter.h"
+#include "formats/LibraryFile.h"
+#include "formats/PresetFile.h"
+#include "formats/ProgramFile.h"
+#include "formats/UnitHeaderRecord.h"
+#include "library/CurrentProgramData.h"
+#include "library/DataCenter.h"
+
+namespace x48305_application
+{
+namespace
+{
+x48305_data::DataCenter& store()
+{
+    return *x48305_data::DataCenter::getInstance();
+}
+
+// Performs one action as an undo step of its own. The undo manager owns the
+// action from here on, and deletes it when it refuses to perform.
+bool performAsStep (const juce::String& name, juce::UndoableAction* action)
+{
+    auto* undoManager = application::ApplicationUndoManager::getInstance();
+    undoManager->beginNewTransaction (name);
+    return undoManager->perform (action);
+}
+
+int placeUnit (int kind, std::uint32_t slot, const juce::MemoryBlock& image)
+{
+    using namespace x48305_action;
+    bool placed = false;
+    switch (kind)
+    {
+        case UnitModuleModulationEffect:
+            placed = performAsStep ("LoadUserModFXData",
+                                    new SetUserModFXDataAction (slot, x48305_data::UserModFXData (image)));
+            break;
+        case UnitModuleDelayEffect:
+            placed = performAsStep ("LoadUserDelFXData",
+                                    new SetUserDelFXDataAction (slot, x48305_data::UserDelFXData (image)));
+            break;
+        case UnitModuleReverbEffect:
+            placed = performAsStep ("LoadUserRevFXData",
+                                    new SetUserRevFXDataAction (slot, x48305_data::UserRevFXData (image)));
+            break;
+        case UnitModuleOscillator:
+            placed = performAsStep ("LoadUserOscData", new SetUserOscDataAction (slot, x48305_data::UserOscData (image)));
+            break;
+        default:
+            break;
+    }
+    // A slot past the list's end is refused by the action: nothing was loaded.
+    return placed ? file::ReadErrorNoError : file::ReadErrorFailedToImportUserUnitData;
+}
+} // namespace
+
+int FileAccessProcessor::openLibrary (const juce::File& file)
+{
+    x48305_data::LibraryData library;
+    const int result = x48305_file::LibraryFileReader (&library).read (file);
+    if (result != file::ReadErrorNoError)
+        return result;
+
+    replaceLibrary (library, file);
+    return result;
+}
+
+int FileAccessProcessor::saveLibrary (const juce::File& file)
+{
+    const int result = x48305_file::LibraryFileWriter (&store().getLibraryData()).write (file);
+    if (result != file::WriteErrorNoError)
+        return result;
+
+    application::LastSavedFileStatus::getInstance()->setFile (file);
+    application::DataEditStatus::getInstance()->clearEdited();
+    return result;
+}
+
+int FileAccessProcessor::loadProgram (const juce::File& file, int programNumber)
+{
+    x48305_data::ProgramData program;
+    const int result = x48305_file::ProgramFileReader (&program).read (file);
+    if (result != file::ReadErrorNoError)
+        return result;
+
+    performAsStep ("LoadProgram", new x48305_action::SetProgramDataAction (programNumber, program));
+    return result;
+}
+
+int FileAccessProcessor::saveProgram (const juce::File& file, int programNumber)
+{
+    const auto& program = store().getLibraryData().getProgram (programNumber);
+    return x48305_file::ProgramFileWriter (&program).write (file);
+}
+
+int FileAccessProcessor::importPreset (const juce::File& file)
+{
+    if (! x48305_file::PresetFileManager::getInstance()->importPresetFile (file))
+        return file::ReadErrorFailedToImportPresetData;
+    return reloadPresets();
+}
+
+int FileAccessProcessor::importPresetFile (const juce::File& file)
+{
+    return importPreset (file);
+}
+
+int FileAccessProcessor::reloadPresets()
+{
+    auto& presets = store().getPresetLibrary();
+    auto* presetStore = x48305_file::PresetFileManager::getInstance();
+
+    presets.clear();
+    int result = file::ReadErrorNoError;
+    for (int i = 0; i < presetStore->getNumPresets(); ++i)
+    {
+        x48305_data::PresetData preset;
+        result = x48305_file::PresetFileReader (&preset).read (presetStore->getPresetFile (i));
+        if (result != file::ReadErrorNoError)
+            break;
+        presets.addPreset (preset);
+    }
+
+    // Also after a failure: the views must let go of the presets that did
+    // not come back.
+    announcePresets();
+    return result;
+}
+
+int FileAccessProcessor::savePreset (const juce::File& file, const x48305_data::PresetInformation& information)
+{
+    x48305_data::PresetData preset;
+    preset.getInformation() = information;
+
+    const auto& library = store().getLibraryData();
+    for (int number = 0; number < x48305_data::PresetData::numPrograms; ++number)
+    {
+        auto& program = preset.getProgram (number);
+        program = library.getProgram (number);
+        program.setInformation ({});
+    }
+    return x48305_file::PresetFileWriter (&preset).write (file);
+}
+
+int FileAccessProcessor::importVoicingEditorFile (const juce::File& file)
+{
+    // The import fills in what the file carries; starting from the current
+    // library keeps everything else (a file without programs changes
+    // nothing, and the live set stays).
+    x48305_data::LibraryData library (store().getLibraryData());
+    const int result = x48305_file::VoicingEditorLibraryDataImporter (&library).read (file);
+    if (result != file::ReadErrorNoError)
+        return result;
+
+    replaceLibrary (library, juce::File());
+    return result;
+}
+
+int FileAccessProcessor::loadUserUnitData (const juce::File& file, int slot, int kind)
+{
+    x48305_data::UserUnitData unit;
+    const int result = x48305_file::UserUnitFileReader (&unit).read (file);
+    if (result != file::ReadErrorNoError)
+        return result;
+
+    if (unit.getImage().isEmpty())
+        return file::ReadErrorFailedToImportUserUnitData;
+    if (unit.getModuleIndex() != kind)
+        return file::ReadErrorUserUnitFileWrongModule;
+    if (slot < 0)
+        return file::ReadErrorFailedToImportUserUnitData;
+
+    return placeUnit (kind, (std::uint32_t) slot, unit.getImage());
+}
+
+void FileAccessProcessor::replaceLibrary (const x48305_data::LibraryData& library, const juce::File& currentFile)
+{
+    store().getLibraryData() = library;
+    data::DataChangeBroadcaster::getInstance()->notify();
+    x48305_data::CurrentProgramData::getInstance()->notifyIfLibraryProgram();
+    application::LastSavedFileStatus::getInstance()->setFile (currentFile);
+    application::DataEditStatus::getInstance()->clearEdited();
+    application::ApplicationUndoManager::getInstance()->clearUndoHistory();
+}
+
+void FileAccessProcessor::announcePresets()
+{
+    data::PresetDataChangeBroadcaster::getInstance()->notify();
+
+    auto* current = x48305_data::CurrentProgramData::getInstance();
+    if (current->getKind() == x48305_data::CurrentProgramData::presetProgram
+        && current->getPresetIndex() >= store().getPresetLibrary().getNumPresets())
+        current->clearCurrentProgram();
+    current->notifyIfLibraryProgram();
+}
+} // namespace x48305_application

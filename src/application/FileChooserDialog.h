@@ -1,0 +1,41 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <optional>
+
+namespace x48305_application
+{
+// Asks the user for one file. The file operations ask through this interface,
+// so that tests can answer in place of a person.
+class FileChooserDialog
+{
+public:
+    virtual ~FileChooserDialog() = default;
+
+    // The file chosen for reading, or nothing when the user cancelled or
+    // another modal dialog is open. Only files matching "*" + extension are
+    // offered.
+    virtual std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) = 0;
+
+    // The same for writing. The chooser asks before it hands out an existing
+    // file, by the name as the user typed it.
+    virtual std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) = 0;
+};
+
+// The framework's chooser (on Linux zenity or kdialog when one is installed,
+// the framework's own dialog otherwise), run modally with the modal-dialog
+// flag held. It starts without an initial file.
+class FrameworkFileChooserDialog : public FileChooserDialog
+{
+public:
+    std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) override;
+    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) override;
+
+    // The one the application's file operations use.
+    static FrameworkFileChooserDialog& getShared();
+
+private:
+    std::optional<juce::File> choose (const juce::String& title, const juce::String& extension, bool forSaving);
+};
+} // namespace x48305_application

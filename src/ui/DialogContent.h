@@ -1,0 +1,34 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+
+namespace x48305_ui
+{
+// What the contents of the program's modal dialogs share.
+
+// A square-cornered dialog button with white text in both states.
+void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juce::Colour buttonOnColour);
+
+// Ends the modal state of the dialog window that holds the content with the
+// result; does nothing when the content sits in no dialog window.
+void endEnclosingDialog (juce::Component& content, int result);
+
+// The OK and Cancel buttons of a dialog's content: OK runs onOk and ends the
+// dialog with 1, Cancel runs onCancel and ends it with 0. Any other button
+// does nothing here; the result says whether it was one of the two.
+bool answerOkOrCancel (juce::Component& content, const juce::Button* clicked, const juce::Button& ok,
+                       const juce::Button& cancel, const std::function<void()>& onOk,
+                       const std::function<void()>& onCancel = {});
+
+// Takes the look-and-feel off every child, so that none points at it when
+// the content's own instance goes.
+void releaseLookAndFeelOfChildren (juce::Component& content);
+
+// Shows the content in a modal dialog the way the program shows every
+// dialog: the title, a white frame, Escape closes, not resizable. Returns the
+// result with which the dialog ended (0 for Escape and the close button).
+// The caller keeps the content and guards the modal state.
+int runModalDialog (const juce::String& title, juce::Component& content);
+} // namespace x48305_ui
