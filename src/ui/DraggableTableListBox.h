@@ -4,6 +4,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <vector>
+
 namespace ui
 {
 // A table that accepts drops: while a drag is over it, it knows the gap a
@@ -43,6 +45,16 @@ public:
     // translucent windows the framework would fill it white.
     juce::Image makeDragImage (const juce::Image& rows) const;
     juce::ScaledImage createSnapshotOfRows (const juce::SparseSet<int>& rows, int& x, int& y) override;
+
+    // Paints, on one row, where a drop would land: for a copy the row under
+    // the pointer filled, otherwise a 2-pixel line at the insertion gap (on
+    // the top edge of the row below it, or the bottom edge of the last row).
+    // Nothing while no drag is over the list.
+    void paintDropMarker (juce::Graphics& g, int row, int width, int height, bool copyDrop,
+                          juce::Colour insertionLineColour, juce::Colour dropTargetColour) const;
+
+    // Selects exactly these rows.
+    void selectRows (const std::vector<int>& rows, juce::NotificationType notification);
 
     bool isInterestedInDragSource (const SourceDetails& details) override;
     void itemDragEnter (const SourceDetails& details) override;
