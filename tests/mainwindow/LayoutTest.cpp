@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "application/ApplicationMenuManager.h"
+#include "application/PreferenceKeys.h"
+#include "application/PreferencesData.h"
 #include "resources/InterfaceImages.h"
 #include "support/MessageLoop.h"
 #include "ui/DefaultLookAndFeel.h"
@@ -119,5 +121,36 @@ TEST_F (MainWindowTest, HeaderCarriesTheDisplayAndSixButtonsWithTheirCaptionsAnd
         EXPECT_EQ (button.getDownImage().getPixelAt (80, 24), pressed.getPixelAt (80, 24));
         EXPECT_TRUE (button.getOverImage().isNull() || button.getOverImage().getPixelAt (80, 24) == normal.getPixelAt (80, 24));
     }
+}
+} // namespace
+
+namespace
+{
+using namespace mainwindowtest;
+
+TEST_F (MainWindowTest, AtItsLeastHeightWithTallRowsEveryListReachesItsLastRow)
+{
+    auto* preferences = x48305_preferences::PreferencesData::getInstance();
+    preferences->setInt (x48305_preferences::keys::programListHeight, 40);
+    storeWindowPlace (50, 50, 300);
+    auto& shown = openWindow();
+    ASSERT_EQ (shown.getHeight(), 480);
+
+    auto& tabs = mainComponent().getTabs();
+    for (int tab = 1; tab < MainComponent::numTabs; ++tab)
+    {
+        tabs.setCurrentTabIndex (tab);
+        testsupport::runMessageLoop();
+        auto& box = dynamic_cast<UserPaneComponent&> (*tabs.getTabContentComponent (tab)).getList().getListBox();
+        const int last = box.getModel()->getNumRows() - 1;
+        box.scrollToEnsureRowIsOnscreen (last);
+        testsupport::runMessageLoop();
+        const auto lastRow = shown.getLocalArea (&box, box.getRowPosition (last, true));
+        EXPECT_TRUE (shown.getLocalBounds().contains (lastRow)) << tab << ": " << lastRow.toString();
+        const auto& scrollBar = box.getVerticalScrollBar();
+        ASSERT_TRUE (scrollBar.isVisible()) << tab;
+        EXPECT_LE (shown.getLocalArea (&scrollBar, scrollBar.getLocalBounds()).getBottom(), shown.getHeight());
+    }
+    preferences->setInt (x48305_preferences::keys::programListHeight, 25);
 }
 } // namespace
