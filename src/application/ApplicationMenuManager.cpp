@@ -60,6 +60,7 @@ detail::WatchedModelsFirst::WatchedModelsFirst()
 {
     ui::SelectedProgramStatus::getInstance();
     ui::ModalDialogState::getInstance();
+    juce::Desktop::getInstance();
 }
 
 ApplicationMenuManager::ApplicationMenuManager()

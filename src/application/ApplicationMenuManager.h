@@ -12,9 +12,11 @@ namespace x48305_menu
 {
 namespace detail
 {
-// Creates the models that the menu manager watches before the manager
-// registers for deletion at shutdown, so that they are deleted after it and
-// it can leave them. A base of the manager, ahead of juce::DeletedAtShutdown.
+// Creates what the menu manager leaves in its destructor (the models it
+// watches, and the desktop, which its command manager watches for focus
+// changes) before the manager registers for deletion at shutdown, so that
+// they are deleted after it. A base of the manager, ahead of
+// juce::DeletedAtShutdown.
 struct WatchedModelsFirst
 {
     WatchedModelsFirst();

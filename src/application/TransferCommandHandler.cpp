@@ -96,10 +96,27 @@ void TransferCommandHandler::writeSelectedPrograms()
 
 void TransferCommandHandler::receiveUserData()
 {
+    if (! checkUsbMidiDriver())
+        return;
+
+    x48305_data::UserData received;
+    // Firmware without user units leaves the received store empty: it must
+    // not replace the user's units.
+    if (communication().receiveUserData (received) != transferSucceeded || communication().wasUserDataReceiveSkipped())
+        return;
+
+    x48305_action::performAsStep ("Receive UserData", std::make_unique<x48305_action::SetUserDataAction> (received));
 }
 
 void TransferCommandHandler::writeUserData()
 {
+    if (! confirmWriteUserData() || ! checkUsbMidiDriver())
+        return;
+
+    communication().writeUserData (store().getUserData());
+    // The write has changed the store's slots in place: no step before it
+    // could be undone truthfully.
+    application::ApplicationUndoManager::getInstance()->clearUndoHistory();
 }
 
 bool TransferCommandHandler::checkUsbMidiDriver()

@@ -14,6 +14,7 @@ public:
     void writeLibrary();
     void receiveSelectedPrograms();
     void writeSelectedPrograms();
+    // Applies nothing when the instrument's firmware knows no user units.
     void receiveUserData();
     // Clears the undo history afterwards, whatever the result.
     void writeUserData();

@@ -4,6 +4,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <atomic>
 #include <cstdint>
 
 namespace midi
@@ -44,8 +45,8 @@ public:
 
     bool isRunning() const { return isThreadRunning(); }
 
-    // Blocks (without polling) until the loop has ended, then until the
-    // thread is gone; as long as the send under way at most, which its
+    // Blocks on the loop's end (no polling), then lets the thread finish its
+    // last instructions; as long as the send under way at most, which its
     // time-outs bound.
     void waitUntilEnded();
 

@@ -1,10 +1,13 @@
 #include "midi/MidiCommunicationManager.h"
 
+#include "action/DataChangeBroadcaster.h"
 #include "midi/LibraryProcesses.h"
 #include "midi/MidiCommunicationDialog.h"
 #include "midi/MidiCommunicationProcess.h"
 #include "midi/MidiCommunicationProcessFactory.h"
+#include "midi/ReceiveUserDataProcess.h"
 #include "midi/SelectedProgramProcesses.h"
+#include "midi/WriteUserDataProcess.h"
 
 namespace x48305_midi
 {
@@ -49,6 +52,26 @@ int MidiCommunicationManager::writeSelectedPrograms (const std::vector<int>& pro
 {
     const ScopedBusy scope (busy);
     return runJob (MidiCommunicationProcessFactory().createWriteSelectedProgramProcess (programNumbers, library));
+}
+
+int MidiCommunicationManager::receiveUserData (x48305_data::UserData& store)
+{
+    const ScopedBusy scope (busy);
+    userDataReceiveSkipped = false;
+    auto job = MidiCommunicationProcessFactory().createReceiveUserDataProcess (store);
+    const int result = runProcess (*job);
+    userDataReceiveSkipped = job->wasSkipped();
+    return result;
+}
+
+int MidiCommunicationManager::writeUserData (x48305_data::UserData& store)
+{
+    const ScopedBusy scope (busy);
+    const int result = WriteUserDataProcess::runOnCopy (store, [this] (x48305_data::UserData& copy) {
+        return runJob (MidiCommunicationProcessFactory().createWriteUserDataProcess (copy));
+    });
+    data::DataChangeBroadcaster::getInstance()->notify();
+    return result;
 }
 
 int MidiCommunicationManager::runJob (std::unique_ptr<midi::MidiCommunicationProcess> job)

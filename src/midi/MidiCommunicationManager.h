@@ -3,6 +3,7 @@
 #include "data/Singleton.h"
 #include "library/LibraryData.h"
 #include "library/ProgramData.h"
+#include "library/UserData.h"
 #include "midi/AsyncCurrentProgramTransmitter.h"
 
 #include <juce_events/juce_events.h>
@@ -40,6 +41,18 @@ public:
     int receiveSelectedPrograms (const std::vector<int>& programNumbers, x48305_data::LibraryData& library);
     int writeSelectedPrograms (const std::vector<int>& programNumbers, x48305_data::LibraryData& library);
 
+    // Reads the instrument's unit headers into the store. Firmware without
+    // user units ends the run at once with success and the store untouched:
+    // wasUserDataReceiveSkipped() then says that the store tells nothing.
+    int receiveUserData (x48305_data::UserData& store);
+    bool wasUserDataReceiveSkipped() const { return userDataReceiveSkipped; }
+
+    // Makes the instrument's unit slots match the store. The job works on a
+    // copy, so the lists never read a store that the job's thread writes; the
+    // copy, as the instrument was left (after an error or a cancel too),
+    // replaces the store once the dialog has returned, and the views are told.
+    int writeUserData (x48305_data::UserData& store);
+
     // Stops the background transmitter, waits until its thread has ended,
     // then runs the job behind the dialog; the dialog's result.
     int runProcess (midi::MidiCommunicationProcess& job);
@@ -55,6 +68,7 @@ private:
 
     AsyncCurrentProgramTransmitter transmitter;
     bool busy = false;
+    bool userDataReceiveSkipped = false;
 
     JUCE_DECLARE_NON_COPYABLE (MidiCommunicationManager)
 };

@@ -1,8 +1,10 @@
 #include "midi/MidiCommunicationProcessFactory.h"
 
 #include "midi/LibraryProcesses.h"
+#include "midi/ReceiveUserDataProcess.h"
 #include "midi/SelectedProgramProcesses.h"
 #include "midi/TransmitCurrentProgramProcess.h"
+#include "midi/WriteUserDataProcess.h"
 
 namespace x48305_midi
 {
@@ -36,5 +38,17 @@ std::unique_ptr<WriteLibraryProcess>
     MidiCommunicationProcessFactory::createWriteLibraryProcess (x48305_data::LibraryData& library) const
 {
     return std::make_unique<WriteLibraryProcess> (library);
+}
+
+std::unique_ptr<ReceiveUserDataProcess>
+    MidiCommunicationProcessFactory::createReceiveUserDataProcess (x48305_data::UserData& store) const
+{
+    return std::make_unique<ReceiveUserDataProcess> (store);
+}
+
+std::unique_ptr<WriteUserDataProcess>
+    MidiCommunicationProcessFactory::createWriteUserDataProcess (x48305_data::UserData& store) const
+{
+    return std::make_unique<WriteUserDataProcess> (store);
 }
 }

@@ -2,6 +2,7 @@
 
 #include "library/LibraryData.h"
 #include "library/ProgramData.h"
+#include "library/UserData.h"
 
 #include <memory>
 #include <vector>
@@ -13,9 +14,11 @@ class ReceiveSelectedProgramProcess;
 class WriteSelectedProgramProcess;
 class ReceiveLibraryProcess;
 class WriteLibraryProcess;
+class ReceiveUserDataProcess;
+class WriteUserDataProcess;
 
 // Makes the jobs; the caller owns each job for one run. The jobs keep
-// pointers to the library they are given, which must outlive them.
+// pointers to the library or unit store they are given, which must outlive them.
 class MidiCommunicationProcessFactory
 {
 public:
@@ -28,5 +31,7 @@ public:
                                                                                     x48305_data::LibraryData& library) const;
     std::unique_ptr<ReceiveLibraryProcess> createReceiveLibraryProcess (x48305_data::LibraryData& library) const;
     std::unique_ptr<WriteLibraryProcess> createWriteLibraryProcess (x48305_data::LibraryData& library) const;
+    std::unique_ptr<ReceiveUserDataProcess> createReceiveUserDataProcess (x48305_data::UserData& store) const;
+    std::unique_ptr<WriteUserDataProcess> createWriteUserDataProcess (x48305_data::UserData& store) const;
 };
 }

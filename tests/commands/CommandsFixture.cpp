@@ -11,6 +11,7 @@
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/PrivateHome.h"
+#include "support/midi/JobRig.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
 #include "ui/SelectedTabStatus.h"
@@ -24,6 +25,16 @@ namespace
 {
 // The preferences, the marker files and the preset store live below it.
 [[maybe_unused]] testing::Environment* const privateHome = testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
+
+// The transfers talk to a simulated instrument on the virtual backend: the
+// device manager must be made on it before anything else asks for it.
+class VirtualMidi : public testing::Environment
+{
+public:
+    void SetUp() override { devicetest::JobRig::manager(); }
+};
+
+[[maybe_unused]] testing::Environment* const virtualMidi = testing::AddGlobalTestEnvironment (new VirtualMidi);
 
 application::ApplicationUndoManager& undoManager()
 {
@@ -141,5 +152,26 @@ x48305_data::ProgramData CommandsTest::makeProgram (const std::string& name, con
     program.getInformation().setProgrammer (programmer);
     program.getInformation().setComment (comment);
     return program;
+}
+juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode)
+{
+    juce::StringArray arguments { "/usr/bin/env" };
+    arguments.addArray (environment);
+    arguments.add (juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName());
+    arguments.add ("--gtest_also_run_disabled_tests");
+    arguments.add ("--gtest_filter=" + testName);
+
+    juce::ChildProcess child;
+    exitCode = -1;
+    if (! child.start (arguments))
+        return "the child process did not start";
+    // This process may own the clipboard: it must answer the child.
+    const bool ended = testsupport::runMessageLoopUntil ([&child] { return ! child.isRunning(); }, 120000);
+    const auto output = child.readAllProcessOutput();
+    if (ended)
+        exitCode = (int) child.getExitCode();
+    else
+        child.kill();
+    return output;
 }
 } // namespace commandstest

@@ -1,6 +1,7 @@
 #include "CommandsFixture.h"
 
 #include "action/ApplicationUndoManager.h"
+#include "application/CPXWClipboard.h"
 #include "application/ProgramClipboard.h"
 #include "library/DataCenter.h"
 #include "ui/SelectedTabStatus.h"
@@ -121,7 +122,9 @@ TEST_F (EditCommands, ClipboardCommandsNeedTheProgramTab)
     ASSERT_TRUE (invoke (commandEditPaste));
     EXPECT_EQ (nameOf (3), "Three");
 
+    EXPECT_TRUE (CPXWClipboard().hasData (x48305_application::ProgramClipboard::programDataType));
     juce::SystemClipboard::copyTextToClipboard ("plain text from elsewhere");
+    EXPECT_FALSE (CPXWClipboard().hasData (x48305_application::ProgramClipboard::programDataType));
     selectPrograms ({ 4 });
     ASSERT_TRUE (invoke (commandEditPaste));
     EXPECT_EQ (undoSteps(), juce::StringArray ({ "PasteProgramData" }));

@@ -7,7 +7,6 @@
 #include "formats/ProgramInformationXmlReaderWriter.h"
 #include "formats/XmlDocumentText.h"
 #include "library/SerialFormTags.h"
-#include "support/MessageLoop.h"
 
 namespace commandstest
 {
@@ -163,17 +162,10 @@ TEST_F (ProgramClipboardTest, CopiedProgramPastesInAnotherProcess)
 
     file::PrivateTemporaryFolder folder;
     const auto result = folder.getFolder().getChildFile ("pasted.bin");
-    juce::ChildProcess child;
-    const juce::StringArray arguments { "/usr/bin/env", "SLVN_PASTED_PROGRAM=" + result.getFullPathName(),
-                                        juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName(),
-                                        "--gtest_also_run_disabled_tests",
-                                        "--gtest_filter=ProgramClipboardTest.DISABLED_PasteInAnotherProcess" };
-    ASSERT_TRUE (child.start (arguments));
-    // This process owns the clipboard: it must answer the child's request.
-    const bool ended = testsupport::runMessageLoopUntil ([&] { return ! child.isRunning(); }, 120000);
-    const auto output = child.readAllProcessOutput();
-    ASSERT_TRUE (ended) << output;
-    ASSERT_EQ (child.getExitCode(), 0u) << output;
+    int exitCode = -1;
+    const auto output = runTestInChildProcess ("ProgramClipboardTest.DISABLED_PasteInAnotherProcess",
+                                               { "SLVN_PASTED_PROGRAM=" + result.getFullPathName() }, exitCode);
+    ASSERT_EQ (exitCode, 0) << output;
 
     juce::MemoryBlock bytes;
     ASSERT_TRUE (result.loadFileAsData (bytes));
