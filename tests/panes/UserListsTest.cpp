@@ -292,6 +292,14 @@ TEST_F (UserLists, RowsMoveAndAltCopyWithinAListAsOneUndoStep)
         EXPECT_TRUE (units() == before);
         EXPECT_EQ (undoManager().getUndoDescription(), "Earlier");
     }
+
+    // When the main window's tab changes, the list hands its selection over
+    // again; the model never writes the list.
+    ui::SelectedUserDelFXStatus::getInstance()->setSelected ({ 0, 1 });
+    testsupport::runMessageLoop (20);
+    EXPECT_EQ (selectedRows (list), std::vector<int> { 3 });
+    list.changeListenerCallback (nullptr);
+    EXPECT_EQ (delayCase().selection(), std::vector<int> { 3 });
 }
 
 TEST_F (UserLists, RowsOfAnotherListOrWindowAreRefused)
