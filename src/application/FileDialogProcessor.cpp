@@ -40,10 +40,10 @@ int FileDialogProcessor::openLibrary()
     if (! runDiscardCheck())
         return notDone;
 
-    const auto file = chooseToOpen ("FileOpenLibraryTitle", file::libraryFileExtension);
-    if (! file)
+    const auto chosen = chooseToOpen ("FileOpenLibraryTitle", file::libraryFileExtension);
+    if (! chosen)
         return notDone;
-    return finishRead (FileAccessProcessor().openLibrary (*file));
+    return finishRead (FileAccessProcessor().openLibrary (*chosen));
 }
 
 int FileDialogProcessor::save()
@@ -56,10 +56,10 @@ int FileDialogProcessor::save()
 
 int FileDialogProcessor::saveAs()
 {
-    const auto file = chooseToSave ("FileSaveLibraryTitle", file::libraryFileExtension);
-    if (! file)
+    const auto chosen = chooseToSave ("FileSaveLibraryTitle", file::libraryFileExtension);
+    if (! chosen)
         return notDone;
-    return saveLibraryTo (*file);
+    return saveLibraryTo (*chosen);
 }
 
 int FileDialogProcessor::loadProgram()
@@ -68,10 +68,10 @@ int FileDialogProcessor::loadProgram()
     if (number < 0)
         return notDone;
 
-    const auto file = chooseToOpen ("FileLoadProgramTitle", file::programFileExtension);
-    if (! file)
+    const auto chosen = chooseToOpen ("FileLoadProgramTitle", file::programFileExtension);
+    if (! chosen)
         return notDone;
-    return finishRead (FileAccessProcessor().loadProgram (*file, number));
+    return finishRead (FileAccessProcessor().loadProgram (*chosen, number));
 }
 
 int FileDialogProcessor::saveProgram()
@@ -80,18 +80,18 @@ int FileDialogProcessor::saveProgram()
     if (number < 0)
         return notDone;
 
-    const auto file = chooseToSave ("FileSaveProgramTitle", file::programFileExtension);
-    if (! file)
+    const auto chosen = chooseToSave ("FileSaveProgramTitle", file::programFileExtension);
+    if (! chosen)
         return notDone;
-    return finishWrite (FileAccessProcessor().saveProgram (*file, number));
+    return finishWrite (FileAccessProcessor().saveProgram (*chosen, number));
 }
 
 int FileDialogProcessor::importPresetFile()
 {
-    const auto file = chooseToOpen ("FileImportPresetTitle", file::presetFileExtension);
-    if (! file)
+    const auto chosen = chooseToOpen ("FileImportPresetTitle", file::presetFileExtension);
+    if (! chosen)
         return notDone;
-    return finishRead (FileAccessProcessor().importPresetFile (*file));
+    return finishRead (FileAccessProcessor().importPresetFile (*chosen));
 }
 
 int FileDialogProcessor::importVoicingEditorFile()
@@ -99,22 +99,22 @@ int FileDialogProcessor::importVoicingEditorFile()
     if (! runDiscardCheck())
         return notDone;
 
-    const auto file = chooseToOpen ("FileImportVeTitle", file::voicingEditorAllDataFileExtension);
-    if (! file)
+    const auto chosen = chooseToOpen ("FileImportVeTitle", file::voicingEditorAllDataFileExtension);
+    if (! chosen)
         return notDone;
-    return finishRead (FileAccessProcessor().importVoicingEditorFile (*file));
+    return finishRead (FileAccessProcessor().importVoicingEditorFile (*chosen));
 }
 
 int FileDialogProcessor::savePreset()
 {
-    const auto file = chooseToSave ("FileSavePresetTitle", file::presetFileExtension);
-    if (! file)
+    const auto chosen = chooseToSave ("FileSavePresetTitle", file::presetFileExtension);
+    if (! chosen)
         return notDone;
 
     x48305_data::PresetInformation information;
     if (! askPresetInformation (information))
         return done; // the user decided against it: nothing to write, nothing failed
-    return finishWrite (FileAccessProcessor().savePreset (*file, information));
+    return finishWrite (FileAccessProcessor().savePreset (*chosen, information));
 }
 
 int FileDialogProcessor::openLibraryByFile (const juce::File& file)

@@ -1,0 +1,42 @@
+#include "ui/StoredWindowBounds.h"
+
+namespace ui
+{
+bool StoredWindowBounds::shouldCentre (const juce::Array<juce::Rectangle<int>>& displayAreas,
+                                       int minimumSize) const
+{
+    if (x < 0 || y < 0)
+        return true;
+
+    // Judged at the size the window will open with.
+    const auto window = getBounds (juce::jmax (minimumSize, 1));
+    const auto neededWidth = juce::jmin (minimumVisiblePart, window.getWidth());
+    const auto neededHeight = juce::jmin (minimumVisiblePart, window.getHeight());
+    for (const auto& area : displayAreas)
+    {
+        const auto shown = area.getIntersection (window);
+        if (shown.getWidth() >= neededWidth && shown.getHeight() >= neededHeight)
+            return false;
+    }
+    return true;
+}
+
+juce::Point<int> StoredWindowBounds::getSize (int minimumSize) const
+{
+    return { juce::jmax (width, minimumSize), juce::jmax (height, minimumSize) };
+}
+
+juce::Rectangle<int> StoredWindowBounds::getBounds (int minimumSize) const
+{
+    const auto size = getSize (minimumSize);
+    return { x, y, size.x, size.y };
+}
+
+juce::Array<juce::Rectangle<int>> StoredWindowBounds::getConnectedDisplayAreas()
+{
+    juce::Array<juce::Rectangle<int>> areas;
+    for (const auto& display : juce::Desktop::getInstance().getDisplays().displays)
+        areas.add (display.userArea);
+    return areas;
+}
+} // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace ui
+{
+// Where a window reopens from the geometry stored when it last closed. A
+// stored position of -1 (or any negative value) means "never placed": the
+// window is centred. So is a stored position on which no connected display
+// shows enough of the window to reach it (a monitor removed since), so that
+// the window never opens where nobody can see it. The size is never below
+// minimumSize in either direction.
+struct StoredWindowBounds
+{
+    int x = -1;
+    int y = -1;
+    int width = 0;
+    int height = 0;
+
+    // The part of a window that must lie on one display (in each direction)
+    // for its stored position to be kept.
+    static constexpr int minimumVisiblePart = 32;
+
+    // True when the window is to be centred with getSize(); otherwise it goes
+    // to getBounds().
+    bool shouldCentre (const juce::Array<juce::Rectangle<int>>& displayAreas, int minimumSize) const;
+
+    juce::Rectangle<int> getBounds (int minimumSize) const;
+
+    // The stored size, each side at least minimumSize.
+    juce::Point<int> getSize (int minimumSize) const;
+
+    // The user areas of the displays connected now, in the framework's
+    // logical coordinates.
+    static juce::Array<juce::Rectangle<int>> getConnectedDisplayAreas();
+};
+} // namespace ui
