@@ -73,6 +73,20 @@ void DraggableTableListBox::paintDropMarker (juce::Graphics& g, int row, int wid
     g.fillRect (0, insertionIndex < rows ? 0 : height - 2, width, 2);
 }
 
+bool DraggableTableListBox::pressRow (int row, juce::ModifierKeys mods)
+{
+    if (isRowSelected (row))
+        return true;
+    selectRowsBasedOnModifierKeys (row, mods, false);
+    return false;
+}
+
+void DraggableTableListBox::releaseRow (int row, const juce::MouseEvent& event, bool pressedOnSelectedRow)
+{
+    if (pressedOnSelectedRow && event.mouseWasClicked())
+        selectRowsBasedOnModifierKeys (row, event.mods, true);
+}
+
 void DraggableTableListBox::selectRows (const std::vector<int>& rows, juce::NotificationType notification)
 {
     juce::SparseSet<int> selection;

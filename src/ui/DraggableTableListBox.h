@@ -53,6 +53,13 @@ public:
     void paintDropMarker (juce::Graphics& g, int row, int width, int height, bool copyDrop,
                           juce::Colour insertionLineColour, juce::Colour dropTargetColour) const;
 
+    // A press and release on a row through a cell component, handled as the
+    // table's own rows handle them: a press selects an unselected row at
+    // once; a press on a selected row (pressRow gives true) changes the
+    // selection only when it ends as a click, not as a drag.
+    bool pressRow (int row, juce::ModifierKeys mods);
+    void releaseRow (int row, const juce::MouseEvent& event, bool pressedOnSelectedRow);
+
     // Selects exactly these rows.
     void selectRows (const std::vector<int>& rows, juce::NotificationType notification);
 

@@ -18,12 +18,7 @@ ProgramListComponent::ProgramListComponent (ui::ProgramListViewInterface& listVi
     listBox = std::make_unique<ui::DraggableTableListBox> ("ProgramList", this, this);
     addAndMakeVisible (*listBox);
 
-    auto& header = listBox->getHeader();
-    for (int id = 1; id <= view->getNumColumns(); ++id)
-        header.addColumn (view->getColumnName (id), id, view->getColumnWidth (id), view->getColumnMinimumWidth (id),
-                          -1, view->getColumnPropertyFlags (id), -1);
-    header.setPopupMenuActive (false);
-    listBox->setMultipleSelectionEnabled (true);
+    ui::setUpListColumns (*listBox, *view);
 
     view->addListener (this);
     setSize (600, 400);
@@ -107,20 +102,12 @@ void ProgramListComponent::selectedProgramChanged()
 
 void ProgramListComponent::rowMouseDown (int program, const juce::MouseEvent& event)
 {
-    pressedOnSelectedRow = false;
-    const int row = rowMapping->programToRow (program);
-    if (! listBox->isRowSelected (row))
-        listBox->selectRowsBasedOnModifierKeys (row, event.mods, false);
-    else
-        pressedOnSelectedRow = true;
+    pressedOnSelectedRow = listBox->pressRow (rowMapping->programToRow (program), event.mods);
 }
 
 void ProgramListComponent::rowMouseUp (int program, const juce::MouseEvent& event)
 {
-    // As the table's own rows: a press on a selected row picks it out of the
-    // selection on release, unless the press became a drag.
-    if (pressedOnSelectedRow && event.mouseWasClicked())
-        listBox->selectRowsBasedOnModifierKeys (rowMapping->programToRow (program), event.mods, true);
+    listBox->releaseRow (rowMapping->programToRow (program), event, pressedOnSelectedRow);
     pressedOnSelectedRow = false;
 }
 

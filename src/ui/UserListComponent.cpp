@@ -16,12 +16,7 @@ UserListComponent::UserListComponent (ui::UserListViewInterface& listView,
     listBox = std::make_unique<ui::DraggableTableListBox> ("userList", this, this);
     addAndMakeVisible (*listBox);
 
-    auto& header = listBox->getHeader();
-    for (int id = 1; id <= view->getNumColumns(); ++id)
-        header.addColumn (view->getColumnName (id), id, view->getColumnWidth (id), view->getColumnMinimumWidth (id),
-                          -1, view->getColumnPropertyFlags (id), -1);
-    header.setPopupMenuActive (false);
-    listBox->setMultipleSelectionEnabled (true);
+    ui::setUpListColumns (*listBox, *view);
 
     view->addListener (this);
     setSize (600, 400);
@@ -98,17 +93,12 @@ void UserListComponent::dataChanged()
 
 void UserListComponent::rowMouseDown (int row, const juce::MouseEvent& event)
 {
-    pressedOnSelectedRow = listBox->isRowSelected (row);
-    if (! pressedOnSelectedRow)
-        listBox->selectRowsBasedOnModifierKeys (row, event.mods, false);
+    pressedOnSelectedRow = listBox->pressRow (row, event.mods);
 }
 
 void UserListComponent::rowMouseUp (int row, const juce::MouseEvent& event)
 {
-    // As the table's own rows: a press on a selected row picks it out of the
-    // selection on release, unless the press became a drag.
-    if (pressedOnSelectedRow && event.mouseWasClicked())
-        listBox->selectRowsBasedOnModifierKeys (row, event.mods, true);
+    listBox->releaseRow (row, event, pressedOnSelectedRow);
     pressedOnSelectedRow = false;
 }
 

@@ -20,8 +20,6 @@ struct ColumnInfo
 
 constexpr int numColumns = 4;
 constexpr int defaultColumnWidth = 100;
-constexpr int minimumColumnWidth = 20;
-constexpr int visibleAndResizable = juce::TableHeaderComponent::visible | juce::TableHeaderComponent::resizable;
 constexpr int textIndent = 12;
 
 const std::array<ColumnInfo, numColumns> columns { {
@@ -41,7 +39,6 @@ const ColumnInfo* columnInfo (int columnId)
 const juce::Colour emphasisedTextColour (0xffffffff);
 const juce::Colour selectedTextColour (0xffd3d3d3);
 const juce::Colour unselectedTextColour (0xff808080);
-const juce::Colour rowLineColour (0x44aaaaaa);
 } // namespace
 
 UserListView::UserListView (x48305_data::UserData& units, int rows, SlotReader reader)
@@ -66,25 +63,6 @@ int UserListView::getColumnWidth (int columnId)
 {
     auto* info = columnInfo (columnId);
     return info != nullptr ? info->width : defaultColumnWidth;
-}
-
-int UserListView::getColumnMinimumWidth (int)
-{
-    return minimumColumnWidth;
-}
-
-int UserListView::getColumnPropertyFlags (int)
-{
-    return visibleAndResizable;
-}
-
-void UserListView::paintRowBackground (juce::Graphics& g, int, int width, int height, bool selected)
-{
-    g.setColour (rowLineColour);
-    if (selected)
-        g.fillAll();
-    else
-        g.fillRect (0, height - 1, width, 1);
 }
 
 void UserListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
