@@ -1,26 +1,6 @@
 #include "application/SolivaneLibrarianApplication.h"
 
-namespace
-{
-// The main window: its content is built by the window's own classes.
-class MainWindow : public juce::DocumentWindow
-{
-public:
-    explicit MainWindow (const juce::String& name)
-        : DocumentWindow (name, juce::Colour (0xff111111), DocumentWindow::allButtons)
-    {
-        setUsingNativeTitleBar (true);
-        setResizable (true, false);
-        centreWithSize (1000, 700);
-        setVisible (true);
-    }
-
-    void closeButtonPressed() override
-    {
-        juce::JUCEApplication::getInstance()->systemRequestedQuit();
-    }
-};
-}
+#include "ui/MainWindowManager.h"
 
 solivaneLibrarianApplication::solivaneLibrarianApplication() = default;
 solivaneLibrarianApplication::~solivaneLibrarianApplication() = default;
@@ -42,12 +22,12 @@ bool solivaneLibrarianApplication::moreThanOneInstanceAllowed()
 
 void solivaneLibrarianApplication::initialise (const juce::String&)
 {
-    mainWindow = std::make_unique<MainWindow> (getApplicationName());
+    x48305_ui::MainWindowManager::getInstance()->createMainWindow();
 }
 
 void solivaneLibrarianApplication::shutdown()
 {
-    mainWindow.reset();
+    x48305_ui::MainWindowManager::getInstance()->deleteMainWindow();
 }
 
 void solivaneLibrarianApplication::anotherInstanceStarted (const juce::String&)

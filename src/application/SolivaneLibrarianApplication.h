@@ -2,8 +2,6 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <memory>
-
 // The application object: created by the framework's application factory.
 class solivaneLibrarianApplication : public juce::JUCEApplication
 {
@@ -18,7 +16,4 @@ public:
     void shutdown() override;
     void anotherInstanceStarted (const juce::String& commandLine) override;
     void systemRequestedQuit() override;
-
-private:
-    std::unique_ptr<juce::DocumentWindow> mainWindow;
 };
