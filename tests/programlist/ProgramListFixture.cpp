@@ -7,6 +7,7 @@
 #include "library/CurrentProgramData.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
+#include "support/TemporaryHome.h"
 #include "support/UserInput.h"
 #include "ui/SelectedProgramStatus.h"
 
@@ -18,17 +19,14 @@ namespace
 {
 constexpr int numTestPresets = 66;
 
-// The preferences store lives below $HOME: this area gets a home of its own
-// inside the build folder, with the start-up defaults and list fonts.
+// The preferences store lives below $HOME: this area gets a home of its own,
+// with the start-up defaults and list fonts.
 class InterfaceEnvironment : public testing::Environment
 {
 public:
     void SetUp() override
     {
-        auto home = juce::File::getCurrentWorkingDirectory().getChildFile ("programlist-home");
-        home.deleteRecursively();
-        home.createDirectory();
-        setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
+        testsupport::processHome();
 
         testsupport::setUpInterfaceFonts();
         x48305_preferences::setUpPreferenceDefaults (*x48305_preferences::PreferencesData::getInstance());
