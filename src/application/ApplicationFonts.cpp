@@ -24,6 +24,7 @@ const std::vector<NamedFontSize>& getNamedFontSizes()
         { "FavoriteDisplayName", 16 },
         { "PresetListItemPresetData", 16 },
         { "PresetListItemProgram", 16 },
+        { "MidiCommunicationDialogStatus", 18 },
         { "MidiCommunicationDialogDetail", 16 },
         { "HeaderModeButton", 12 },
         { "HeaderProgDisplay", 20 },

@@ -99,6 +99,9 @@ const char* const allKeys[] = {
     "CommunicationProcessTransmitCurrentProgram",
     "CommunicationProcessReceiveUserData",
     "CommunicationProcessWriteUserData",
+    // User units that cannot be written
+    "WriteUserDataErrorConflictingSlots",
+    "WriteUserDataErrorConflictingSlotsDetail",
     // List column titles
     "ProgramListColumnProgramName",
     "ProgramListColumnCategory",

@@ -2,6 +2,7 @@
 
 #include "action/ApplicationUndoManager.h"
 #include "library/DataCenter.h"
+#include "midi/MidiCommunicationManager.h"
 #include "ui/SelectedProgramStatus.h"
 
 namespace x48305_data
@@ -10,11 +11,12 @@ namespace
 {
 constexpr int numPrograms = 500;
 
-// Until the communication manager takes over the background send, nothing
-// reaches the instrument.
+// The communication manager sends it unless a job is running.
 CurrentProgramData::BackgroundSender defaultSender()
 {
-    return [] (const ProgramData&) {};
+    return [] (const ProgramData& program) {
+        x48305_midi::MidiCommunicationManager::getInstance()->transmitCurrentProgramAsync (program);
+    };
 }
 
 CurrentProgramData::BackgroundSender& sender()

@@ -35,8 +35,14 @@ public:
     UserUnitSlotData& operator= (const UserUnitSlotData& other);
     ~UserUnitSlotData() override = default;
 
-    // A FromFile object becomes InSlot; other states keep theirs.
+    // Records that the unit now sits in this slot of the instrument: a
+    // FromFile object (just written there) becomes InSlot; other states keep
+    // theirs.
     void setSlotIndex (std::uint32_t slot);
+    // Changes the slot index alone, whatever the state: for following a unit
+    // that the instrument moved, without taking a unit still to be written
+    // for one already there.
+    void setSlotIndexOnly (std::uint32_t slot) { slotIndex = slot; }
 
     const juce::MemoryBlock& getImage() const { return image; }
     const UnitHeaderSummary& getHeaderSummary() const { return headerSummary; }

@@ -1,4 +1,4 @@
-#include "TaskRig.h"
+#include "support/midi/TaskRig.h"
 
 #include "midi/DeviceInquiry.h"
 

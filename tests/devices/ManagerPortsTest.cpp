@@ -1,4 +1,4 @@
-#include "DeviceRig.h"
+#include "support/midi/DeviceRig.h"
 
 #include "midi/DeviceInquiry.h"
 #include "midi/MidiCommunicationError.h"

@@ -1,4 +1,4 @@
-#include "DeviceRig.h"
+#include "support/midi/DeviceRig.h"
 
 #include <gtest/gtest.h>
 

@@ -85,7 +85,7 @@ TEST (ApplicationFontsTest, RegisterFontsGivesEveryNamedFontItsSize)
     x48305_application::registerFonts();
 
     auto& table = x48305_application::getNamedFontSizes();
-    EXPECT_EQ (table.size(), 27u);
+    EXPECT_EQ (table.size(), 28u);
 
     auto output = captureStdout ([&] {
         for (auto& entry : table)

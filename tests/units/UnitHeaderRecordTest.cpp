@@ -1,4 +1,4 @@
-#include "UnitTestHeaders.h"
+#include "support/UnitTestHeaders.h"
 
 #include <gtest/gtest.h>
 

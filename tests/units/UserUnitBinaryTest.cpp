@@ -1,4 +1,4 @@
-#include "UnitTestHeaders.h"
+#include "support/UnitTestHeaders.h"
 
 #include "formats/UserUnitBinary.h"
 #include "library/UserUnitData.h"

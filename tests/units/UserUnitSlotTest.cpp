@@ -1,4 +1,4 @@
-#include "UnitTestHeaders.h"
+#include "support/UnitTestHeaders.h"
 
 #include "formats/UserUnitBinary.h"
 #include "library/UserData.h"
@@ -91,6 +91,19 @@ TEST (UserUnitSlot, SetSlotIndexKeepsEmptyAndInSlotStates)
     inSlot.setSlotIndex (6);
     EXPECT_EQ (inSlot.getState(), UnitSlotState::InSlot);
     EXPECT_EQ (inSlot.getSlotIndex(), 6u);
+}
+
+TEST (UserUnitSlot, SetSlotIndexOnlyKeepsEveryState)
+{
+    UserOscData fromFile (makeImage (UnitModuleOscillator, "UOSC"));
+    fromFile.setSlotIndexOnly (7);
+    EXPECT_EQ (fromFile.getState(), UnitSlotState::FromFile);
+    EXPECT_EQ (fromFile.getSlotIndex(), 7u);
+
+    UserOscData inSlot (2u, makeSummary (UnitModuleOscillator, "Pad"));
+    inSlot.setSlotIndexOnly (9);
+    EXPECT_EQ (inSlot.getState(), UnitSlotState::InSlot);
+    EXPECT_EQ (inSlot.getSlotIndex(), 9u);
 }
 
 TEST (UserUnitSlot, ReceivedHeaders)

@@ -6,9 +6,10 @@ namespace sim
 {
 namespace
 {
-// Longer incoming messages are abandoned; the largest real one, a unit dump,
-// is far smaller.
-constexpr std::size_t maximumMessageSize = 4 * 1024 * 1024;
+// Longer incoming messages are abandoned. The largest real one is the dump
+// of a unit with the largest payload a package may hold (16 MiB, about
+// 18.3 MiB on the wire).
+constexpr std::size_t maximumMessageSize = 20 * 1024 * 1024;
 
 constexpr std::size_t numRequestKinds = (std::size_t) RequestKind::other + 1;
 }

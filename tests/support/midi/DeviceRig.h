@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CountingBackend.h"
+#include "support/midi/CountingBackend.h"
 
 #include "midi/MidiDeviceManager.h"
 #include "midiport/VirtualBackend.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceRig.h"
+#include "support/midi/DeviceRig.h"
 
 #include "library/ProgramData.h"
 #include "midi/MidiCommunicationError.h"

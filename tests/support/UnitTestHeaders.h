@@ -1,10 +1,12 @@
 #pragma once
 
 #include "formats/UnitHeaderRecord.h"
+#include "library/UserUnitData.h"
 
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace unittest
@@ -27,12 +29,11 @@ inline UnitHeaderRecord makeHeader (int moduleIndex, const std::string& name = "
 // recognisable pattern.
 inline juce::MemoryBlock makePayload (const char* magic, std::size_t extraBytes = 0)
 {
-    juce::MemoryBlock payload (magic, 4);
+    juce::MemoryBlock payload (4 + extraBytes);
+    auto* bytes = static_cast<std::uint8_t*> (payload.getData());
+    std::memcpy (bytes, magic, 4);
     for (std::size_t i = 0; i < extraBytes; ++i)
-    {
-        auto byte = (std::uint8_t) (0x80 + (i % 97));
-        payload.append (&byte, 1);
-    }
+        bytes[4 + i] = (std::uint8_t) (0x80 + (i % 97));
     return payload;
 }
 
@@ -40,5 +41,15 @@ inline juce::MemoryBlock makePayload (const char* magic, std::size_t extraBytes 
 inline UnitHeaderSummary makeSummary (int moduleIndex, const std::string& name)
 {
     return makeHeader (moduleIndex, name).getSummary();
+}
+
+// The image of a unit of the given module (0 to 4) with extraBytes of
+// payload after its magic; empty when the builder refuses it.
+inline juce::MemoryBlock makeUnitImage (int moduleIndex, const std::string& name, std::size_t extraBytes = 0)
+{
+    static const char* const magics[] = { "UGLB", "UMOD", "UDEL", "UREV", "UOSC" };
+    if (moduleIndex < 0 || moduleIndex > 4)
+        return {};
+    return x48305_data::UserUnitData (makeHeader (moduleIndex, name), makePayload (magics[moduleIndex], extraBytes)).getImage();
 }
 } // namespace unittest

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "library/ProgramData.h"
+
+#include <juce_events/juce_events.h>
+
+#include <atomic>
+#include <cstdint>
+
+namespace midi
+{
+class MidiDeviceManager;
+}
+
+namespace x48305_midi
+{
+// Sends the current program to the instrument in the background, on a thread
+// of its own, so that the user hears each newly chosen program. Only the
+// latest request matters: requests that come while a program is being sent
+// replace the one waiting, and the loop sends whatever waits when the send
+// under way ends. Failures show nothing.
+//
+// The thread opens and closes the device manager's ports for each send; it
+// takes neither the job lock nor the progress dialog, so whoever starts a job
+// stops the transmitter and waits until it has ended first.
+class AsyncCurrentProgramTransmitter : public juce::Thread,
+                                       private juce::AsyncUpdater
+{
+public:
+    static constexpr const char* threadName = "AsyncCurrentProgramTransmitter";
+
+    // Message thread; the device manager is created here if need be, never on
+    // the transmitter's thread.
+    AsyncCurrentProgramTransmitter();
+    // Drops what waits and waits until the send under way has ended.
+    ~AsyncCurrentProgramTransmitter() override;
+
+    // Message thread. Copies the program and returns at once: it never waits
+    // for a send.
+    void request (const x48305_data::ProgramData& program);
+
+    // Drops what waits and asks the loop to end after the send under way. A
+    // later request takes the loop up again.
+    void stop();
+
+    bool isRunning() const { return isThreadRunning(); }
+
+    // Blocks on the loop's end (no polling), then lets the thread finish its
+    // last instructions; as long as the send under way at most, which its
+    // time-outs bound.
+    void waitUntilEnded();
+
+    // The time-out of every exchange of a send; 0 keeps the tasks' own.
+    void setTaskTimeout (std::uint32_t milliseconds) { taskTimeout = milliseconds; }
+
+private:
+    void run() override;
+    void handleAsyncUpdate() override {}
+
+    // Under the lock: takes the waiting program into the copy being sent, or
+    // marks the loop as ended when nothing waits or a stop was asked for.
+    bool takePending();
+    void send();
+    void waitForThreadToVanish() const;
+
+    midi::MidiDeviceManager& devices;
+
+    bool pending = false;
+    x48305_data::ProgramData pendingProgram;
+    x48305_data::ProgramData sending;
+    juce::CriticalSection lock;
+
+    // Under the lock. loopActive is true from the request that starts the
+    // thread until the loop has found nothing to send; a request that finds it
+    // set leaves the waiting program to the loop.
+    bool loopActive = false;
+    bool stopRequested = false;
+    juce::WaitableEvent loopEnded { true };
+
+    std::atomic<std::uint32_t> taskTimeout { 0 };
+
+    JUCE_DECLARE_NON_COPYABLE (AsyncCurrentProgramTransmitter)
+};
+}

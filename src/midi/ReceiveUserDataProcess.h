@@ -1,0 +1,24 @@
+#pragma once
+
+#include "midi/UserDataProcess.h"
+
+namespace x48305_midi
+{
+// Reads the header of every user-unit slot of the instrument into the store
+// it is given: 16 oscillators, 16 modulation, 8 delay and 8 reverb effects,
+// in that order. Each slot becomes InSlot with its slot index, or Empty; the
+// images stay empty, as the instrument reports headers only. Slots received
+// before a failure or a cancel stay in the store; the caller uses it only
+// after a success that was not skipped.
+class ReceiveUserDataProcess : public UserDataProcess
+{
+public:
+    explicit ReceiveUserDataProcess (x48305_data::UserData& store);
+
+    std::int32_t run() override;
+
+private:
+    template <typename Receiver, typename SlotAccess>
+    std::int32_t receiveKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt);
+};
+}

@@ -1,0 +1,181 @@
+#include "midi/WriteUserDataProcess.h"
+
+#include "application/CPXWResource.h"
+#include "midi/MidiCommunicationError.h"
+#include "midi/UserDataTasks.h"
+
+#include <set>
+
+namespace x48305_midi
+{
+using x48305_data::UserData;
+
+namespace
+{
+// A slot index that is negative as a signed 32-bit value (0xFFFFFFFF: none)
+// names no instrument slot.
+bool namesASlot (std::uint32_t slotIndex)
+{
+    return (std::int32_t) slotIndex >= 0;
+}
+
+template <typename SlotAccess>
+bool claimsConflict (std::uint32_t numSlots, SlotAccess slotAt)
+{
+    std::set<std::uint32_t> claimed;
+    for (std::uint32_t i = 0; i < numSlots; ++i)
+    {
+        const auto& slot = slotAt (i);
+        if (slot.getState() == UnitSlotState::InSlot && namesASlot (slot.getSlotIndex())
+            && ! claimed.insert (slot.getSlotIndex()).second)
+            return true;
+    }
+    return false;
+}
+}
+
+WriteUserDataProcess::WriteUserDataProcess (UserData& source)
+    : UserDataProcess (source, "ConnectionWriteUserDataTitle", "CommunicationProcessWriteUserData")
+{
+}
+
+bool WriteUserDataProcess::hasConflictingSlotClaims (const UserData& units)
+{
+    return claimsConflict (UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); })
+           || claimsConflict (UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); })
+           || claimsConflict (UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); })
+           || claimsConflict (UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
+}
+
+int WriteUserDataProcess::runOnCopy (UserData& units, const std::function<int (UserData&)>& write)
+{
+    UserData copy (units);
+    const auto result = write (copy);
+    units = copy;
+    return result;
+}
+
+std::int32_t WriteUserDataProcess::run()
+{
+    std::uint32_t channel = 0;
+    if (std::int32_t code = 0; ! beginUnitTransfer (channel, code))
+        return code;
+    if (hasConflictingSlotClaims (*store))
+        return refuseConflictingClaims();
+
+    // Effects test for a cancel once more before their swaps; oscillators
+    // come right after the start. Reverb units stay FromFile after a write,
+    // so they are written again on every run.
+    auto& units = *store;
+    std::int32_t code = writeKind<UserOscDataTransmitter> (
+        channel, UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); }, false, true);
+    if (code == 0)
+        code = writeKind<UserModFXDataTransmitter> (
+            channel, UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); }, true,
+            true);
+    if (code == 0)
+        code = writeKind<UserDelFXDataTransmitter> (
+            channel, UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); }, true,
+            true);
+    if (code == 0)
+        code = writeKind<UserRevFXDataTransmitter> (
+            channel, UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); }, true,
+            false);
+    if (code != 0)
+        return code;
+
+    setProgress (1.0f);
+    return MidiCommunicationError::noError;
+}
+
+template <typename Transmitter, typename SlotAccess>
+std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt,
+                                              bool cancelBeforeSwaps, bool recordWrites)
+{
+    Transmitter transmitter (getMidi(), channel);
+    applyTaskTimeout (transmitter);
+
+    // The units the instrument holds, from the highest position down.
+    std::vector<Move> moves;
+    for (auto position = numSlots; position-- > 0;)
+    {
+        const auto& slot = slotAt (position);
+        if (slot.getState() == UnitSlotState::InSlot && namesASlot (slot.getSlotIndex()))
+            moves.push_back ({ slot.getSlotIndex(), position });
+    }
+
+    if (cancelBeforeSwaps && isCancelRequested())
+        return endCanceled();
+
+    if (const auto code = swapIntoPlace (transmitter, moves, slotAt))
+        return code;
+    return clearAndWrite (transmitter, numSlots, slotAt, recordWrites);
+}
+
+template <typename Transmitter, typename SlotAccess>
+std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, std::vector<Move>& moves, SlotAccess slotAt)
+{
+    for (std::size_t k = 0; k < moves.size(); ++k)
+    {
+        const auto move = moves[k];
+        if (move.from != move.position)
+            if (const auto code = transmitter.swapSlots (move.from, move.position))
+                return endWithError (code);
+
+        // The unit now sits in its position. The unit that sat there went to
+        // `from`: the object still waiting for it follows it there. Only the
+        // slot indices change; an object still to be written or cleared is
+        // not touched.
+        slotAt (move.position).setSlotIndexOnly (move.position);
+        for (auto rest = k + 1; rest < moves.size(); ++rest)
+        {
+            if (moves[rest].from == move.position)
+            {
+                moves[rest].from = move.from;
+                slotAt (moves[rest].position).setSlotIndexOnly (move.from);
+                break;
+            }
+        }
+
+        countStep();
+        if (isCancelRequested())
+            return endCanceled();
+    }
+    return MidiCommunicationError::noError;
+}
+
+template <typename Transmitter, typename SlotAccess>
+std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, std::uint32_t numSlots, SlotAccess slotAt,
+                                                  bool recordWrites)
+{
+    for (std::uint32_t position = 0; position < numSlots; ++position)
+    {
+        auto& slot = slotAt (position);
+        std::int32_t code = MidiCommunicationError::noError;
+        switch (slot.getState())
+        {
+            case UnitSlotState::InSlot: continue;
+            case UnitSlotState::Empty: code = transmitter.clearSlot (position); break;
+            case UnitSlotState::FromFile:
+                code = transmitter.transmit (position, slot);
+                if (code == MidiCommunicationError::noError && recordWrites)
+                    slot.setSlotIndex (position);
+                break;
+        }
+        if (code != MidiCommunicationError::noError)
+            return endWithError (code);
+
+        countStep();
+        if (isCancelRequested())
+            return endCanceled();
+    }
+    return MidiCommunicationError::noError;
+}
+
+std::int32_t WriteUserDataProcess::refuseConflictingClaims()
+{
+    setStatusText (getLocalizedText ("WriteUserDataErrorConflictingSlots"));
+    setDetailText (getLocalizedText ("WriteUserDataErrorConflictingSlotsDetail"));
+    return MidiCommunicationError::receiveWriteError;
+}
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "midi/UserDataProcess.h"
+
+#include <functional>
+#include <vector>
+
+namespace x48305_midi
+{
+// Makes the instrument's user-unit slots match the store it is given, kind
+// by kind (oscillators, modulation, delay, reverb effects): first it swaps
+// the units that sit in the wrong slot into place, then it clears the slots
+// that are empty in the store and writes the units loaded from packages.
+//
+// The store's bookkeeping stays true after every acknowledged exchange: an
+// InSlot object's slot index names the instrument slot that holds its unit,
+// so a run that ends early (error or cancel) leaves store and instrument
+// agreeing and the next run completes the work.
+class WriteUserDataProcess : public UserDataProcess
+{
+public:
+    explicit WriteUserDataProcess (x48305_data::UserData& store);
+
+    std::int32_t run() override;
+
+    // True when two InSlot objects of one kind name the same instrument slot
+    // (a copy of a received unit): such a store cannot be written truthfully,
+    // and a run refuses it before it sends anything but the identity request.
+    static bool hasConflictingSlotClaims (const x48305_data::UserData& store);
+
+    // Runs a write over a copy of the store (`write` runs the job over the
+    // copy it is handed, behind the progress dialog), then puts the copy back
+    // into the store on the calling thread, whatever the outcome: the job's
+    // thread never writes the store that the lists read, and the store ends
+    // as the instrument was left, after an error or a cancel too. Returns
+    // what `write` returned.
+    static int runOnCopy (x48305_data::UserData& store, const std::function<int (x48305_data::UserData& copy)>& write);
+
+private:
+    // A unit the instrument holds in slot `from` that belongs in `position`.
+    struct Move
+    {
+        std::uint32_t from;
+        std::uint32_t position;
+    };
+
+    template <typename Transmitter, typename SlotAccess>
+    std::int32_t writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt, bool cancelBeforeSwaps,
+                            bool recordWrites);
+
+    template <typename Transmitter, typename SlotAccess>
+    std::int32_t swapIntoPlace (Transmitter& transmitter, std::vector<Move>& moves, SlotAccess slotAt);
+
+    template <typename Transmitter, typename SlotAccess>
+    std::int32_t clearAndWrite (Transmitter& transmitter, std::uint32_t numSlots, SlotAccess slotAt, bool recordWrites);
+
+    std::int32_t refuseConflictingClaims();
+};
+}
