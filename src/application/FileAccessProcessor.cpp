@@ -6,6 +6,7 @@
 #include "action/LastSavedFileStatus.h"
 #include "action/LibraryActions.h"
 #include "action/PresetDataChangeBroadcaster.h"
+#include "action/UndoSteps.h"
 #include "action/UserUnitSlotActions.h"
 #include "file/FileResultCodes.h"
 #include "file/PresetFileManager.h"
@@ -27,13 +28,10 @@ x48305_data::DataCenter& store()
     return *x48305_data::DataCenter::getInstance();
 }
 
-// Performs one action as an undo step of its own. The undo manager owns the
-// action from here on, and deletes it when it refuses to perform.
+// One action as an undo step of its own.
 bool performAsStep (const juce::String& name, juce::UndoableAction* action)
 {
-    auto* undoManager = application::ApplicationUndoManager::getInstance();
-    undoManager->beginNewTransaction (name);
-    return undoManager->perform (action);
+    return x48305_action::performAsStep (name, std::unique_ptr<juce::UndoableAction> (action));
 }
 
 int placeUnit (int kind, std::uint32_t slot, const juce::MemoryBlock& image)
@@ -74,6 +72,13 @@ int FileAccessProcessor::openLibrary (const juce::File& file)
 
     replaceLibrary (library, file);
     return result;
+}
+
+void FileAccessProcessor::newLibrary()
+{
+    // A fresh library rather than a reset one: resetting keeps each program's
+    // programmer and comment texts, which must not pass into a new library.
+    replaceLibrary (x48305_data::LibraryData(), juce::File());
 }
 
 int FileAccessProcessor::saveLibrary (const juce::File& file)

@@ -25,6 +25,11 @@ public:
     // are cleared.
     int openLibrary (const juce::File& file);
 
+    // The library starts afresh: every program initialised with empty texts,
+    // the live set emptied; views and the current program are told, there is no current
+    // file, and the edited flag and the undo history are cleared.
+    void newLibrary();
+
     // Writes the library; the file becomes the current file and the edited
     // flag is cleared. The undo history stays.
     int saveLibrary (const juce::File& file);

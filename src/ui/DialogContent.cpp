@@ -1,5 +1,7 @@
 #include "ui/DialogContent.h"
 
+#include "ui/ModalDialogGuard.h"
+
 namespace x48305_ui
 {
 void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juce::Colour buttonOnColour)
@@ -48,5 +50,13 @@ void releaseLookAndFeelOfChildren (juce::Component& content)
 int runModalDialog (const juce::String& title, juce::Component& content)
 {
     return juce::DialogWindow::showModalDialog (title, &content, nullptr, juce::Colours::white, true, false, false);
+}
+
+int runGuardedModalDialog (const juce::String& title, juce::Component& content)
+{
+    ModalDialogGuard guard;
+    if (guard.wasAlreadyOpen())
+        return 0;
+    return runModalDialog (title, content);
 }
 } // namespace x48305_ui

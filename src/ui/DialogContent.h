@@ -31,4 +31,8 @@ void releaseLookAndFeelOfChildren (juce::Component& content);
 // result with which the dialog ended (0 for Escape and the close button).
 // The caller keeps the content and guards the modal state.
 int runModalDialog (const juce::String& title, juce::Component& content);
+
+// As runModalDialog, with the modal-dialog flag held while the dialog shows.
+// While another dialog is open nothing shows and the result is 0 (Cancel).
+int runGuardedModalDialog (const juce::String& title, juce::Component& content);
 } // namespace x48305_ui

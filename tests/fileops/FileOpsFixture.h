@@ -4,53 +4,33 @@
 #include "action/DataEditStatusListener.h"
 #include "action/LastSavedFileStatusListener.h"
 #include "action/PresetDataChangeBroadcasterObserver.h"
-#include "application/FileChooserDialog.h"
 #include "file/PrivateTemporaryFolder.h"
 #include "library/CurrentProgramData.h"
 #include "library/LibraryData.h"
+#include "support/DialogScript.h"
+#include "support/LibraryFixtures.h"
+#include "support/ScriptedChooser.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace fileopstest
 {
-// Answers the file choosers in place of a person and records every question.
-class ScriptedChooser : public x48305_application::FileChooserDialog
-{
-public:
-    struct Question
-    {
-        bool forSaving = false;
-        juce::String title;
-        juce::String extension;
-    };
-
-    // The next answers, in order; nothing stands for Cancel.
-    void willChoose (const juce::File& file) { answers.push_back (file); }
-    void willCancel() { answers.push_back (std::nullopt); }
-
-    std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) override;
-    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) override;
-
-    const std::vector<Question>& getQuestions() const { return questions; }
-    // Every question so far, each as asked() writes it.
-    juce::StringArray getAsked() const;
-    bool hasUnusedAnswers() const { return ! answers.empty(); }
-
-private:
-    std::optional<juce::File> answer (bool forSaving, const juce::String& title, const juce::String& extension);
-
-    std::deque<std::optional<juce::File>> answers;
-    std::vector<Question> questions;
-};
-
-// One chooser question as text: "open" or "save", the title of the
-// localisation key, the extension.
-juce::String asked (bool forSaving, const char* titleKey, const juce::String& extension);
+using testsupport::asked;
+using testsupport::DialogScript;
+using testsupport::fingerprint;
+using testsupport::makeLibrary;
+using testsupport::nameOf;
+using testsupport::pressCancel;
+using testsupport::pressEscape;
+using testsupport::pressNo;
+using testsupport::pressOk;
+using testsupport::pressYes;
+using testsupport::ScriptedChooser;
+using testsupport::ShownDialog;
+using testsupport::snapshotThen;
 
 // Counts the notices of the library model's broadcasters.
 class NoticeCounter : private data::DataChangeObserver,
@@ -81,16 +61,6 @@ private:
     void editStatusChanged (const bool&) override { ++editStatusChanges; }
     void currentProgramChanged() override { ++currentProgramChanges; }
 };
-
-// A library in which every program name and text and the live set depend on
-// the seed.
-x48305_data::LibraryData makeLibrary (int seed);
-
-// Everything that tells two libraries apart: records, texts and live set.
-std::string fingerprint (const x48305_data::LibraryData& library);
-
-// The name of program 0 (names are space-padded to 12 characters).
-std::string nameOf (const x48305_data::ProgramData& program);
 
 // The process-wide model every file operation works on: each test starts from
 // a fresh library and unit store, a clean library without file or history,

@@ -1,4 +1,4 @@
-#include "DialogScript.h"
+#include "support/DialogScript.h"
 
 #include "support/Snapshot.h"
 #include "support/UserInput.h"
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fileopstest
+namespace testsupport
 {
 DialogScript::DialogScript (std::vector<testsupport::ModalDialogDriver::Action> actionsToRun)
     : actions (std::move (actionsToRun))
@@ -80,4 +80,4 @@ testsupport::ModalDialogDriver::Action snapshotThen (const juce::String& name,
     return testsupport::andThen ([name] (juce::Component& dialog) { testsupport::writeSnapshot (dialog, name); },
                                  std::move (action));
 }
-} // namespace fileopstest
+} // namespace testsupport

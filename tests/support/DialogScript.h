@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-namespace fileopstest
+namespace testsupport
 {
 // What one modal dialog showed: its window title and, for an alert, its
 // message and kind (-1 for any other dialog).
@@ -49,4 +49,4 @@ testsupport::ModalDialogDriver::Action pressEscape();
 // Writes a snapshot of the dialog, then runs the action.
 testsupport::ModalDialogDriver::Action snapshotThen (const juce::String& name,
                                                      testsupport::ModalDialogDriver::Action action);
-} // namespace fileopstest
+} // namespace testsupport

@@ -1,0 +1,177 @@
+#include "CommandsFixture.h"
+
+#include "action/ApplicationUndoManager.h"
+#include "action/DataEditStatus.h"
+#include "action/LastSavedFileStatus.h"
+#include "application/ApplicationQuitRules.h"
+#include "application/DebugModeModel.h"
+#include "library/CurrentProgramData.h"
+#include "library/DataCenter.h"
+#include "midi/MidiDeviceManager.h"
+#include "support/InterfaceSetUp.h"
+#include "support/MessageLoop.h"
+#include "support/PrivateHome.h"
+#include "support/midi/JobRig.h"
+#include "ui/ModalDialogState.h"
+#include "ui/SelectedProgramStatus.h"
+#include "ui/SelectedTabStatus.h"
+#include "ui/SelectedUserUnitStatus.h"
+
+#include <algorithm>
+
+namespace commandstest
+{
+namespace
+{
+// The preferences, the marker files and the preset store live below it.
+[[maybe_unused]] testing::Environment* const privateHome = testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
+
+// The transfers talk to a simulated instrument on the virtual backend: the
+// device manager must be made on it before anything else asks for it.
+class VirtualMidi : public testing::Environment
+{
+public:
+    void SetUp() override { devicetest::JobRig::manager(); }
+};
+
+[[maybe_unused]] testing::Environment* const virtualMidi = testing::AddGlobalTestEnvironment (new VirtualMidi);
+
+application::ApplicationUndoManager& undoManager()
+{
+    return *application::ApplicationUndoManager::getInstance();
+}
+} // namespace
+
+void CommandsTest::SetUp()
+{
+    testsupport::setUpInterfaceFonts();
+    ASSERT_FALSE (ui::ModalDialogState::getInstance()->dialogOpen);
+
+    auto* store = x48305_data::DataCenter::getInstance();
+    store->getLibraryData() = x48305_data::LibraryData();
+    store->getUserData() = x48305_data::UserData();
+    undoManager().clearUndoHistory();
+    application::DataEditStatus::getInstance()->clearEdited();
+    application::LastSavedFileStatus::getInstance()->setFile ({});
+
+    x48305_data::CurrentProgramData::setBackgroundSender ([] (const x48305_data::ProgramData&) {});
+    selectPrograms ({ 0 });
+    selectTab (ui::SelectedTabStatus::programListTab);
+    ui::SelectedUserOscStatus::getInstance()->setSelected ({ 0 });
+    ui::SelectedUserModFXStatus::getInstance()->setSelected ({ 0 });
+    ui::SelectedUserDelFXStatus::getInstance()->setSelected ({ 0 });
+    ui::SelectedUserRevFXStatus::getInstance()->setSelected ({ 0 });
+
+    auto* modes = x48305_application::DebugModeModel::getInstance();
+    modes->setDeveloperMode (false);
+    modes->setDebugMode (false);
+    midi::deviceScanFinished = true;
+
+    x48305_application::ApplicationQuitRules::setQuitAction ([this] { ++quitRequests; });
+    menus().getCommandTarget().setFileChooser (&chooser);
+    testsupport::runMessageLoop (20);
+}
+
+void CommandsTest::TearDown()
+{
+    EXPECT_FALSE (chooser.hasUnusedAnswers()) << "a chooser the test expected was not shown";
+    EXPECT_FALSE (ui::ModalDialogState::getInstance()->dialogOpen);
+    menus().getCommandTarget().setFileChooser (nullptr);
+    x48305_application::ApplicationQuitRules::setQuitAction ({});
+    x48305_data::CurrentProgramData::setBackgroundSender ({});
+    midi::deviceScanFinished = true;
+    testsupport::runMessageLoop (20);
+}
+
+bool CommandsTest::isEnabled (int commandID)
+{
+    juce::ApplicationCommandInfo info (commandID);
+    if (commandManager().getTargetForCommand (commandID, info) == nullptr)
+        return false;
+    return (info.flags & juce::ApplicationCommandInfo::isDisabled) == 0;
+}
+
+bool CommandsTest::invoke (int commandID)
+{
+    return commandManager().invokeDirectly (commandID, false);
+}
+
+x48305_data::LibraryData& CommandsTest::library()
+{
+    return x48305_data::DataCenter::getInstance()->getLibraryData();
+}
+
+void CommandsTest::selectPrograms (const std::vector<int>& numbers)
+{
+    ui::SelectedProgramStatus::getInstance()->setSelected (numbers);
+}
+
+void CommandsTest::selectTab (int tab)
+{
+    ui::SelectedTabStatus::getInstance()->setTab (tab, "tab " + juce::String (tab));
+}
+
+void CommandsTest::markEdited()
+{
+    application::DataEditStatus::getInstance()->setEdited();
+}
+
+bool CommandsTest::isEdited()
+{
+    return application::DataEditStatus::getInstance()->isEdited();
+}
+
+juce::File CommandsTest::currentFile()
+{
+    return application::LastSavedFileStatus::getInstance()->getFile();
+}
+
+juce::StringArray CommandsTest::undoSteps()
+{
+    // The undo manager lists the newest step first.
+    auto steps = undoManager().getUndoDescriptions();
+    std::reverse (steps.begin(), steps.end());
+    return steps;
+}
+
+bool CommandsTest::canUndo()
+{
+    return undoManager().canUndo();
+}
+
+void CommandsTest::undo()
+{
+    undoManager().undo();
+}
+
+x48305_data::ProgramData CommandsTest::makeProgram (const std::string& name, const juce::String& programmer,
+                                                    const juce::String& comment)
+{
+    x48305_data::ProgramData program;
+    program.setName (name);
+    program.getInformation().setProgrammer (programmer);
+    program.getInformation().setComment (comment);
+    return program;
+}
+juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode)
+{
+    juce::StringArray arguments { "/usr/bin/env" };
+    arguments.addArray (environment);
+    arguments.add (juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName());
+    arguments.add ("--gtest_also_run_disabled_tests");
+    arguments.add ("--gtest_filter=" + testName);
+
+    juce::ChildProcess child;
+    exitCode = -1;
+    if (! child.start (arguments))
+        return "the child process did not start";
+    // This process may own the clipboard: it must answer the child.
+    const bool ended = testsupport::runMessageLoopUntil ([&child] { return ! child.isRunning(); }, 120000);
+    const auto output = child.readAllProcessOutput();
+    if (ended)
+        exitCode = (int) child.getExitCode();
+    else
+        child.kill();
+    return output;
+}
+} // namespace commandstest
