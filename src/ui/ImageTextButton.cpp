@@ -27,7 +27,8 @@ void ImageTextButton::paintButton (juce::Graphics& g, bool highlighted, bool dow
 {
     juce::ImageButton::paintButton (g, highlighted, down);
     g.setFont (font);
-    g.setColour (textColour);
+    // A disabled button's caption fades with its picture.
+    g.setColour (isEnabled() ? textColour : textColour.withMultipliedAlpha (disabledTextAlpha));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred, true);
 }
 } // namespace ui

@@ -10,6 +10,8 @@ namespace ui
 class ImageTextButton : public juce::ImageButton
 {
 public:
+    static constexpr float disabledTextAlpha = 0.35f;
+
     explicit ImageTextButton (const juce::String& componentName);
 
     void setTextFont (const juce::Font& newFont);

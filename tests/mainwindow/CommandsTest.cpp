@@ -6,6 +6,7 @@
 #include "library/DataCenter.h"
 #include "support/DialogScript.h"
 #include "support/MessageLoop.h"
+#include "support/Snapshot.h"
 #include "support/UserInput.h"
 #include "ui/ModalDialogGuard.h"
 #include "ui/ModalDialogState.h"
@@ -36,6 +37,22 @@ protected:
         return recorder.invoked;
     }
 
+    // Pixels of the six buttons' captions in their full colour.
+    int brightCaptionPixels()
+    {
+        const auto image = header().createComponentSnapshot (header().getLocalBounds(), true, 1.0f);
+        int count = 0;
+        for (int i = 0; i < HeaderComponent::numButtons; ++i)
+        {
+            const auto area = header().getButton (i).getBounds();
+            for (int y = area.getY(); y < area.getBottom(); ++y)
+                for (int x = area.getX(); x < area.getRight(); ++x)
+                    if (image.getPixelAt (x, y).getBrightness() > 0.7f)
+                        ++count;
+        }
+        return count;
+    }
+
     juce::String programName (int number)
     {
         return x48305_data::DataCenter::getInstance()->getLibraryData().getProgram (number).getName();
@@ -62,15 +79,17 @@ TEST_F (MainWindowCommandsTest, EachHeaderButtonInvokesItsTransferCommand)
         EXPECT_EQ (clickWithoutRunning (i), std::vector<int> { expected[i] });
     }
 
-    // The library and program write buttons run as far as the confirmation,
-    // which is declined.
-    for (const int button : { HeaderComponent::librarySend, HeaderComponent::programSend })
+    // The write buttons run as far as their confirmation, which is declined.
+    const std::pair<int, const char*> writes[] = { { HeaderComponent::librarySend, "WriteWarningDialogTitle" },
+                                                   { HeaderComponent::programSend, "WriteWarningDialogTitle" },
+                                                   { HeaderComponent::userDataSend, "WriteUserDataWarningDialogTitle" } };
+    for (const auto& [button, title] : writes)
     {
         testsupport::DialogScript script ({ testsupport::pressEscape() });
         testsupport::click (header().getButton (button));
         ASSERT_TRUE (testsupport::runMessageLoopUntil ([&] { return script.isComplete(); }));
         testsupport::runMessageLoop();
-        EXPECT_EQ (script.getShown().front().title, getLocalizedText ("WriteWarningDialogTitle"));
+        EXPECT_EQ (script.getShown().front().title, getLocalizedText (title));
     }
     EXPECT_FALSE (ui::ModalDialogState::getInstance()->dialogOpen);
 }
@@ -120,6 +139,9 @@ TEST_F (MainWindowCommandsTest, WhileADialogIsOpenButtonsAndShortcutsDoNothing)
             EXPECT_FALSE (header().getButton (i).isEnabled()) << i;
             testsupport::click (header().getButton (i));
         }
+        // The captions fade with the buttons.
+        testsupport::writeSnapshot (header(), "mainwindow-header-while-dialog-open");
+        EXPECT_LT (brightCaptionPixels(), 5);
         testsupport::pressKey (*window, juce::KeyPress ('z', juce::ModifierKeys::commandModifier, 0));
         testsupport::runMessageLoop();
     }
@@ -130,6 +152,7 @@ TEST_F (MainWindowCommandsTest, WhileADialogIsOpenButtonsAndShortcutsDoNothing)
     testsupport::runMessageLoop();
     for (int i = 0; i < HeaderComponent::numButtons; ++i)
         EXPECT_TRUE (header().getButton (i).isEnabled()) << i;
+    EXPECT_GT (brightCaptionPixels(), 100);
     testsupport::pressKey (*window, juce::KeyPress ('z', juce::ModifierKeys::commandModifier, 0));
     testsupport::runMessageLoop();
     EXPECT_EQ (programName (10), before);
