@@ -6,11 +6,12 @@
 #include "action/LastSavedFileStatus.h"
 #include "action/PresetDataChangeBroadcaster.h"
 #include "application/ApplicationFonts.h"
+#include "application/ApplicationMenuManager.h"
+#include "application/ApplicationQuitRules.h"
 #include "application/CPXWResource.h"
 #include "application/CommandLineProcessor.h"
 #include "application/DebugModeModel.h"
 #include "application/FileAccessProcessor.h"
-#include "application/FileDiscardChecker.h"
 #include "application/ForwardedCommandLineMailbox.h"
 #include "application/JapaneseMappings.h"
 #include "application/CurrentLanguageModel.h"
@@ -146,6 +147,7 @@ void solivaneLibrarianApplication::createSingletons()
     ui::SelectedUserRevFXStatus::getInstance();
     x48305_data::CurrentProgramData::getInstance();
     ui::ModalDialogState::getInstance();
+    x48305_menu::ApplicationMenuManager::getInstance();
     data::DataChangeBroadcaster::getInstance();
     data::PresetDataChangeBroadcaster::getInstance();
     application::DataEditStatus::getInstance();
@@ -190,14 +192,8 @@ void solivaneLibrarianApplication::systemRequestedQuit()
 
     x48305_application::bringMainWindowToFront();
 
-    if (application::FileDiscardChecker().check() != 0)
-        return;
-
-    // A running search is left to end; the user asks again afterwards.
-    if (! midi::deviceScanFinished.load())
-        return;
-
-    quit();
+    if (x48305_application::ApplicationQuitRules().mayQuit())
+        x48305_application::ApplicationQuitRules::quit();
 }
 
 juce::JUCEApplicationBase* createApplication()

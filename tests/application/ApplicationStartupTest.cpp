@@ -2,6 +2,7 @@
 #include "ScenarioSupport.h"
 
 #include "action/DataEditStatus.h"
+#include "application/ApplicationMenuManager.h"
 #include "application/CPXWResource.h"
 #include "application/DebugModeModel.h"
 #include "application/SolivaneLibrarianApplication.h"
@@ -24,20 +25,42 @@ bool quitRequested()
 
 // The marker files.
 
-TEST (ApplicationStartupTest, MarkerFilesSwitchTheDeveloperAndDebugExtras)
+// The item ids of one menu of the menu bar, "|" for a separator.
+juce::String menuItems (int menuIndex)
 {
-    testsupport::TemporaryFolder home;
-    writePreferences (home.get(), quietStart);
-    const auto folder = preferencesFolderIn (home.get());
-    folder.getChildFile ("DeveloperMode_48305.txt").create();
-    // Only a plain file counts.
-    folder.getChildFile ("DebugMode.txt").createDirectory();
-    runScenario ("Markers", home.get());
+    juce::StringArray items;
+    const auto menu = x48305_menu::ApplicationMenuManager::getInstance()->getMenuForIndex (menuIndex, {});
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+        items.add (it.getItem().isSeparator ? juce::String ("|") : juce::String (it.getItem().itemID));
+    return items.joinIntoString (" ");
 }
 
-TEST (ApplicationScenario, Markers)
+constexpr int fileMenu = 0;
+constexpr int optionMenu = 3;
+
+TEST (ApplicationStartupTest, MarkerFilesSwitchTheDeveloperAndDebugMenus)
 {
-    if (! isScenario ("Markers"))
+    {
+        testsupport::TemporaryFolder home;
+        writePreferences (home.get(), quietStart);
+        const auto folder = preferencesFolderIn (home.get());
+        folder.getChildFile ("DeveloperMode_48305.txt").create();
+        // Only a plain file counts.
+        folder.getChildFile ("DebugMode.txt").createDirectory();
+        runScenario ("DeveloperMarker", home.get());
+    }
+    {
+        testsupport::TemporaryFolder home;
+        writePreferences (home.get(), quietStart);
+        // Its content is never read.
+        preferencesFolderIn (home.get()).getChildFile ("DebugMode.txt").replaceWithText ("0");
+        runScenario ("DebugMarker", home.get());
+    }
+}
+
+TEST (ApplicationScenario, DeveloperMarker)
+{
+    if (! isScenario ("DeveloperMarker"))
         GTEST_SKIP() << "runs in a process of its own";
 
     InstrumentWorld world;
@@ -48,6 +71,26 @@ TEST (ApplicationScenario, Markers)
     EXPECT_TRUE (modes->developerMode);
     EXPECT_FALSE (modes->debugMenu);
     EXPECT_FALSE (modes->debugPage);
+    EXPECT_EQ (menuItems (fileMenu), "1 2 3 4 | 5 6 | 7 | 9");
+    EXPECT_EQ (menuItems (optionMenu), "22 | 21 | 23 | 24");
+    app.shutdown();
+}
+
+TEST (ApplicationScenario, DebugMarker)
+{
+    if (! isScenario ("DebugMarker"))
+        GTEST_SKIP() << "runs in a process of its own";
+
+    InstrumentWorld world;
+    solivaneLibrarianApplication app;
+    app.initialise ({});
+
+    auto* modes = x48305_application::DebugModeModel::getInstance();
+    EXPECT_FALSE (modes->developerMode);
+    EXPECT_TRUE (modes->debugMenu);
+    EXPECT_TRUE (modes->debugPage);
+    EXPECT_EQ (menuItems (fileMenu), "1 2 3 4 | 5 6 | 7");
+    EXPECT_EQ (menuItems (optionMenu), "22 | 21 | 23 | 24 | 25");
     app.shutdown();
 }
 
