@@ -24,6 +24,7 @@
 #include "library/DataCenter.h"
 #include "midi/MidiDeviceManager.h"
 #include "resources/FactoryPresetLibrary.h"
+#include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
 #include "ui/SelectedUserUnitStatus.h"
@@ -36,38 +37,7 @@ constexpr std::uint32_t instrumentFamilyCode = 343;
 // Undo keeps at most this many units, and always the last transactions.
 constexpr int maxUndoUnits = 2000000;
 constexpr int minUndoTransactions = 20;
-
-// The main window: its content is built by the window's own classes.
-class MainWindow : public juce::DocumentWindow
-{
-public:
-    explicit MainWindow (const juce::String& name)
-        : DocumentWindow (name, juce::Colour (0xff111111), DocumentWindow::allButtons)
-    {
-        setUsingNativeTitleBar (true);
-        setResizable (true, false);
-        centreWithSize (1000, 700);
-        setVisible (true);
-    }
-
-    void closeButtonPressed() override
-    {
-        if (auto* application = juce::JUCEApplication::getInstance())
-            application->systemRequestedQuit();
-    }
-};
-
-std::unique_ptr<MainWindow> mainWindow;
 } // namespace
-
-namespace x48305_application
-{
-void bringMainWindowToFront()
-{
-    if (mainWindow != nullptr)
-        mainWindow->toFront (true);
-}
-} // namespace x48305_application
 
 solivaneLibrarianApplication::solivaneLibrarianApplication()
     : startupProcess (std::make_unique<x48305_application::ApplicationStartupProcess>())
@@ -96,7 +66,7 @@ void solivaneLibrarianApplication::initialise (const juce::String& commandLine)
     x48305_application::setUpLanguageAndFonts();
     initialiseApplicationData();
 
-    mainWindow = std::make_unique<MainWindow> (getApplicationName());
+    x48305_ui::MainWindowManager::getInstance()->createMainWindow();
 
     x48305_application::CommandLineProcessor (startupProcess.get()).process (commandLine);
 
@@ -168,7 +138,7 @@ void solivaneLibrarianApplication::installFactoryPresetsIfEmpty()
 void solivaneLibrarianApplication::shutdown()
 {
     x48305_application::ForwardedCommandLineMailbox::getInstance().clearHandler();
-    mainWindow.reset();
+    x48305_ui::MainWindowManager::getInstance()->deleteMainWindow();
 }
 
 void solivaneLibrarianApplication::anotherInstanceStarted (const juce::String& commandLine)

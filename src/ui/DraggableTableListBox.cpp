@@ -44,6 +44,59 @@ juce::ScaledImage DraggableTableListBox::createSnapshotOfRows (const juce::Spars
     return juce::ScaledImage (makeDragImage (snapshot.getImage()), snapshot.getScale());
 }
 
+void DraggableTableListBox::paintDropMarker (juce::Graphics& g, int row, int width, int height, bool copyDrop,
+                                             juce::Colour insertionLineColour, juce::Colour dropTargetColour) const
+{
+    if (! dragging)
+        return;
+
+    if (copyDrop)
+    {
+        if (row == rowUnderMouse)
+        {
+            g.setColour (dropTargetColour);
+            g.fillRect (0, 0, width, height);
+        }
+        return;
+    }
+
+    auto* model = getModel();
+    const int rows = model != nullptr ? model->getNumRows() : 0;
+    if (insertionIndex < 0)
+        return;
+
+    const int markedRow = insertionIndex < rows ? insertionIndex : insertionIndex - 1;
+    if (row != markedRow)
+        return;
+
+    g.setColour (insertionLineColour);
+    g.fillRect (0, insertionIndex < rows ? 0 : height - 2, width, 2);
+}
+
+bool DraggableTableListBox::pressRow (int row, juce::ModifierKeys mods)
+{
+    if (isRowSelected (row))
+        return true;
+    selectRowsBasedOnModifierKeys (row, mods, false);
+    return false;
+}
+
+void DraggableTableListBox::releaseRow (int row, const juce::MouseEvent& event, bool pressedOnSelectedRow)
+{
+    if (pressedOnSelectedRow && event.mouseWasClicked())
+        selectRowsBasedOnModifierKeys (row, event.mods, true);
+}
+
+void DraggableTableListBox::selectRows (const std::vector<int>& rows, juce::NotificationType notification)
+{
+    juce::SparseSet<int> selection;
+    for (auto row : rows)
+        selection.addRange ({ row, row + 1 });
+    if (notification == juce::dontSendNotification && selection == getSelectedRows())
+        return;
+    setSelectedRows (selection, notification);
+}
+
 bool DraggableTableListBox::isInterestedInDragSource (const SourceDetails& details)
 {
     return listener != nullptr && listener->isInterestedInDragSource (details);

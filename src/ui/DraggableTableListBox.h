@@ -4,6 +4,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <vector>
+
 namespace ui
 {
 // A table that accepts drops: while a drag is over it, it knows the gap a
@@ -43,6 +45,23 @@ public:
     // translucent windows the framework would fill it white.
     juce::Image makeDragImage (const juce::Image& rows) const;
     juce::ScaledImage createSnapshotOfRows (const juce::SparseSet<int>& rows, int& x, int& y) override;
+
+    // Paints, on one row, where a drop would land: for a copy the row under
+    // the pointer filled, otherwise a 2-pixel line at the insertion gap (on
+    // the top edge of the row below it, or the bottom edge of the last row).
+    // Nothing while no drag is over the list.
+    void paintDropMarker (juce::Graphics& g, int row, int width, int height, bool copyDrop,
+                          juce::Colour insertionLineColour, juce::Colour dropTargetColour) const;
+
+    // A press and release on a row through a cell component, handled as the
+    // table's own rows handle them: a press selects an unselected row at
+    // once; a press on a selected row (pressRow gives true) changes the
+    // selection only when it ends as a click, not as a drag.
+    bool pressRow (int row, juce::ModifierKeys mods);
+    void releaseRow (int row, const juce::MouseEvent& event, bool pressedOnSelectedRow);
+
+    // Selects exactly these rows.
+    void selectRows (const std::vector<int>& rows, juce::NotificationType notification);
 
     bool isInterestedInDragSource (const SourceDetails& details) override;
     void itemDragEnter (const SourceDetails& details) override;

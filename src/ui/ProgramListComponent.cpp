@@ -18,12 +18,7 @@ ProgramListComponent::ProgramListComponent (ui::ProgramListViewInterface& listVi
     listBox = std::make_unique<ui::DraggableTableListBox> ("ProgramList", this, this);
     addAndMakeVisible (*listBox);
 
-    auto& header = listBox->getHeader();
-    for (int id = 1; id <= view->getNumColumns(); ++id)
-        header.addColumn (view->getColumnName (id), id, view->getColumnWidth (id), view->getColumnMinimumWidth (id),
-                          -1, view->getColumnPropertyFlags (id), -1);
-    header.setPopupMenuActive (false);
-    listBox->setMultipleSelectionEnabled (true);
+    ui::setUpListColumns (*listBox, *view);
 
     view->addListener (this);
     setSize (600, 400);
@@ -65,8 +60,7 @@ int ProgramListComponent::getNumRows()
 void ProgramListComponent::paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected)
 {
     view->paintRowBackground (g, rowMapping->rowToProgram (row), width, height, selected);
-    if (listBox->isDragging())
-        paintDropMarker (g, row, width, height);
+    listBox->paintDropMarker (g, row, width, height, isCopyDrop(), insertionLineColour, dropTargetColour);
 }
 
 void ProgramListComponent::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
@@ -108,20 +102,12 @@ void ProgramListComponent::selectedProgramChanged()
 
 void ProgramListComponent::rowMouseDown (int program, const juce::MouseEvent& event)
 {
-    pressedOnSelectedRow = false;
-    const int row = rowMapping->programToRow (program);
-    if (! listBox->isRowSelected (row))
-        listBox->selectRowsBasedOnModifierKeys (row, event.mods, false);
-    else
-        pressedOnSelectedRow = true;
+    pressedOnSelectedRow = listBox->pressRow (rowMapping->programToRow (program), event.mods);
 }
 
 void ProgramListComponent::rowMouseUp (int program, const juce::MouseEvent& event)
 {
-    // As the table's own rows: a press on a selected row picks it out of the
-    // selection on release, unless the press became a drag.
-    if (pressedOnSelectedRow && event.mouseWasClicked())
-        listBox->selectRowsBasedOnModifierKeys (rowMapping->programToRow (program), event.mods, true);
+    listBox->releaseRow (rowMapping->programToRow (program), event, pressedOnSelectedRow);
     pressedOnSelectedRow = false;
 }
 
@@ -221,7 +207,7 @@ void ProgramListComponent::dropPrograms (const std::vector<int>& programs)
             destinationRows.push_back (row);
         }
         if (controller->copyRows (copies))
-            selectRows (destinationRows, juce::sendNotification);
+            listBox->selectRows (destinationRows, juce::sendNotification);
         return;
     }
 
@@ -241,7 +227,7 @@ void ProgramListComponent::dropPrograms (const std::vector<int>& programs)
     for (auto row : insertOrder.getOrder())
         order.push_back (rowMapping->rowToProgram (row));
     if (controller->moveRows (order))
-        selectRows (insertOrder.getNewPositions(), juce::sendNotification);
+        listBox->selectRows (insertOrder.getNewPositions(), juce::sendNotification);
 }
 
 void ProgramListComponent::dropPresetPrograms (const std::vector<int>& packedItems)
@@ -261,32 +247,7 @@ void ProgramListComponent::dropPresetPrograms (const std::vector<int>& packedIte
         destinationRows.push_back (row);
     }
     if (controller->copyPresetPrograms (copies))
-        selectRows (destinationRows, juce::sendNotification);
-}
-
-void ProgramListComponent::paintDropMarker (juce::Graphics& g, int row, int width, int height)
-{
-    if (isCopyDrop())
-    {
-        if (row == listBox->getRowUnderMouse())
-        {
-            g.setColour (dropTargetColour);
-            g.fillRect (0, 0, width, height);
-        }
-        return;
-    }
-
-    const int index = listBox->getInsertionIndex();
-    const int rows = getNumRows();
-    if (index < 0)
-        return;
-
-    const int markedRow = index < rows ? index : index - 1;
-    if (row != markedRow)
-        return;
-
-    g.setColour (insertionLineColour);
-    g.fillRect (0, index < rows ? 0 : height - 2, width, 2);
+        listBox->selectRows (destinationRows, juce::sendNotification);
 }
 
 std::vector<int> ProgramListComponent::getSelectedPrograms() const
@@ -298,22 +259,12 @@ std::vector<int> ProgramListComponent::getSelectedPrograms() const
     return programs;
 }
 
-void ProgramListComponent::selectRows (const std::vector<int>& rows, juce::NotificationType notification)
-{
-    juce::SparseSet<int> selection;
-    for (auto row : rows)
-        selection.addRange ({ row, row + 1 });
-    if (notification == juce::dontSendNotification && selection == listBox->getSelectedRows())
-        return;
-    listBox->setSelectedRows (selection, notification);
-}
-
 void ProgramListComponent::selectProgramsOfStatus()
 {
     std::vector<int> rows;
     for (auto program : ui::SelectedProgramStatus::getInstance()->getAllSelected())
         rows.push_back (rowMapping->programToRow (program));
-    selectRows (rows, juce::dontSendNotification);
+    listBox->selectRows (rows, juce::dontSendNotification);
 }
 
 void ProgramListComponent::setListBackgroundColour (juce::Colour colour)

@@ -77,12 +77,10 @@ private:
 
     void dropPrograms (const std::vector<int>& programs);
     void dropPresetPrograms (const std::vector<int>& packedItems);
-    void paintDropMarker (juce::Graphics& g, int row, int width, int height);
     bool isCopyDrop() const;
 
     // The selected rows as program numbers, ascending.
     std::vector<int> getSelectedPrograms() const;
-    void selectRows (const std::vector<int>& rows, juce::NotificationType notification);
     void selectProgramsOfStatus();
 
     // A description of this list's kind that names only rows of the list or

@@ -1,7 +1,7 @@
 #include "ui/ProgramListController.h"
 
-#include "action/ApplicationUndoManager.h"
 #include "action/LibraryActions.h"
+#include "action/UndoTransaction.h"
 #include "library/CurrentProgramData.h"
 #include "library/DataCenter.h"
 #include "ui/DropChecks.h"
@@ -15,22 +15,6 @@ namespace x48305_ui
 namespace
 {
 constexpr int numPrograms = x48305_data::LibraryData::numPrograms;
-
-application::ApplicationUndoManager& undoManager()
-{
-    return *application::ApplicationUndoManager::getInstance();
-}
-
-// Performs the actions as one transaction; nothing at all when there are none.
-void performTransaction (const juce::String& name, std::vector<std::unique_ptr<juce::UndoableAction>> actions)
-{
-    if (actions.empty())
-        return;
-
-    undoManager().beginNewTransaction (name);
-    for (auto& action : actions)
-        undoManager().perform (action.release());
-}
 
 void chooseSingleSelection()
 {
@@ -93,7 +77,7 @@ bool ProgramListController::moveRows (const std::vector<int>& order)
         }
     }
 
-    performTransaction ("DragInsert", std::move (actions));
+    application::performTransaction ("DragInsert", std::move (actions));
     return true;
 }
 
@@ -110,7 +94,7 @@ bool ProgramListController::copyRows (const std::map<int, int>& destinationToSou
     for (const auto& [destination, source] : destinationToSource)
         actions.push_back (std::make_unique<x48305_action::SetProgramDataAction> (destination, before.getProgram (source)));
 
-    performTransaction ("DragCopy", std::move (actions));
+    application::performTransaction ("DragCopy", std::move (actions));
     return true;
 }
 
@@ -137,7 +121,7 @@ bool ProgramListController::copyPresetPrograms (const std::map<int, int>& destin
         actions.push_back (std::make_unique<x48305_action::SetProgramDataAction> (destination, program));
     }
 
-    performTransaction ("DragCopyPreset", std::move (actions));
+    application::performTransaction ("DragCopyPreset", std::move (actions));
     return true;
 }
 } // namespace x48305_ui

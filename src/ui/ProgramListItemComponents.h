@@ -1,18 +1,13 @@
 #pragma once
 
+#include "ui/TableListView.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <vector>
 
 // Told about mouse presses, releases and drags on a name cell.
-class ProgramListItemMouseListener
-{
-public:
-    virtual ~ProgramListItemMouseListener() {}
-    virtual void itemMouseDown (juce::Component* source, const juce::MouseEvent& event) = 0;
-    virtual void itemMouseUp (juce::Component* source, const juce::MouseEvent& event) = 0;
-    virtual void itemMouseDrag (juce::Component* source, const juce::MouseEvent& event) = 0;
-};
+using ProgramListItemMouseListener = ListItemMouseListener;
 
 class ProgramListItemMouseListenerHolder
 {

@@ -27,8 +27,6 @@ struct ColumnInfo
 
 constexpr int numColumns = 9;
 constexpr int defaultColumnWidth = 100;
-constexpr int minimumColumnWidth = 20;
-constexpr int visibleAndResizable = juce::TableHeaderComponent::visible | juce::TableHeaderComponent::resizable;
 constexpr int numberIndent = 12;
 
 const std::array<ColumnInfo, numColumns> columns { {
@@ -66,7 +64,6 @@ bool parameterOfColumn (int columnId, int& section, int& index)
 
 const juce::Colour selectedTextColour (0xffd3d3d3);
 const juce::Colour unselectedTextColour (0xff808080);
-const juce::Colour rowLineColour (0x44aaaaaa);
 } // namespace
 
 ProgramListView::ProgramListView (x48305_data::LibraryData& libraryData) : library (&libraryData) {}
@@ -92,25 +89,6 @@ int ProgramListView::getColumnWidth (int columnId)
 {
     auto* info = columnInfo (columnId);
     return info != nullptr ? info->width : defaultColumnWidth;
-}
-
-int ProgramListView::getColumnMinimumWidth (int)
-{
-    return minimumColumnWidth;
-}
-
-int ProgramListView::getColumnPropertyFlags (int)
-{
-    return visibleAndResizable;
-}
-
-void ProgramListView::paintRowBackground (juce::Graphics& g, int, int width, int height, bool selected)
-{
-    g.setColour (rowLineColour);
-    if (selected)
-        g.fillAll();
-    else
-        g.fillRect (0, height - 1, width, 1);
 }
 
 void ProgramListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)

@@ -40,9 +40,6 @@ public:
     int getNumColumns() override;
     juce::String getColumnName (int columnId) override;
     int getColumnWidth (int columnId) override;
-    int getColumnMinimumWidth (int columnId) override;
-    int getColumnPropertyFlags (int columnId) override;
-    void paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected) override;
     void paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected) override;
     juce::Component* refreshComponentForCell (int row, int columnId, bool selected, juce::Component* existing) override;
 

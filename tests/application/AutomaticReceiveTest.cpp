@@ -8,7 +8,10 @@
 #include "library/DataCenter.h"
 #include "midi/MidiDeviceManager.h"
 #include "support/MessageLoop.h"
+#include "support/Snapshot.h"
 #include "support/TemporaryHome.h"
+#include "ui/MainAppWindow.h"
+#include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
 
 #include <gtest/gtest.h>
@@ -69,15 +72,22 @@ TEST (ApplicationScenario, FirstStart)
     EXPECT_FALSE (midi::deviceScanFinished.load());
     ASSERT_TRUE (waitForStartup (app));
 
-    EXPECT_EQ (summariseRequests (world.instrument.getRequests()),
+    EXPECT_EQ (summariseBeforeBackgroundSends (world.instrument),
                "device search x1, identity request x1, program dump request x500, live-set request x1, "
                "identity request x1, unit header request x48");
+    EXPECT_EQ (currentProgramName (world.instrument), "Sim Prog 000") << "the selected program, sent back";
 
     // The instrument's programs are the library now, one undoable step.
     EXPECT_EQ (programName (0), "Sim Prog 000");
     EXPECT_EQ (programName (499), "Sim Prog 499");
     auto* undo = application::ApplicationUndoManager::getInstance();
     EXPECT_TRUE (undo->getUndoDescriptions().contains ("Receive Library"));
+
+    // The window shows what was received.
+    auto* window = x48305_ui::MainWindowManager::getInstance()->getMainWindow();
+    ASSERT_NE (window, nullptr);
+    testsupport::runMessageLoop (200);
+    testsupport::writeSnapshot (*window, "application-after-first-start");
 
     // And its units are the unit store.
     const auto& units = x48305_data::DataCenter::getInstance()->getUserData();
@@ -118,9 +128,9 @@ TEST (ApplicationScenario, NoSearch)
     app.initialise ({});
     ASSERT_TRUE (waitForStartup (app));
 
-    const auto summary = summariseRequests (world.instrument.getRequests());
-    EXPECT_EQ (summary, "identity request x1, program dump request x500, live-set request x1, "
-                        "identity request x1, unit header request x48");
+    EXPECT_EQ (summariseBeforeBackgroundSends (world.instrument),
+               "identity request x1, program dump request x500, live-set request x1, "
+               "identity request x1, unit header request x48");
     EXPECT_EQ (programName (7), "Sim Prog 007");
     app.shutdown();
 }
@@ -149,8 +159,10 @@ TEST (ApplicationScenario, ProgramOnCommandLine)
     app.initialise ("-NSDocumentRevisionsDebugMode YES \"" + file.getFullPathName() + "\"");
     ASSERT_TRUE (waitForStartup (app));
 
-    // The search ran; nothing was received over the loaded program.
-    EXPECT_EQ (summariseRequests (world.instrument.getRequests()), "device search x1");
+    // The search ran; nothing was received over the loaded program, which
+    // went to the instrument as the current program.
+    EXPECT_EQ (summariseBeforeBackgroundSends (world.instrument), "device search x1");
+    EXPECT_EQ (currentProgramName (world.instrument), "From Disk");
     EXPECT_EQ (programName (0), "From Disk");
     EXPECT_EQ (application::ApplicationUndoManager::getInstance()->getUndoDescriptions(),
                juce::StringArray { "LoadProgram" });

@@ -2,12 +2,9 @@
 
 #include "action/DataEditStatus.h"
 #include "action/LibraryActions.h"
-#include "application/PreferencesData.h"
-#include "application/PreferencesDataUpdater.h"
 #include "library/CurrentProgramData.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
-#include "support/TemporaryHome.h"
 #include "support/UserInput.h"
 #include "ui/SelectedProgramStatus.h"
 
@@ -19,18 +16,14 @@ namespace
 {
 constexpr int numTestPresets = 66;
 
-// The preferences store lives below $HOME: this area gets a home of its own,
-// with the start-up defaults and list fonts.
+// The preferences store lives below $HOME: this area gets a home of its own
+// inside the build folder, with the start-up defaults and list fonts.
 class InterfaceEnvironment : public testing::Environment
 {
 public:
     void SetUp() override
     {
-        testsupport::processHome();
-
-        testsupport::setUpInterfaceFonts();
-        x48305_preferences::setUpPreferenceDefaults (*x48305_preferences::PreferencesData::getInstance());
-        x48305_preferences::PreferencesDataUpdater().applyFontSettings();
+        testsupport::setUpInterfaceHome ("programlist-home");
 
         auto& presets = x48305_data::DataCenter::getInstance()->getPresetLibrary();
         presets.clear();
@@ -238,44 +231,5 @@ juce::Colour ProgramListTest::fillerPixel (const juce::Image& screen, int row, i
     auto& header = box().getHeader();
     const int x = header.getColumnPosition (header.getIndexOfColumnId (9, true)).getCentreX();
     return screen.getPixelAt (x, rowBounds (row).getY() + yInRow);
-}
-
-OtherWindow::OtherWindow (juce::Point<int> topLeft)
-{
-    content.setSize (400, 120);
-    source.setBounds (0, 0, 200, 120);
-    target.setBounds (200, 0, 200, 120);
-    content.addAndMakeVisible (source);
-    content.addAndMakeVisible (target);
-    window.setContentNonOwned (&content, true);
-    window.setTopLeftPosition (topLeft);
-    window.setVisible (true);
-    testsupport::runMessageLoop (30);
-}
-
-OtherWindow::~OtherWindow()
-{
-    window.clearContentComponent();
-}
-
-void OtherWindow::Source::mouseDrag (const juce::MouseEvent& e)
-{
-    if (! isDragAndDropActive() && e.getDistanceFromDragStart() > 4)
-        startDragging (description, this, juce::ScaledImage(), true);
-}
-
-void OtherWindow::dragFromSourceTo (juce::Component& list, juce::Point<float> to, juce::ModifierKeys held)
-{
-    const testsupport::ScopedModifierKeys keys (held);
-    const auto from = source.getLocalBounds().toFloat().getCentre();
-    const auto end = source.getLocalPoint (&list, to);
-    testsupport::mouseMove (source, from);
-    testsupport::mouseDown (source, from);
-    constexpr int steps = 8;
-    for (int i = 1; i <= steps; ++i)
-        testsupport::mouseDrag (source, from + (end - from) * ((float) i / (float) steps));
-    testsupport::runMessageLoop (30);
-    testsupport::mouseUp (source, end);
-    testsupport::runMessageLoop (30);
 }
 } // namespace programlisttest

@@ -2,6 +2,7 @@
 
 #include "action/ApplicationUndoManager.h"
 #include "library/DataCenter.h"
+#include "support/OtherWindow.h"
 #include "ui/LeftPaneComponent.h"
 
 #include <gtest/gtest.h>
@@ -79,35 +80,5 @@ private:
     juce::Point<float> lastDragPoint;
 };
 
-// A second window of the program: a source that starts a drag with any
-// description, and a target that records what is dropped on it.
-class OtherWindow
-{
-public:
-    explicit OtherWindow (juce::Point<int> topLeft);
-    ~OtherWindow();
-
-    struct Source : juce::Component, juce::DragAndDropContainer
-    {
-        juce::var description;
-        void paint (juce::Graphics& g) override { g.fillAll (juce::Colour (0xff336699)); }
-        void mouseDrag (const juce::MouseEvent& e) override;
-    };
-
-    struct Target : juce::Component, juce::DragAndDropTarget
-    {
-        std::vector<juce::var> dropped;
-        bool isInterestedInDragSource (const SourceDetails&) override { return true; }
-        void itemDropped (const SourceDetails& details) override { dropped.push_back (details.description); }
-    };
-
-    // Drags from the source to a point of the list (in its coordinates) and
-    // drops there.
-    void dragFromSourceTo (juce::Component& list, juce::Point<float> to, juce::ModifierKeys held = {});
-
-    Source source;
-    Target target;
-    juce::Component content;
-    juce::DocumentWindow window { "other", juce::Colours::black, 0, true };
-};
+using testsupport::OtherWindow;
 } // namespace programlisttest

@@ -3,6 +3,10 @@
 #include "application/ApplicationFonts.h"
 #include "application/CPXWResource.h"
 #include "application/CurrentLanguageModel.h"
+#include "application/PreferencesData.h"
+#include "application/PreferencesDataUpdater.h"
+
+#include <cstdlib>
 
 namespace testsupport
 {
@@ -19,6 +23,18 @@ void setUpInterfaceFonts()
 {
     x48305_application::setUpDefaultFont();
     x48305_application::registerFonts();
+}
+
+void setUpInterfaceHome (const juce::String& folderName)
+{
+    auto home = juce::File::getCurrentWorkingDirectory().getChildFile (folderName);
+    home.deleteRecursively();
+    home.createDirectory();
+    setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
+
+    setUpInterfaceFonts();
+    x48305_preferences::setUpPreferenceDefaults (*x48305_preferences::PreferencesData::getInstance());
+    x48305_preferences::PreferencesDataUpdater().applyFontSettings();
 }
 
 ScopedInterfaceLanguage::ScopedInterfaceLanguage (bool japanese)

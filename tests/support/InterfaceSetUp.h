@@ -1,5 +1,7 @@
 #pragma once
 
+#include <juce_core/juce_core.h>
+
 namespace testsupport
 {
 // The start-up steps that interface tests need before they build a window:
@@ -7,6 +9,12 @@ namespace testsupport
 // with a face that has their glyphs) and the named fonts are registered.
 // Safe to call from every test.
 void setUpInterfaceFonts();
+
+// For a test area whose windows read the preferences (stored below $HOME):
+// a home folder of its own, made afresh in the working folder under the
+// given name, with the start-up preference defaults, the interface fonts and
+// the list fonts that the preferences choose.
+void setUpInterfaceHome (const juce::String& folderName);
 
 // Speaks the given language for the scope: the language model's flag and the
 // localisation resource both switch, and switch back at the end.

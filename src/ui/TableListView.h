@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/ListenerHolder.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace ui
+{
+// Told when the mouse is pressed, released or dragged on a row through a cell
+// component, which takes the mouse away from the table's own row.
+class TableRowMouseListener
+{
+public:
+    virtual ~TableRowMouseListener() {}
+    virtual void rowMouseDown (int row, const juce::MouseEvent& event) = 0;
+    virtual void rowMouseUp (int row, const juce::MouseEvent& event) = 0;
+    virtual void rowMouseDrag (int row, const juce::MouseEvent& event) = 0;
+};
+
+// What a list of the main window shows: its rows, columns and cells.
+class TableListViewInterface : public ListenerHolder<TableRowMouseListener>
+{
+public:
+    ~TableListViewInterface() override {}
+
+    virtual int getNumRows() = 0;
+    virtual int getNumColumns() = 0;
+    virtual juce::String getColumnName (int columnId) = 0;
+    virtual int getColumnWidth (int columnId) = 0;
+    // Every column of the lists is at least 20 pixels wide, visible and
+    // resizable; a selected row is filled and the others get a line along
+    // their bottom edge.
+    virtual int getColumnMinimumWidth (int columnId);
+    virtual int getColumnPropertyFlags (int columnId);
+    virtual void paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected);
+    virtual void paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected) = 0;
+    virtual juce::Component* refreshComponentForCell (int row, int columnId, bool selected,
+                                                      juce::Component* existing) = 0;
+};
+
+// The view's columns on the table's header (without the header's pop-up
+// menu), and multiple selection.
+void setUpListColumns (juce::TableListBox& table, TableListViewInterface& view);
+} // namespace ui
+
+// Told about mouse presses, releases and drags on a cell component.
+class ListItemMouseListener
+{
+public:
+    virtual ~ListItemMouseListener() {}
+    virtual void itemMouseDown (juce::Component* source, const juce::MouseEvent& event) = 0;
+    virtual void itemMouseUp (juce::Component* source, const juce::MouseEvent& event) = 0;
+    virtual void itemMouseDrag (juce::Component* source, const juce::MouseEvent& event) = 0;
+};

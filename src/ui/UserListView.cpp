@@ -1,0 +1,100 @@
+#include "ui/UserListView.h"
+
+#include "application/CPXWResource.h"
+#include "formats/Utf8Text.h"
+#include "ui/FontLibrary.h"
+
+#include <array>
+
+namespace x48305_ui
+{
+namespace
+{
+struct ColumnInfo
+{
+    const char* titleKey;
+    int width;
+    const char* fontKey;
+    bool alwaysEmphasised;
+};
+
+constexpr int numColumns = 4;
+constexpr int defaultColumnWidth = 100;
+constexpr int textIndent = 12;
+
+const std::array<ColumnInfo, numColumns> columns { {
+    { "", 48, "ProgramListNumber", false },
+    { "UserListColumnName", 180, "ProgramListName", true },
+    { "UserListColumnVersion", 80, "ProgramListCategory", false },
+    { "UserListColumnAPI", 80, "ProgramListCategory", false },
+} };
+
+const ColumnInfo* columnInfo (int columnId)
+{
+    if (columnId < 1 || columnId > numColumns)
+        return nullptr;
+    return &columns[(size_t) (columnId - 1)];
+}
+
+const juce::Colour emphasisedTextColour (0xffffffff);
+const juce::Colour selectedTextColour (0xffd3d3d3);
+const juce::Colour unselectedTextColour (0xff808080);
+} // namespace
+
+UserListView::UserListView (x48305_data::UserData& units, int rows, SlotReader reader)
+    : store (&units), numRows (rows), readSlot (reader)
+{
+}
+
+int UserListView::getNumColumns()
+{
+    return numColumns;
+}
+
+juce::String UserListView::getColumnName (int columnId)
+{
+    auto* info = columnInfo (columnId);
+    if (info == nullptr || *info->titleKey == 0)
+        return {};
+    return getLocalizedText (info->titleKey);
+}
+
+int UserListView::getColumnWidth (int columnId)
+{
+    auto* info = columnInfo (columnId);
+    return info != nullptr ? info->width : defaultColumnWidth;
+}
+
+void UserListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
+{
+    auto* info = columnInfo (columnId);
+    if (info == nullptr)
+        return;
+
+    g.setColour (info->alwaysEmphasised ? emphasisedTextColour : selected ? selectedTextColour : unselectedTextColour);
+    g.setFont (ui::FontLibrary::getInstance()->getFont (info->fontKey));
+    g.drawText (getCellText (row, columnId), textIndent, 0, width - textIndent, height,
+                juce::Justification::centredLeft, false);
+}
+
+juce::String UserListView::getCellText (int row, int columnId) const
+{
+    if (row < 0 || row >= numRows || columnInfo (columnId) == nullptr)
+        return {};
+    if (columnId == slotColumn)
+        return juce::String (row + 1);
+
+    const auto& unit = readSlot (*store, (std::uint32_t) row);
+    if (unit.getState() == UnitSlotState::Empty)
+        return "---";
+    if (columnId == nameColumn)
+    {
+        // The name bytes come from a package or from the instrument.
+        const auto name = unit.getName();
+        return formats::nameFromBytes (name.data(), name.size());
+    }
+    if (columnId == versionColumn)
+        return juce::String (unit.getVersionText());
+    return juce::String (unit.getApiVersionText());
+}
+} // namespace x48305_ui
