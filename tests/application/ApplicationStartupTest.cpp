@@ -10,7 +10,10 @@
 #include "support/MessageLoop.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TemporaryHome.h"
+#include "ui/MainAppWindow.h"
+#include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
+#include "ui/PresetWindowManager.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +102,9 @@ TEST (ApplicationScenario, DebugMarker)
 TEST (ApplicationStartupTest, QuitWaitsForDialogsSearchesAndUnsavedEdits)
 {
     testsupport::TemporaryFolder home;
-    writePreferences (home.get(), quietStart);
+    auto preferences = quietStart;
+    preferences.push_back ({ "ShowPresetWindow", "1" });
+    writePreferences (home.get(), preferences);
     runScenario ("QuitRules", home.get());
 }
 
@@ -112,6 +117,15 @@ TEST (ApplicationScenario, QuitRules)
     solivaneLibrarianApplication app;
     app.initialise ({});
     testsupport::runMessageLoop (50);
+
+    // The preset window was open last time: it is open again, behind the
+    // main window.
+    auto* presetWindows = x48305_ui::PresetWindowManager::getInstance();
+    ASSERT_TRUE (presetWindows->isWindowOpen());
+    auto* mainWindow = x48305_ui::MainWindowManager::getInstance()->getMainWindow();
+    ASSERT_NE (mainWindow, nullptr);
+    EXPECT_TRUE (mainWindow->isVisible());
+    EXPECT_TRUE (presetWindows->getWindow()->isVisible());
 
     // A dialog holds the application: nothing happens, not even a question,
     // unsaved edits or not.
