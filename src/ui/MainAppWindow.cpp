@@ -16,7 +16,8 @@ MainAppWindow::MainAppWindow()
                             juce::DocumentWindow::allButtons, true)
 {
     setLookAndFeel (&lookAndFeel);
-    // The title bar is the system's; the menu bar and content lie below it.
+    // The system's title bar and the menu bar come first, so that the window
+    // sized to fit its content holds all of it below the menu bar.
     setUsingNativeTitleBar (true);
     auto* menus = x48305_menu::ApplicationMenuManager::getInstance();
     setMenuBar (&menus->getMenuBarModel(), x48305_ui::DefaultLookAndFeel::menuBarHeight);

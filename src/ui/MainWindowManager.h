@@ -9,8 +9,21 @@ class MainAppWindow;
 
 namespace x48305_ui
 {
+namespace detail
+{
+// Creates the models and services that the main window uses before the
+// manager registers for deletion at shutdown, so that they are deleted after
+// it: a window still open then can still leave them. A base of the manager,
+// ahead of juce::DeletedAtShutdown.
+struct WindowServicesFirst
+{
+    WindowServicesFirst();
+};
+} // namespace detail
+
 // Owns the main window from start-up to shut-down.
-class MainWindowManager : public Singleton<MainWindowManager>,
+class MainWindowManager : private detail::WindowServicesFirst,
+                          public Singleton<MainWindowManager>,
                           public juce::DeletedAtShutdown
 {
 public:

@@ -1,5 +1,6 @@
 #include "ui/UserPaneComponent.h"
 
+#include "application/ApplicationMenuManager.h"
 #include "application/FileDialogProcessor.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -78,7 +79,9 @@ int UserPaneComponent::preferredRowHeight()
 
 juce::ApplicationCommandTarget* UserPaneComponent::getNextCommandTarget()
 {
-    return nullptr;
+    // The tab has no commands of its own: the application's commands act on
+    // its selection.
+    return &x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget();
 }
 
 bool UserPaneComponent::isInterestedInFileDrag (const juce::StringArray& files)

@@ -5,8 +5,10 @@
 #include "library/CurrentProgramData.h"
 #include "library/DataCenter.h"
 #include "resources/InterfaceImages.h"
+#include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/UserInput.h"
+#include "ui/FontLibrary.h"
 #include "ui/ProgramPaneComponent.h"
 
 #include <cmath>
@@ -205,5 +207,41 @@ TEST_F (MainWindowTest, HeaderPixelsShowTheBlackDisplayTheBezelAndTheCaptions)
     EXPECT_GT (countBrightPixels (dashes, display.withTrimmedTop (18).withHeight (18)), 10);
     EXPECT_LT (countBrightPixels (dashes, display.withTrimmedTop (18).withHeight (18)),
                countBrightPixels (shown, display.withTrimmedTop (18).withHeight (18)));
+}
+} // namespace
+
+namespace
+{
+TEST (ImageTextButtonTest, DrawsItsCaptionOverThePictureInItsFontAndColour)
+{
+    testsupport::setUpInterfaceFonts();
+    ui::ImageTextButton button ("caption");
+    EXPECT_EQ (button.getName(), "caption");
+    EXPECT_EQ (button.getTextFont(), ui::FontLibrary::getInstance()->getFont ("ImageTextButton"));
+    EXPECT_EQ (button.getTextColour(), juce::Colour (0xffffffff));
+
+    const auto face = x48305_ui::InterfaceImages::headerButtonNormal();
+    button.setImages (false, true, true, face, 1.0f, {}, {}, 1.0f, {}, face, 1.0f, {}, 0.0f);
+    button.setBounds (0, 0, 80, 24);
+    auto pixelsOf = [&button] (juce::Colour colour) {
+        const auto image = button.createComponentSnapshot (button.getLocalBounds(), true, 1.0f);
+        int count = 0;
+        for (int y = 0; y < image.getHeight(); ++y)
+            for (int x = 0; x < image.getWidth(); ++x)
+                if (image.getPixelAt (x, y).withAlpha (1.0f) == colour)
+                    ++count;
+        return count;
+    };
+
+    const juce::Colour red (0xffff0000);
+    button.setTextColour (red);
+    button.setButtonText ({});
+    EXPECT_EQ (pixelsOf (red), 0);
+    button.setButtonText ("SEND");
+    EXPECT_GT (pixelsOf (red), 10);
+
+    // Disabled, the caption fades.
+    button.setEnabled (false);
+    EXPECT_EQ (pixelsOf (red), 0);
 }
 } // namespace

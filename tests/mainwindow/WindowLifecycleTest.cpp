@@ -7,6 +7,7 @@
 #include "application/CPXWResource.h"
 #include "application/FileDialogProcessor.h"
 #include "library/DataCenter.h"
+#include "support/ChildProcessRunner.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/ScriptedChooser.h"
@@ -139,16 +140,35 @@ TEST_F (MainWindowTest, TheManagerOwnsOneWindowAndItsTooltipWindow)
     tooltips->createTooltipWindow();
     EXPECT_EQ (tooltips->getTooltipWindow(), tip);
 
-    first->setTopLeftPosition (140, 70);
-    testsupport::runMessageLoop();
     manager->deleteMainWindow();
     EXPECT_EQ (manager->getMainWindow(), nullptr);
     EXPECT_EQ (tooltips->getTooltipWindow(), nullptr);
     manager->deleteMainWindow();
+}
+} // namespace
 
-    // The place is kept for the next start.
-    manager->createMainWindow();
-    EXPECT_EQ (manager->getMainWindow()->getBounds().getPosition(), juce::Point<int> (140, 70));
-    manager->deleteMainWindow();
+namespace
+{
+// The child's half of the next test: the window manager is the first of the
+// application's objects and its window is still open when the framework
+// deletes what it made, as after a shutdown that did not close the window.
+TEST (MainWindowShutdown, DISABLED_ManagerMadeFirstWithItsWindowOpen)
+{
+    testsupport::setUpInterfaceFonts();
+    x48305_ui::MainWindowManager::getInstance()->createMainWindow();
+    testsupport::runMessageLoop();
+    EXPECT_NE (x48305_ui::MainWindowManager::getInstance()->getMainWindow(), nullptr);
+}
+
+// The window goes with the manager and touches nothing that is gone (the
+// sanitizers watch the child).
+TEST (MainWindowShutdown, AWindowLeftOpenIsDeletedCleanlyWithItsManager)
+{
+    int exitCode = -1;
+    const auto output = testsupport::runTestInChildProcess (
+        "MainWindowShutdown.DISABLED_ManagerMadeFirstWithItsWindowOpen", {}, exitCode);
+    EXPECT_EQ (exitCode, 0) << output;
+    EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << output;
+    EXPECT_FALSE (output.contains ("Sanitizer")) << output;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "PanesFixture.h"
 
+#include "application/ApplicationMenuManager.h"
 #include "application/CPXWResource.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -460,6 +461,14 @@ TEST_F (UserLists, RowHeightOfAllFourListsFollowsThePreference)
     std::vector<std::unique_ptr<UserPaneComponent>> panes;
     for (const auto* kind : { &oscCase(), &modulationCase(), &delayCase(), &reverbCase() })
         panes.push_back (kind->makePane());
+
+    // The panes pass every command on to the application's commands.
+    auto& commands = x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget();
+    for (auto& pane : panes)
+    {
+        EXPECT_EQ (pane->getNextCommandTarget(), &commands);
+        EXPECT_FALSE (pane->perform (juce::ApplicationCommandTarget::InvocationInfo (1)));
+    }
 
     auto* preferences = x48305_preferences::PreferencesData::getInstance();
     for (int height : { 40, 25 })
