@@ -56,11 +56,8 @@ TEST (AutomaticReceiveTest, FirstStartWritesDefaultsInstallsFactoryPresetsSearch
     EXPECT_EQ (store.getNumberOfChildFiles (juce::File::findFiles, "*.islvnpreset"), 1);
 }
 
-TEST (ApplicationScenario, FirstStart)
+TEST (ApplicationScenario, DISABLED_FirstStart)
 {
-    if (! isScenario ("FirstStart"))
-        GTEST_SKIP() << "runs in a process of its own";
-
     InstrumentWorld world;
     sim::InstrumentMemory::UnitSlot chorus;
     chorus.header = sim::InstrumentMemory::makeUnitHeader (1, "Chorus");
@@ -118,11 +115,8 @@ TEST (AutomaticReceiveTest, WithoutAutomaticSearchTheReceiveStartsRightAway)
     runScenario ("NoSearch", home.get());
 }
 
-TEST (ApplicationScenario, NoSearch)
+TEST (ApplicationScenario, DISABLED_NoSearch)
 {
-    if (! isScenario ("NoSearch"))
-        GTEST_SKIP() << "runs in a process of its own";
-
     InstrumentWorld world;
     solivaneLibrarianApplication app;
     app.initialise ({});
@@ -143,11 +137,8 @@ TEST (AutomaticReceiveTest, AProgramFileOnTheCommandLineTakesThePlaceOfAutomatic
     runScenario ("ProgramOnCommandLine", home.get());
 }
 
-TEST (ApplicationScenario, ProgramOnCommandLine)
+TEST (ApplicationScenario, DISABLED_ProgramOnCommandLine)
 {
-    if (! isScenario ("ProgramOnCommandLine"))
-        GTEST_SKIP() << "runs in a process of its own";
-
     testsupport::TemporaryFolder files;
     x48305_data::ProgramData program;
     program.setName ("From Disk");
