@@ -21,9 +21,11 @@ int main (int argc, char* argv[])
     using x48305_application::SingleInstanceGuard;
 
     // Decided before anything else starts: a second launch opens no MIDI
-    // client, writes no preferences and shows no window.
+    // client, writes no preferences and shows no window. A working folder
+    // that has gone gives no path; "/" stands in for it.
+    const auto folder = juce::File::getCurrentWorkingDirectory().getFullPathName();
     const x48305_application::ForwardedCommandLine ownCommandLine {
-        juce::File::getCurrentWorkingDirectory().getFullPathName(),
+        folder.startsWithChar ('/') ? folder : juce::String ("/"),
         x48305_application::joinCommandLineArguments (argumentsOf (argc, argv))
     };
     SingleInstanceGuard guard (x48305_preferences::PreferencesData::getFolder());

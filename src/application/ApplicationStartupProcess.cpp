@@ -1,5 +1,7 @@
 #include "application/ApplicationStartupProcess.h"
 
+#include "application/ApplicationCommandIDs.h"
+#include "application/ApplicationMenuManager.h"
 #include "application/MainWindowAccess.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -59,5 +61,9 @@ void ApplicationStartupProcess::handleAsyncUpdate()
 
 void ApplicationStartupProcess::receiveFromInstrument()
 {
+    // Each runs to its end, its own dialogs included, before the next.
+    auto& commands = x48305_menu::ApplicationMenuManager::getInstance()->getCommandManager();
+    commands.invokeDirectly (x48305_menu::commandMidiReceiveLibrary, false);
+    commands.invokeDirectly (x48305_menu::commandMidiReceiveUserData, false);
 }
 } // namespace x48305_application

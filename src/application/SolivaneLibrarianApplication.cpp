@@ -6,11 +6,12 @@
 #include "action/LastSavedFileStatus.h"
 #include "action/PresetDataChangeBroadcaster.h"
 #include "application/ApplicationFonts.h"
+#include "application/ApplicationMenuManager.h"
+#include "application/ApplicationQuitRules.h"
 #include "application/CPXWResource.h"
 #include "application/CommandLineProcessor.h"
 #include "application/DebugModeModel.h"
 #include "application/FileAccessProcessor.h"
-#include "application/FileDiscardChecker.h"
 #include "application/ForwardedCommandLineMailbox.h"
 #include "application/JapaneseMappings.h"
 #include "application/CurrentLanguageModel.h"
@@ -23,7 +24,6 @@
 #include "library/DataCenter.h"
 #include "midi/MidiDeviceManager.h"
 #include "resources/FactoryPresetLibrary.h"
-#include "ui/MainAppWindow.h"
 #include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
@@ -38,15 +38,6 @@ constexpr std::uint32_t instrumentFamilyCode = 343;
 constexpr int maxUndoUnits = 2000000;
 constexpr int minUndoTransactions = 20;
 } // namespace
-
-namespace x48305_application
-{
-void bringMainWindowToFront()
-{
-    if (auto* window = x48305_ui::MainWindowManager::getInstance()->getMainWindow())
-        window->toFront (true);
-}
-} // namespace x48305_application
 
 solivaneLibrarianApplication::solivaneLibrarianApplication()
     : startupProcess (std::make_unique<x48305_application::ApplicationStartupProcess>())
@@ -126,6 +117,7 @@ void solivaneLibrarianApplication::createSingletons()
     ui::SelectedUserRevFXStatus::getInstance();
     x48305_data::CurrentProgramData::getInstance();
     ui::ModalDialogState::getInstance();
+    x48305_menu::ApplicationMenuManager::getInstance();
     data::DataChangeBroadcaster::getInstance();
     data::PresetDataChangeBroadcaster::getInstance();
     application::DataEditStatus::getInstance();
@@ -170,14 +162,8 @@ void solivaneLibrarianApplication::systemRequestedQuit()
 
     x48305_application::bringMainWindowToFront();
 
-    if (application::FileDiscardChecker().check() != 0)
-        return;
-
-    // A running search is left to end; the user asks again afterwards.
-    if (! midi::deviceScanFinished.load())
-        return;
-
-    quit();
+    if (x48305_application::ApplicationQuitRules().mayQuit())
+        x48305_application::ApplicationQuitRules::quit();
 }
 
 juce::JUCEApplicationBase* createApplication()

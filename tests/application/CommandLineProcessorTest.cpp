@@ -8,11 +8,11 @@
 #include "formats/PresetFile.h"
 #include "formats/ProgramFile.h"
 #include "library/DataCenter.h"
-#include "support/ApplicationMidiBackend.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TemporaryHome.h"
+#include "support/midi/JobRig.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
 
@@ -96,7 +96,7 @@ protected:
     testsupport::TemporaryFolder folder;
     // The start-up process registers with the device manager, which is made
     // on the virtual backend here.
-    std::shared_ptr<midiport::VirtualBackend> backend = testsupport::applicationMidiBackend();
+    midi::MidiDeviceManager& devices = devicetest::JobRig::manager();
     ApplicationStartupProcess startup;
 };
 

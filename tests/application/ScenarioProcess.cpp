@@ -1,42 +1,23 @@
 #include "ScenarioProcess.h"
 
-#include "support/SpawnedProcess.h"
+#include "support/ChildProcessRunner.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace apptest
 {
-namespace
+void runScenario (const char* name, const juce::File& home)
 {
-const char* const scenarioVariable = "SLVN_APPLICATION_SCENARIO";
-} // namespace
-
-bool isScenario (const char* name)
-{
-    const char* running = std::getenv (scenarioVariable);
-    return running != nullptr && std::string (running) == name;
-}
-
-void runScenario (const char* name, const juce::File& home, int timeoutMilliseconds)
-{
-    testsupport::SpawnedProcess::Options options;
-    options.environment = { { scenarioVariable, std::string (name) },
-                            { "HOME", home.getFullPathName().toStdString() },
-                            { "XDG_CONFIG_HOME", std::nullopt } };
-
-    const juce::StringArray arguments { testsupport::SpawnedProcess::currentExecutable().getFullPathName(),
-                                        "--gtest_color=no",
-                                        juce::String ("--gtest_filter=ApplicationScenario.") + name };
-    testsupport::SpawnedProcess child (arguments, options);
-    ASSERT_TRUE (child.hasStarted());
-
-    const auto exitCode = child.waitForExit (timeoutMilliseconds);
-    const auto output = child.getOutput();
-    ASSERT_TRUE (exitCode.has_value()) << "the scenario " << name << " did not end in time\n" << output;
-    EXPECT_EQ (*exitCode, 0) << output;
-    EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << "the scenario did not run\n" << output;
+    int exitCode = -1;
+    const auto output = testsupport::runTestInChildProcess (
+        juce::String ("ApplicationScenario.DISABLED_") + name,
+        { "HOME=" + home.getFullPathName(), "XDG_CONFIG_HOME=" + home.getChildFile (".config").getFullPathName() },
+        exitCode);
+    EXPECT_EQ (exitCode, 0) << "the scenario " << name << "\n" << output;
+    if (exitCode == 0)
+    {
+        EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << "the scenario did not run\n" << output;
+    }
 }
 
 juce::File applicationExecutable()

@@ -2,6 +2,7 @@
 
 #include "application/SolivaneLibrarianApplication.h"
 #include "midiport/DefaultBackend.h"
+#include "support/MessageLoop.h"
 
 namespace apptest
 {
@@ -48,6 +49,31 @@ std::string summariseRequests (const std::vector<sim::Request>& requests)
 }
 
 const std::vector<std::pair<const char*, juce::String>> quietStart { { "MidiPortAutoScan", "0" }, { "AutoReceive", "0" } };
+
+std::string summariseBeforeBackgroundSends (const sim::SimulatedInstrument& instrument)
+{
+    const auto endsWithCurrentProgram = [&] {
+        const auto requests = instrument.getRequests();
+        return ! requests.empty() && requests.back().kind == sim::RequestKind::currentProgramDump;
+    };
+    if (! testsupport::runMessageLoopUntil (endsWithCurrentProgram, 10000))
+        return {};
+
+    auto requests = instrument.getRequests();
+    while (requests.size() >= 2 && requests.back().kind == sim::RequestKind::currentProgramDump
+           && requests[requests.size() - 2].kind == sim::RequestKind::identityRequest)
+        requests.resize (requests.size() - 2);
+    return summariseRequests (requests);
+}
+
+std::string currentProgramName (const sim::SimulatedInstrument& instrument)
+{
+    const auto record = instrument.getCurrentProgram();
+    if (record.size() < 16)
+        return {};
+    auto name = std::string (record.begin() + 4, record.begin() + 16);
+    return name.substr (0, name.find_last_not_of (' ') + 1);
+}
 
 juce::File preferencesFolderIn (const juce::File& home)
 {

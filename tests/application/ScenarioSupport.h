@@ -30,6 +30,16 @@ juce::String withoutFrameworkBanner (const juce::String& output);
 // The instrument's log as runs of one kind: "deviceSearch x1, ...".
 std::string summariseRequests (const std::vector<sim::Request>& requests);
 
+// After a library change the program list makes its selected program current
+// again, and the background transmitter sends it (an identity request and
+// the current program). Waits until the instrument has got the current
+// program, then summarises what came before those background sends; "" when
+// none came.
+std::string summariseBeforeBackgroundSends (const sim::SimulatedInstrument& instrument);
+
+// The name in the instrument's current program.
+std::string currentProgramName (const sim::SimulatedInstrument& instrument);
+
 // The preferences folder below a home folder.
 juce::File preferencesFolderIn (const juce::File& home);
 

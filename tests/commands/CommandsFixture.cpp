@@ -10,7 +10,7 @@
 #include "midi/MidiDeviceManager.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
-#include "support/PrivateHome.h"
+#include "support/TemporaryHome.h"
 #include "support/midi/JobRig.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
@@ -23,8 +23,8 @@ namespace commandstest
 {
 namespace
 {
-// The preferences, the marker files and the preset store live below it.
-[[maybe_unused]] testing::Environment* const privateHome = testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
+// The preferences, the marker files and the preset store live below the home folder.
+[[maybe_unused]] const testsupport::TemporaryHome& privateHome = testsupport::processHome();
 
 // The transfers talk to a simulated instrument on the virtual backend: the
 // device manager must be made on it before anything else asks for it.

@@ -2,8 +2,8 @@
 
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesDataUpdater.h"
-#include "support/ApplicationMidiBackend.h"
 #include "support/TemporaryHome.h"
+#include "support/midi/JobRig.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +12,14 @@ namespace keys = x48305_preferences::keys;
 
 // The preferences store reads its file below $HOME: give it an empty one.
 using testsupport::TemporaryHome;
-using testsupport::applicationMidiBackend;
 
 TEST (PreferencesUpdater, MidiSettingsReachTheDeviceManagerAndStartASearch)
 {
     TemporaryHome home;
-    auto backend = applicationMidiBackend();
-    sim::SimulatedInstrument instrument (*backend);
+    // The application's manager, made on the virtual backend.
+    auto* manager = &JobRig::manager();
+    sim::SimulatedInstrument instrument (*JobRig::applicationBackend());
 
-    // The application's manager takes the default backend.
-    auto* manager = midi::MidiDeviceManager::getInstance();
     manager->setFamilyCode (343);
     manager->setScanTimings (300, 0);
     ScanListener listener;

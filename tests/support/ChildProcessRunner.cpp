@@ -1,28 +1,28 @@
 #include "support/ChildProcessRunner.h"
 
 #include "support/MessageLoop.h"
+#include "support/SpawnedProcess.h"
 
 namespace testsupport
 {
 juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode)
 {
-    juce::StringArray arguments { "/usr/bin/env" };
-    arguments.addArray (environment);
-    arguments.add (juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName());
-    arguments.add ("--gtest_also_run_disabled_tests");
-    arguments.add ("--gtest_filter=" + testName);
+    SpawnedProcess::Options options;
+    for (const auto& setting : environment)
+        options.environment.push_back ({ setting.upToFirstOccurrenceOf ("=", false, false).toStdString(),
+                                         setting.fromFirstOccurrenceOf ("=", false, false).toStdString() });
 
-    juce::ChildProcess child;
+    SpawnedProcess child ({ SpawnedProcess::currentExecutable().getFullPathName(), "--gtest_color=no",
+                            "--gtest_also_run_disabled_tests", "--gtest_filter=" + testName },
+                          options);
     exitCode = -1;
-    if (! child.start (arguments))
+    if (! child.hasStarted())
         return "the child process did not start";
+
     // This process may own the clipboard: it must answer the child.
-    const bool ended = runMessageLoopUntil ([&child] { return ! child.isRunning(); }, 120000);
-    const auto output = child.readAllProcessOutput();
-    if (ended)
-        exitCode = (int) child.getExitCode();
-    else
-        child.kill();
-    return output;
+    runMessageLoopUntil ([&child] { return ! child.isRunning(); }, 120000);
+    if (const auto code = child.waitForExit (0))
+        exitCode = *code;
+    return child.getOutput();
 }
 } // namespace testsupport
