@@ -9,6 +9,7 @@
 #include "support/UserInput.h"
 #include "support/sim/SimulatedInstrument.h"
 #include "ui/MainAppWindow.h"
+#include "ui/FavoriteEditComponent.h"
 #include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
 #include "ui/ProgramListComponent.h"
@@ -104,6 +105,24 @@ TEST (EndToEndScenario, DISABLED_FirstStartSelectMoveUndo)
     testsupport::runMessageLoop (100);
     EXPECT_EQ (programName (2), "Sim Prog 002");
     EXPECT_EQ (programName (5), "Sim Prog 005");
+
+    // With Alt held it goes onto the second tile of live set B (which the
+    // instrument's live set had filled), as one undoable step.
+    auto* grid = findComponent<FavoriteEditComponent> (*window);
+    ASSERT_NE (grid, nullptr);
+    auto& liveset = x48305_data::DataCenter::getInstance()->getLibraryData().getFavoriteData();
+    const auto received = liveset.getProgramNumber (1, 1);
+    ASSERT_NE (received, 2u);
+    {
+        const testsupport::ScopedModifierKeys alt (juce::ModifierKeys::altModifier);
+        testsupport::drag (box, nameCell (2), box.getLocalPoint (&grid->getTile (1, 1), juce::Point<float> (42.0f, 20.0f)));
+    }
+    EXPECT_TRUE (testsupport::runMessageLoopUntil ([&] { return liveset.getProgramNumber (1, 1) == 2u; }, 5000));
+    testsupport::runMessageLoop (200);
+    EXPECT_EQ (grid->getTile (1, 1).getNameText().trimEnd(), "Sim Prog 002");
+    testsupport::pressKey (*window, juce::KeyPress ('z', juce::ModifierKeys::commandModifier, 0));
+    testsupport::runMessageLoop (100);
+    EXPECT_EQ (liveset.getProgramNumber (1, 1), received);
 
     app.shutdown();
 }
