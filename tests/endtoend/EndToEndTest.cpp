@@ -1,4 +1,6 @@
 #include "action/ApplicationUndoManager.h"
+#include "application/PreferenceKeys.h"
+#include "application/PreferencesData.h"
 #include "application/SolivaneLibrarianApplication.h"
 #include "library/DataCenter.h"
 #include "midiport/DefaultBackend.h"
@@ -10,11 +12,14 @@
 #include "support/sim/SimulatedInstrument.h"
 #include "ui/MainAppWindow.h"
 #include "ui/FavoriteEditComponent.h"
+#include "ui/HeaderComponent.h"
 #include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
 #include "ui/ProgramListComponent.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -78,6 +83,7 @@ TEST (EndToEndScenario, DISABLED_FirstStartSelectMoveUndo)
     }, 120000));
     ASSERT_EQ (programName (2), "Sim Prog 002");
     ASSERT_EQ (programName (5), "Sim Prog 005");
+    const auto receivedProgram2 = world.instrument.getProgram (2);
 
     auto* window = x48305_ui::MainWindowManager::getInstance()->getMainWindow();
     ASSERT_NE (window, nullptr);
@@ -123,6 +129,30 @@ TEST (EndToEndScenario, DISABLED_FirstStartSelectMoveUndo)
     testsupport::pressKey (*window, juce::KeyPress ('z', juce::ModifierKeys::commandModifier, 0));
     testsupport::runMessageLoop (100);
     EXPECT_EQ (liveset.getProgramNumber (1, 1), received);
+
+    // Moved again and written to the instrument with the header's SEND ALL
+    // (without the warning before writing, which the preferences turn off):
+    // the instrument's programs are the library's.
+    x48305_preferences::PreferencesData::getInstance()->setBool (x48305_preferences::keys::warnBeforeWriting, false);
+    testsupport::drag (box, nameCell (2), box.getRowPosition (6, true).toFloat().getTopLeft().translated (150.0f, 1.0f));
+    testsupport::runMessageLoop (100);
+    ASSERT_EQ (programName (5), "Sim Prog 002");
+    auto* header = findComponent<HeaderComponent> (*window);
+    ASSERT_NE (header, nullptr);
+    testsupport::click (header->getButton (HeaderComponent::librarySend));
+    testsupport::runMessageLoopUntil ([] { return ui::ModalDialogState::getInstance()->dialogOpen; }, 5000);
+    ASSERT_TRUE (testsupport::runMessageLoopUntil ([] { return ! ui::ModalDialogState::getInstance()->dialogOpen; }, 60000));
+    const auto& library = x48305_data::DataCenter::getInstance()->getLibraryData();
+    int differing = 0;
+    for (int n = 0; n < 500; ++n)
+    {
+        const auto stored = world.instrument.getProgram (n);
+        const auto* record = library.getProgram (n).getRawData();
+        if (! std::equal (stored.begin(), stored.end(), record))
+            ++differing;
+    }
+    EXPECT_EQ (differing, 0);
+    EXPECT_EQ (world.instrument.getProgram (5), receivedProgram2);
 
     app.shutdown();
 }
