@@ -98,7 +98,7 @@ protected:
         const auto target = source.getLocalPoint (&tile (toBank, toSlot), juce::Point<float> (42.0f, 20.0f));
         testsupport::drag (source, { 28.0f, 20.0f }, target);
         testsupport::runMessageLoop (50);
-        waitForDragEnd (tab());
+        EXPECT_TRUE (testsupport::waitForDragEnd (tab()));
     }
 
     // The centre of a program list cell, in the list's coordinates.
@@ -198,7 +198,7 @@ TEST_F (FavoritesGrid, ProgramsDraggedFromTheListSetATileToTheFirstOfThem)
         const auto target = list().getLocalPoint (&tile (1, 2), juce::Point<float> (42.0f, 20.0f));
         testsupport::drag (list(), cellCentre (8, column), target);
         testsupport::runMessageLoop (50);
-        waitForDragEnd (list());
+        EXPECT_TRUE (testsupport::waitForDragEnd (list()));
 
         EXPECT_EQ (entry (1, 2), 7u);
         EXPECT_EQ (tile (1, 2).getNumberText(), "008");
@@ -269,7 +269,7 @@ TEST_F (FavoritesGrid, ADragStartsFivePixelsFromWhereThePointerEntered)
     testsupport::mouseDrag (source, { 25.0f, 21.0f });
     EXPECT_TRUE (tab().isDragAndDropActive());
     testsupport::mouseUp (source, { 25.0f, 21.0f });
-    waitForDragEnd (tab());
+    EXPECT_TRUE (testsupport::waitForDragEnd (tab()));
 
 
     // Without leaving the tile, no second drag; after leaving and coming
@@ -284,7 +284,7 @@ TEST_F (FavoritesGrid, ADragStartsFivePixelsFromWhereThePointerEntered)
     testsupport::mouseDrag (source, { 26.0f, 20.0f });
     EXPECT_TRUE (tab().isDragAndDropActive());
     testsupport::mouseUp (source, { 26.0f, 20.0f });
-    waitForDragEnd (tab());
+    EXPECT_TRUE (testsupport::waitForDragEnd (tab()));
 
     // A drag dropped back on its own tile changes nothing.
     EXPECT_EQ (entry (0, 0), 10u);
@@ -322,7 +322,7 @@ TEST_F (FavoritesGrid, ATileShowsItsDropImageWhileADragIsOverIt)
     EXPECT_EQ (countDifferentPixels (normal, target.createComponentSnapshot (target.getLocalBounds())), 0);
     testsupport::mouseUp (source, away);
     testsupport::runMessageLoop (50);
-    waitForDragEnd (tab());
+    EXPECT_TRUE (testsupport::waitForDragEnd (tab()));
     EXPECT_EQ (entry (0, 0), 10u);
     EXPECT_EQ (entry (1, 3), 20u);
     EXPECT_FALSE (undoManager().canUndo());
@@ -360,7 +360,7 @@ TEST_F (FavoritesGrid, DescriptionsThatNameNoTileOrNoProgramAreRefused)
     {
         SCOPED_TRACE (juce::JSON::toString (description, true));
         other.source.description = description;
-        other.dragFromSourceTo (tab(), onTarget, alt ? juce::ModifierKeys::altModifier : juce::ModifierKeys());
+        EXPECT_TRUE (other.dragFromSourceTo (tab(), onTarget, alt ? juce::ModifierKeys::altModifier : juce::ModifierKeys()));
         EXPECT_EQ (entry (1, 3), 20u);
         EXPECT_EQ (entry (3, 7), 30u);
         EXPECT_FALSE (tile (1, 3).isDragOver());
@@ -370,13 +370,13 @@ TEST_F (FavoritesGrid, DescriptionsThatNameNoTileOrNoProgramAreRefused)
 
     // What names a tile or library programs is taken, from any window.
     other.source.description = juce::Array<juce::var> { "FavoriteDataDragItem", 3, 7 };
-    other.dragFromSourceTo (tab(), onTarget);
+    EXPECT_TRUE (other.dragFromSourceTo (tab(), onTarget));
     EXPECT_EQ (entry (1, 3), 30u);
     EXPECT_EQ (entry (3, 7), 20u);
     expectOneUndoStep ("SwapFavoriteData");
 
     other.source.description = listOf ("ProgramListDragItem", { 499, 0 });
-    other.dragFromSourceTo (tab(), onTarget);
+    EXPECT_TRUE (other.dragFromSourceTo (tab(), onTarget));
     EXPECT_EQ (entry (1, 3), 499u);
     expectOneUndoStep ("SetFavoriteData");
 }

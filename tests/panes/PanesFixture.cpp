@@ -88,11 +88,6 @@ void expectOneUndoStep (const juce::String& name)
     testsupport::runMessageLoop (20);
 }
 
-void waitForDragEnd (juce::DragAndDropContainer& container)
-{
-    EXPECT_TRUE (testsupport::runMessageLoopUntil ([&container] { return ! container.isDragAndDropActive(); }, 2000));
-}
-
 ProgramTab::ProgramTab()
 {
     addAndMakeVisible (left);

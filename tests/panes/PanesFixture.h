@@ -28,11 +28,6 @@ std::string nameOf (int program);
 void makeEarlierEdit();
 void expectOneUndoStep (const juce::String& name);
 
-// Waits until the container's last drag has ended: its image floats back (or
-// fades) for a moment, and until it has gone the same source starts no new
-// drag.
-void waitForDragEnd (juce::DragAndDropContainer& container);
-
 // The PROGRAM tab as the main window lays it out: the program list above the
 // right pane, in one component that carries drags between them.
 class ProgramTab : public juce::Component, public juce::DragAndDropContainer

@@ -172,7 +172,7 @@ protected:
         const testsupport::ScopedModifierKeys keys (held);
         testsupport::drag (from, cellCentre (from, row), from.getLocalPoint (&onto, at));
         testsupport::runMessageLoop (60);
-        waitForDragEnd (from);
+        EXPECT_TRUE (testsupport::waitForDragEnd (from));
     }
 
     static std::vector<int> selectedRows (UserListComponent& list)
@@ -328,7 +328,8 @@ TEST_F (UserLists, RowsOfAnotherListOrWindowAreRefused)
     other.source.description = juce::Array<juce::var> { "UserListDragItem", juce::Array<juce::var> { 0, 1 } };
     for (bool alt : { false, true })
     {
-        other.dragFromSourceTo (reverb, cellCentre (reverb, 5), alt ? juce::ModifierKeys::altModifier : juce::ModifierKeys());
+        EXPECT_TRUE (other.dragFromSourceTo (reverb, cellCentre (reverb, 5),
+                                             alt ? juce::ModifierKeys::altModifier : juce::ModifierKeys()));
         EXPECT_TRUE (units() == before);
         EXPECT_EQ (undoManager().getUndoDescription(), "Earlier");
     }

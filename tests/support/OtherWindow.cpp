@@ -29,11 +29,11 @@ void OtherWindow::Source::mouseDrag (const juce::MouseEvent& e)
         startDragging (description, this, juce::ScaledImage(), true);
 }
 
-void OtherWindow::dragFromSourceTo (juce::Component& component, juce::Point<float> to, juce::ModifierKeys held)
+bool OtherWindow::dragFromSourceTo (juce::Component& component, juce::Point<float> to, juce::ModifierKeys held)
 {
     // The image of the last drag floats back for a moment, and the source
     // starts no new drag before it has gone.
-    runMessageLoopUntil ([this] { return ! source.isDragAndDropActive(); }, 2000);
+    waitForDragEnd (source);
     const ScopedModifierKeys keys (held);
     const auto from = source.getLocalBounds().toFloat().getCentre();
     const auto end = source.getLocalPoint (&component, to);
@@ -43,8 +43,10 @@ void OtherWindow::dragFromSourceTo (juce::Component& component, juce::Point<floa
     for (int i = 1; i <= steps; ++i)
         mouseDrag (source, from + (end - from) * ((float) i / (float) steps));
     runMessageLoop (30);
+    const bool started = source.isDragAndDropActive();
     mouseUp (source, end);
     runMessageLoop (30);
-    runMessageLoopUntil ([this] { return ! source.isDragAndDropActive(); }, 2000);
+    waitForDragEnd (source);
+    return started;
 }
 } // namespace testsupport

@@ -30,8 +30,8 @@ public:
     };
 
     // Drags from the source to a point of the component (in its coordinates)
-    // and drops there.
-    void dragFromSourceTo (juce::Component& component, juce::Point<float> to, juce::ModifierKeys held = {});
+    // and drops there. False when no drag had started by then.
+    bool dragFromSourceTo (juce::Component& component, juce::Point<float> to, juce::ModifierKeys held = {});
 
     Source source;
     Target target;

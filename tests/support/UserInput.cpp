@@ -150,6 +150,19 @@ void typeText (juce::Component& c, const juce::String& text)
         pressKey (c, juce::KeyPress ((int) character, juce::ModifierKeys(), character));
 }
 
+bool waitForDragEnd (juce::DragAndDropContainer& container)
+{
+    const auto end = juce::Time::getMillisecondCounter() + 5000;
+    auto& animator = juce::Desktop::getInstance().getAnimator();
+    while (container.isDragAndDropActive() || animator.isAnimating())
+    {
+        if (juce::Time::getMillisecondCounter() > end)
+            return false;
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+    }
+    return true;
+}
+
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName)
 {
     for (auto* child : root.getChildren())

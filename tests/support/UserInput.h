@@ -58,6 +58,12 @@ private:
 // Clicks the component to focus it, then types the text one key at a time.
 void typeText (juce::Component&, const juce::String& text);
 
+// Waits until the container's last drag has ended and its image has gone.
+// After a drop the image fades, or floats back to where the drag began, for
+// a moment: until then the same source starts no new drag, and the floating
+// image (a window of its own) keeps presses from whatever lies under it.
+bool waitForDragEnd (juce::DragAndDropContainer& container);
+
 // The first descendant (depth first) with the given component name, or null.
 juce::Component* findDescendant (juce::Component& root, const juce::String& componentName);
 
