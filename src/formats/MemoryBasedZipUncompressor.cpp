@@ -1,5 +1,6 @@
 #include "formats/MemoryBasedZipUncompressor.h"
 
+#include "formats/RawInflater.h"
 #include "formats/Utf8Text.h"
 #include "formats/ZipFormat.h"
 
@@ -197,7 +198,41 @@ std::unique_ptr<juce::InputStream> MemoryBasedZipUncompressor::createStreamForEn
     return std::make_unique<juce::BufferedInputStream> (stream.release(), 32768, true);
 }
 
-juce::Result MemoryBasedZipUncompressor::uncompressEntry (const ZipEntry& entry, int index, juce::MemoryBlock& result)
+const juce::uint8* MemoryBasedZipUncompressor::findStoredBytes (const ZipEntry& entry) const
+{
+    const auto* bytes = static_cast<const juce::uint8*> (archiveBytes.bytes.getData());
+    const auto length = (juce::int64) archiveBytes.bytes.getSize();
+    if ((juce::int64) entry.headerOffset + zipformat::localHeaderSize > length)
+        return nullptr;
+
+    const auto* header = bytes + entry.headerOffset;
+    if (zipformat::readUInt32 (header) != zipformat::localHeaderSignature)
+        return nullptr;
+
+    const auto dataStart = (juce::int64) entry.headerOffset + zipformat::localHeaderSize
+                           + zipformat::readUInt16 (header + 26) + zipformat::readUInt16 (header + 28);
+    return dataStart + entry.compressedSize <= length ? bytes + dataStart : nullptr;
+}
+
+juce::int64 MemoryBasedZipUncompressor::unpackEntryData (const ZipEntry& entry, formats::RawInflater& inflater,
+                                                         void* output, juce::int64 capacity) const
+{
+    // Like the entry's stream: without its local header, or with stored
+    // bytes running past the file, an entry unpacks to nothing.
+    const auto* stored = findStoredBytes (entry);
+    if (stored == nullptr)
+        return 0;
+
+    if (entry.compressed)
+        return inflater.inflate (stored, entry.compressedSize, output, (size_t) capacity);
+
+    const auto numBytes = std::min (capacity, (juce::int64) entry.compressedSize);
+    std::memcpy (output, stored, (size_t) numBytes);
+    return numBytes;
+}
+
+juce::Result MemoryBasedZipUncompressor::uncompressEntry (const ZipEntry& entry, formats::RawInflater& inflater,
+                                                          juce::MemoryBlock& result) const
 {
     if ((entry.flags & zipformat::flagEncrypted) != 0)
         return juce::Result::fail ("The entry " + entry.name + " is encrypted");
@@ -215,23 +250,13 @@ juce::Result MemoryBasedZipUncompressor::uncompressEntry (const ZipEntry& entry,
     if (declared > plausible || (! entry.compressed && entry.compressedSize != entry.uncompressedSize))
         return juce::Result::fail ("The sizes of the entry " + entry.name + " do not match");
 
-    auto stream = createStreamForEntry (index);
-    if (stream == nullptr)
-        return juce::Result::fail ("Failed to open the zip file for reading");
-
-    // One byte more than declared is asked for, so that an entry that
-    // unpacks to more than it claims is noticed without unpacking it all.
-    result.setSize ((size_t) declared + 1, false);
-    juce::int64 total = 0;
-    while (total <= declared)
-    {
-        const int numRead = stream->read (static_cast<char*> (result.getData()) + total,
-                                          (int) (declared + 1 - total));
-        if (numRead <= 0)
-            break;
-        total += numRead;
-    }
-
+    // Room beyond the declared size, so that an entry that unpacks to more
+    // than it claims is noticed without unpacking it all.
+    const auto capacity = declared + formats::RawInflater::outputReserve;
+    result.setSize ((size_t) capacity, false);
+    const auto total = unpackEntryData (entry, inflater, result.getData(), capacity);
+    if (total < 0)
+        return juce::Result::fail ("The entry " + entry.name + " is damaged (broken deflate stream)");
     if (total != declared)
         return juce::Result::fail ("The entry " + entry.name + " does not unpack to its declared size");
     result.setSize ((size_t) total);
@@ -254,19 +279,22 @@ juce::Result MemoryBasedZipUncompressor::uncompressAll()
     if (totalSize > maxArchiveSize)
         return juce::Result::fail ("The archive unpacks to more than any file this program writes");
 
-    for (size_t i = 0; i < entries.size(); ++i)
+    // One inflater for every entry.
+    formats::RawInflater inflater;
+    for (const auto& entryPointer : entries)
     {
-        const auto& entry = *entries[i];
+        const auto& entry = *entryPointer;
         if (entry.name.endsWithChar ('/'))
             continue;
 
         juce::MemoryBlock data;
-        const auto result = uncompressEntry (entry, (int) i, data);
+        const auto result = uncompressEntry (entry, inflater, data);
         if (result.failed())
             return result;
 
-        // With two entries of one name the first one's data stays.
-        unpacked.emplace (entry.name, std::move (data));
+        // With two entries of one name the first one's data stays. Names
+        // mostly come in order, so the end is tried first.
+        unpacked.emplace_hint (unpacked.end(), entry.name, std::move (data));
     }
     return juce::Result::ok();
 }
@@ -279,6 +307,12 @@ bool MemoryBasedZipUncompressor::hasData (const juce::String& name) const
 const juce::MemoryBlock& MemoryBasedZipUncompressor::getData (const juce::String& name) const
 {
     static const juce::MemoryBlock none;
+    const auto* data = findData (name);
+    return data != nullptr ? *data : none;
+}
+
+const juce::MemoryBlock* MemoryBasedZipUncompressor::findData (const juce::String& name) const
+{
     const auto found = unpacked.find (name);
-    return found != unpacked.end() ? found->second : none;
+    return found != unpacked.end() ? &found->second : nullptr;
 }

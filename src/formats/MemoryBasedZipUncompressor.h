@@ -8,6 +8,11 @@
 #include <memory>
 #include <vector>
 
+namespace formats
+{
+class RawInflater;
+}
+
 // Opens a zip archive file, reads its central directory and unpacks every
 // entry into memory. Nothing read from the file is trusted: sizes, offsets and
 // counts are checked against the bytes that are there, every entry and the
@@ -64,13 +69,19 @@ public:
     // for an index outside the entries.
     std::unique_ptr<juce::InputStream> createStreamForEntry (int index);
 
-    // Unpacks every entry (folders excepted) into memory. Fails when the
-    // directory was damaged or an entry is encrypted, uses an unknown method,
-    // exceeds a cap, or does not unpack to its declared length and CRC-32.
+    // Unpacks every entry (folders excepted) into memory, straight from the
+    // archive's bytes with one inflater for all of them (the same bytes as
+    // the entry streams give). Fails when the directory was damaged or an
+    // entry is encrypted, uses an unknown method, exceeds a cap, has a broken
+    // deflate stream, or does not unpack to its declared length and CRC-32.
     juce::Result uncompressAll();
 
     bool hasData (const juce::String& name) const;
     const juce::MemoryBlock& getData (const juce::String& name) const;
+
+    // The unpacked data of the name, or null: one look-up where hasData and
+    // getData take two.
+    const juce::MemoryBlock* findData (const juce::String& name) const;
 
 private:
     // The archive's bytes, read from the file once: entry streams read from
@@ -88,7 +99,10 @@ private:
 
     void init();
     bool findEndRecord (uint16_t& count, uint32_t& directoryOffset) const;
-    juce::Result uncompressEntry (const ZipEntry& entry, int index, juce::MemoryBlock& result);
+    juce::Result uncompressEntry (const ZipEntry& entry, formats::RawInflater& inflater, juce::MemoryBlock& result) const;
+    juce::int64 unpackEntryData (const ZipEntry& entry, formats::RawInflater& inflater, void* output,
+                                 juce::int64 capacity) const;
+    const juce::uint8* findStoredBytes (const ZipEntry& entry) const;
 
     std::vector<std::unique_ptr<ZipEntry>> entries;
     std::unique_ptr<juce::FileInputSource> source;

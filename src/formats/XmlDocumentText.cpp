@@ -38,8 +38,10 @@ std::unique_ptr<juce::XmlElement> parseXmlDocumentBytes (const void* bytes, std:
 std::unique_ptr<juce::XmlElement> parseXmlDocumentText (const juce::String& text)
 {
     auto document = text.startsWithChar ((juce::juce_wchar) 0xfeff) ? text.substring (1) : text;
+    // The length takes in the text's terminating zero, so that the check
+    // need not copy the text to get one.
     const auto* utf8 = document.toRawUTF8();
-    if (document.isEmpty() || ! formats::isXmlWithinParserLimits (utf8, std::strlen (utf8)))
+    if (document.isEmpty() || ! formats::isXmlWithinParserLimits (utf8, std::strlen (utf8) + 1))
         return nullptr;
     return juce::XmlDocument::parse (document);
 }

@@ -88,7 +88,8 @@ bool isWithinLimits (const char* text)
 
         if (*p != '<')
         {
-            ++p;
+            // Plain text up to the next markup or reference.
+            p += std::strcspn (p, "<&");
             continue;
         }
 
@@ -189,9 +190,11 @@ bool isXmlWithinParserLimits (const char* text, std::size_t length)
 {
     if (text == nullptr)
         return false;
-    // The parser reads up to the first zero byte; so does the check.
-    const auto* zero = static_cast<const char*> (std::memchr (text, 0, length));
-    const std::string terminated (text, zero != nullptr ? (std::size_t) (zero - text) : length);
+    // The parser reads up to the first zero byte; so does the check. Text
+    // without one in its length is copied to get one.
+    if (std::memchr (text, 0, length) != nullptr)
+        return isWithinLimits (text);
+    const std::string terminated (text, length);
     return isWithinLimits (terminated.c_str());
 }
 } // namespace formats

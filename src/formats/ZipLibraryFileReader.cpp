@@ -21,9 +21,8 @@ ZipLibraryFileReader::ZipLibraryFileReader (const juce::File& file)
 {
 }
 
-std::unique_ptr<juce::XmlElement> ZipLibraryFileReader::parseEntry (const juce::String& name) const
+std::unique_ptr<juce::XmlElement> ZipLibraryFileReader::parseEntry (const juce::MemoryBlock& bytes)
 {
-    const auto& bytes = archive.getData (name);
     return data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
 }
 
@@ -44,16 +43,17 @@ int ZipLibraryFileReader::read()
 int ZipLibraryFileReader::readIndex()
 {
     // An archive without an index is treated like an index that does not parse.
-    if (! archive.hasData (zipnames::fileInformationEntry))
+    const auto* indexBytes = archive.findData (zipnames::fileInformationEntry);
+    if (indexBytes == nullptr)
         return file::ReadErrorFailedToParseXmlDocument;
 
     // The index of a full library is some 50 KB. A far larger one can only
     // list the same entries over and over, and reading each of them would
     // hold the program for seconds on a tiny file: it is taken as unreadable.
-    if (archive.getData (zipnames::fileInformationEntry).getSize() > maxIndexSize)
+    if (indexBytes->getSize() > maxIndexSize)
         return file::ReadErrorFailedToParseXmlDocument;
 
-    const auto index = parseEntry (zipnames::fileInformationEntry);
+    const auto index = parseEntry (*indexBytes);
     if (index == nullptr)
         return file::ReadErrorFailedToParseXmlDocument;
 
@@ -101,9 +101,10 @@ int ZipLibraryFileReader::readFavorites()
     const x48305_data::FavoriteDataXmlReaderWriter reader;
     for (auto& liveSet : favorites)
     {
-        if (! archive.hasData (liveSet.name))
+        const auto* bytes = archive.findData (liveSet.name);
+        if (bytes == nullptr)
             return file::ReadErrorLivesetDataMissing;
-        const auto element = parseEntry (liveSet.name);
+        const auto element = parseEntry (*bytes);
         if (element == nullptr || ! reader.readXml (*element, liveSet.data))
             return file::ReadErrorFailedToReadLivesetData;
     }
@@ -115,9 +116,10 @@ int ZipLibraryFileReader::readPresetInformations()
     const x48305_data::PresetInformationXmlReaderWriter reader;
     for (auto& information : presetInformations)
     {
-        if (! archive.hasData (information.name))
+        const auto* bytes = archive.findData (information.name);
+        if (bytes == nullptr)
             return file::ReadErrorPresetInformationMissing;
-        const auto element = parseEntry (information.name);
+        const auto element = parseEntry (*bytes);
         if (element == nullptr || ! reader.readXml (*element, information.data))
             return file::ReadErrorFailedToReadPresetInformation;
     }
@@ -129,16 +131,17 @@ int ZipLibraryFileReader::readPrograms()
     const x48305_data::ProgramInformationXmlReaderWriter reader;
     for (auto& program : programs)
     {
-        if (! archive.hasData (program.binaryName) || ! archive.hasData (program.informationName))
+        const auto* record = archive.findData (program.binaryName);
+        const auto* information = archive.findData (program.informationName);
+        if (record == nullptr || information == nullptr)
             return file::ReadErrorProgramDataMissing;
 
         // Bytes beyond the record are ignored.
-        const auto& record = archive.getData (program.binaryName);
-        if (record.getSize() < x48305_data::programRecordSize)
+        if (record->getSize() < x48305_data::programRecordSize)
             return file::ReadErrorFailedToReadProgramBinary;
-        program.data.setRawData (record.getData());
+        program.data.setRawData (record->getData());
 
-        const auto element = parseEntry (program.informationName);
+        const auto element = parseEntry (*information);
         if (element == nullptr || ! reader.readXml (*element, program.data))
             return file::ReadErrorFailedToReadProgramInformation;
     }

@@ -62,7 +62,7 @@ private:
     int readFavorites();
     int readPresetInformations();
     int readPrograms();
-    std::unique_ptr<juce::XmlElement> parseEntry (const juce::String& name) const;
+    static std::unique_ptr<juce::XmlElement> parseEntry (const juce::MemoryBlock& bytes);
 
     std::vector<FavoriteFileInformation> favorites;
     std::vector<ProgramFileInformation> programs;

@@ -10,16 +10,36 @@
 
 namespace x48305_data
 {
+namespace
+{
+juce::String digestOf (const uint8_t* record)
+{
+    return juce::MD5 (record, programRecordSize).toHexString();
+}
+
+// Every new or reset program holds the initial record, so its digest is
+// worked out once; reading a library makes and resets a thousand programs.
+const juce::String& getInitialDigest()
+{
+    static const juce::String digest = [] {
+        uint8_t initial[programRecordSize];
+        copyInitialProgram (initial);
+        return digestOf (initial);
+    }();
+    return digest;
+}
+} // namespace
+
 ProgramData::ProgramData()
+    : digest (getInitialDigest())
 {
     copyInitialProgram (record);
-    updateDigest();
 }
 
 void ProgramData::reset()
 {
     copyInitialProgram (record);
-    updateDigest();
+    digest = getInitialDigest();
 }
 
 std::string ProgramData::getName() const
@@ -67,6 +87,6 @@ bool ProgramData::deserialize (const data::SerializedData& source)
 
 void ProgramData::updateDigest()
 {
-    digest = juce::MD5 (record, programRecordSize).toHexString();
+    digest = digestOf (record);
 }
 } // namespace x48305_data

@@ -10,7 +10,7 @@
 #include "midi/MidiDeviceManager.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
-#include "support/PrivateHome.h"
+#include "support/TemporaryHome.h"
 #include "support/midi/JobRig.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
@@ -23,8 +23,8 @@ namespace commandstest
 {
 namespace
 {
-// The preferences, the marker files and the preset store live below it.
-[[maybe_unused]] testing::Environment* const privateHome = testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
+// The preferences, the marker files and the preset store live below the home folder.
+[[maybe_unused]] const testsupport::TemporaryHome& privateHome = testsupport::processHome();
 
 // The transfers talk to a simulated instrument on the virtual backend: the
 // device manager must be made on it before anything else asks for it.
@@ -152,26 +152,5 @@ x48305_data::ProgramData CommandsTest::makeProgram (const std::string& name, con
     program.getInformation().setProgrammer (programmer);
     program.getInformation().setComment (comment);
     return program;
-}
-juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode)
-{
-    juce::StringArray arguments { "/usr/bin/env" };
-    arguments.addArray (environment);
-    arguments.add (juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName());
-    arguments.add ("--gtest_also_run_disabled_tests");
-    arguments.add ("--gtest_filter=" + testName);
-
-    juce::ChildProcess child;
-    exitCode = -1;
-    if (! child.start (arguments))
-        return "the child process did not start";
-    // This process may own the clipboard: it must answer the child.
-    const bool ended = testsupport::runMessageLoopUntil ([&child] { return ! child.isRunning(); }, 120000);
-    const auto output = child.readAllProcessOutput();
-    if (ended)
-        exitCode = (int) child.getExitCode();
-    else
-        child.kill();
-    return output;
 }
 } // namespace commandstest

@@ -3,6 +3,7 @@
 #include "application/ApplicationCommandIDs.h"
 #include "application/ApplicationMenuManager.h"
 #include "library/LibraryData.h"
+#include "support/ChildProcessRunner.h"
 #include "support/DialogScript.h"
 #include "support/LibraryFixtures.h"
 #include "support/ScriptedChooser.h"
@@ -63,9 +64,5 @@ protected:
     testsupport::ScriptedChooser chooser;
 };
 
-// Runs one disabled test of this program in a child process (with the
-// environment variables given as NAME=value), keeping this process's message
-// loop going meanwhile; its output. The child's exit code goes to exitCode,
-// -1 when it did not end in time.
-juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode);
+using testsupport::runTestInChildProcess;
 } // namespace commandstest

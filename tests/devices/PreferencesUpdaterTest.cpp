@@ -2,63 +2,24 @@
 
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesDataUpdater.h"
-#include "midiport/DefaultBackend.h"
+#include "support/TemporaryHome.h"
+#include "support/midi/JobRig.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 using namespace devicetest;
 namespace keys = x48305_preferences::keys;
 
-namespace
-{
 // The preferences store reads its file below $HOME: give it an empty one.
-class TemporaryHome
-{
-public:
-    TemporaryHome()
-    {
-        folder.createDirectory();
-        if (const char* home = std::getenv ("HOME"))
-            previous = home;
-        setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
-    }
-
-    ~TemporaryHome()
-    {
-        setenv ("HOME", previous.toRawUTF8(), 1);
-        folder.deleteRecursively();
-    }
-
-private:
-    juce::File folder { juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("devices-home", "") };
-    juce::String previous;
-};
-
-// The application's device manager is made once per process and keeps the
-// backend it was made with, so every run of the test (also when repeated)
-// uses the one virtual backend that was the default then.
-std::shared_ptr<midiport::VirtualBackend> applicationBackend()
-{
-    static const auto backend = [] {
-        auto made = std::make_shared<midiport::VirtualBackend>();
-        midiport::setDefaultBackend (made);
-        return made;
-    }();
-    return backend;
-}
-}
+using testsupport::TemporaryHome;
 
 TEST (PreferencesUpdater, MidiSettingsReachTheDeviceManagerAndStartASearch)
 {
     TemporaryHome home;
-    auto backend = applicationBackend();
-    sim::SimulatedInstrument instrument (*backend);
+    // The application's manager, made on the virtual backend.
+    auto* manager = &JobRig::manager();
+    sim::SimulatedInstrument instrument (*JobRig::applicationBackend());
 
-    // The application's manager takes the default backend.
-    auto* manager = midi::MidiDeviceManager::getInstance();
     manager->setFamilyCode (343);
     manager->setScanTimings (300, 0);
     ScanListener listener;

@@ -10,7 +10,7 @@
 #include "formats/ProgramFile.h"
 #include "library/DataCenter.h"
 #include "support/MessageLoop.h"
-#include "support/PrivateHome.h"
+#include "support/TemporaryHome.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
 
@@ -19,7 +19,7 @@ namespace fileopstest
 namespace
 {
 // The preset store lives below the home folder.
-[[maybe_unused]] testing::Environment* const privateHome = testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
+[[maybe_unused]] const testsupport::TemporaryHome& privateHome = testsupport::processHome();
 } // namespace
 
 NoticeCounter::NoticeCounter()

@@ -113,6 +113,107 @@ TEST (InMemoryZip, EntriesRoundTripStoredAndDeflated)
     }
 }
 
+// Unpacking inflates from the archive's bytes with one inflater for every
+// entry; the entry streams go through the framework's streams. Both give the
+// same bytes, for entries of every size.
+TEST (InMemoryZip, UnpackingAndEntryStreamsGiveTheSameBytes)
+{
+    Entries entries;
+    for (size_t size : { 0, 1, 335, 336, 4096, 32767, 32768, 32769, 100000 })
+        entries.push_back ({ "e" + juce::String ((int) size), randomBytes (size, (juce::int64) size) });
+    entries.push_back ({ "text", bytesOf (juce::String::repeatedString ("<Comment>pad</Comment>", 3000)) });
+
+    for (int level : { 0, 5 })
+    {
+        Unpacked unpacked (buildArchive (entries, level));
+        ASSERT_TRUE (unpacked.result.wasOk()) << unpacked.result.getErrorMessage();
+        for (int i = 0; i < (int) entries.size(); ++i)
+        {
+            const auto& [name, data] = entries[(size_t) i];
+            juce::MemoryBlock streamed;
+            auto stream = unpacked.zip.createStreamForEntry (i);
+            ASSERT_NE (stream, nullptr);
+            stream->readIntoMemoryBlock (streamed);
+            ASSERT_NE (unpacked.zip.findData (name), nullptr) << name;
+            EXPECT_EQ (raw (*unpacked.zip.findData (name)), raw (data)) << name << " at level " << level;
+            EXPECT_EQ (raw (streamed), raw (data)) << name << " at level " << level;
+        }
+        EXPECT_EQ (unpacked.zip.findData ("E1"), nullptr);
+    }
+}
+
+namespace
+{
+std::vector<juce::uint8> deflateRaw (const juce::MemoryBlock& content, int flush)
+{
+    z_stream stream {};
+    deflateInit2 (&stream, 5, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    std::vector<juce::uint8> out (deflateBound (&stream, (uLong) content.getSize()) + 16);
+    stream.next_in = static_cast<Bytef*> (const_cast<void*> (content.getData()));
+    stream.avail_in = (uInt) content.getSize();
+    stream.next_out = out.data();
+    stream.avail_out = (uInt) out.size();
+    deflate (&stream, flush);
+    out.resize (stream.total_out);
+    deflateEnd (&stream);
+    return out;
+}
+
+// One entry "d" whose stored bytes are the given deflate stream, declared
+// with the content's length and CRC-32.
+juce::MemoryBlock archiveWithStream (const std::vector<juce::uint8>& stream, const juce::MemoryBlock& content)
+{
+    auto archive = buildArchive ({ { "d", juce::MemoryBlock (stream.data(), stream.size()) } }, 0);
+    const auto record = directoryOffsetOf (archive);
+    putUInt16 (archive, 8, 8);
+    putUInt16 (archive, record + 10, 8);
+    putUInt32 (archive, record + 16, (uint32_t) crc32 (0, static_cast<const Bytef*> (content.getData()),
+                                                       (uInt) content.getSize()));
+    putUInt32 (archive, record + 24, (uint32_t) content.getSize());
+    return archive;
+}
+} // namespace
+
+// Only a stream that gives the declared bytes and nothing zlib calls damaged
+// unpacks; bytes after the stream's end are not read.
+TEST (InMemoryZip, DeflateStreamsAreJudgedWhole)
+{
+    for (size_t size : { 3000, 70000 })
+    {
+        const auto content = bytesOf (juce::String::repeatedString ("solivane ", (int) size / 8));
+        const auto finished = deflateRaw (content, Z_FINISH);
+        const auto flushed = deflateRaw (content, Z_SYNC_FLUSH);
+
+        auto withTrailer = finished;
+        withTrailer.insert (withTrailer.end(), { 'j', 'u', 'n', 'k' });
+        auto brokenTail = flushed;
+        brokenTail.push_back (0x07); // a last block of the reserved type
+        const std::vector<juce::uint8> cut (finished.begin(), finished.end() - 4);
+
+        const struct
+        {
+            const char* what;
+            const std::vector<juce::uint8>& stream;
+            bool unpacks;
+        } cases[] = {
+            { "finished", finished, true },
+            { "finished, then other bytes", withTrailer, true },
+            { "flushed without a last block", flushed, true },
+            { "flushed, then a damaged block", brokenTail, false },
+            { "cut short", cut, false },
+        };
+        for (const auto& c : cases)
+        {
+            Unpacked unpacked (archiveWithStream (c.stream, content));
+            EXPECT_EQ (unpacked.result.wasOk(), c.unpacks) << c.what << ", " << size << " bytes";
+            if (c.unpacks)
+            {
+                EXPECT_EQ (raw (unpacked.zip.getData ("d")), raw (content)) << c.what;
+            }
+        }
+    }
+}
+
 TEST (InMemoryZip, NamesAreUtf8WithoutTheUtf8FlagAndStoredPathWins)
 {
     const auto name = juce::String (juce::CharPointer_UTF8 ("\xe9\x9f\xb3\xe8\x89\xb2.txt"));

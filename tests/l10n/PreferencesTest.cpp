@@ -1,5 +1,3 @@
-#include "TempHome.h"
-
 #include "application/ApplicationFonts.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -7,13 +5,14 @@
 #include "application/PreferencesDataUpdater.h"
 #include "support/AssertionWatch.h"
 #include "support/MessageLoop.h"
+#include "support/TemporaryHome.h"
 #include "ui/FontLibrary.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-using l10ntest::TempHome;
+using TempHome = testsupport::TemporaryHome;
 using x48305_preferences::PreferencesData;
 namespace keys = x48305_preferences::keys;
 

@@ -1,9 +1,7 @@
-#include "ScopedEnv.h"
-#include "TempFolder.h"
-
 #include "application/CPXWResource.h"
 #include "application/CurrentLanguageModel.h"
 #include "support/AssertionWatch.h"
+#include "support/TemporaryHome.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +9,7 @@
 
 namespace
 {
-using l10ntest::TempFolder;
+using TempFolder = testsupport::TemporaryFolder;
 
 TEST (CPXWResourceTest, ServesChildrenOfAnArbitrarilyNamedRoot)
 {
@@ -167,7 +165,7 @@ TEST (CurrentLanguageModelTest, LanguageCodeComesFromTheFirstSetLocaleVariable)
     EXPECT_EQ (CurrentLanguageModel::languageCodeFromLocale (nullptr, nullptr, nullptr), "");
 }
 
-using l10ntest::ScopedEnv;
+using ScopedEnv = testsupport::ScopedEnvironmentVariable;
 
 TEST (CurrentLanguageModelTest, DetectLanguageReadsTheEnvironment)
 {
@@ -189,7 +187,7 @@ namespace
 {
 TEST (CPXWResourceTest, MalformedUtf8IsUnparsableAndNeverReadPastItsBytes)
 {
-    l10ntest::TempFolder temp;
+    TempFolder temp;
     auto file = temp.get().getChildFile ("bad.xml");
     const char text[] = "<R><A Text=\"a\"/></R>\xe3\x81";
     ASSERT_TRUE (file.replaceWithData (text, sizeof (text) - 1));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -68,6 +69,21 @@ TEST (XmlParserLimits, EmptyElementsCommentsAndCharacterDataOpenNoLevel)
     EXPECT_NE (parse (text), nullptr);
     EXPECT_TRUE (formats::isXmlWithinParserLimits (text.data(), text.size()));
     EXPECT_FALSE (formats::isXmlWithinParserLimits (nullptr, 0));
+}
+
+// The text ends at its first zero byte or at its length, whichever comes
+// first; a text without a zero is never read past its length (the address
+// sanitizer would report it: the bytes lie in a block of their own).
+TEST (XmlParserLimits, TheTextEndsAtItsFirstZeroOrItsLength)
+{
+    const char text[] = "<a><b/></a>\0<c <d";
+    EXPECT_TRUE (formats::isXmlWithinParserLimits (text, sizeof (text)));
+    EXPECT_FALSE (formats::isXmlWithinParserLimits (text + 12, sizeof (text) - 12));
+
+    const std::vector<char> whole (text, text + 11);
+    EXPECT_TRUE (formats::isXmlWithinParserLimits (whole.data(), whole.size()));
+    const std::vector<char> cut (text, text + 7);
+    EXPECT_FALSE (formats::isXmlWithinParserLimits (cut.data(), cut.size()));
 }
 
 TEST (XmlParserLimits, DocumentTypeDeclarationsAreRefused)

@@ -10,14 +10,14 @@ namespace panestest
 {
 namespace
 {
-// The preferences store lives below $HOME: this area gets a home of its own
-// inside the build folder, with the start-up defaults and list fonts.
+// The preferences store lives below $HOME: this area gets a home of its own,
+// with the start-up defaults and list fonts.
 class InterfaceEnvironment : public testing::Environment
 {
 public:
     void SetUp() override
     {
-        testsupport::setUpInterfaceHome ("panes-home");
+        testsupport::setUpInterfaceHome();
         x48305_data::CurrentProgramData::setBackgroundSender ([] (const x48305_data::ProgramData&) {});
 
         // The display's own pointer goes to a corner that no window of these

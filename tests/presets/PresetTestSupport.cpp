@@ -9,40 +9,16 @@
 
 namespace presettest
 {
-ScopedEnvironmentVariable::ScopedEnvironmentVariable (const char* nameIn, const char* value) : name (nameIn)
-{
-    if (const char* old = std::getenv (nameIn))
-    {
-        hadValue = true;
-        previous = old;
-    }
-    if (value != nullptr)
-        setenv (nameIn, value, 1);
-    else
-        unsetenv (nameIn);
-}
-
-ScopedEnvironmentVariable::~ScopedEnvironmentVariable()
-{
-    if (hadValue)
-        setenv (name.c_str(), previous.c_str(), 1);
-    else
-        unsetenv (name.c_str());
-}
-
 ScopedTestHome::ScopedTestHome()
-    : homeVariable ("HOME", home.getFolder().getFullPathName().toRawUTF8()),
-      temporaryVariable ("TMPDIR", temporary.getFolder().getFullPathName().toRawUTF8()),
-      configVariable ("XDG_CONFIG_HOME", nullptr)
+    : temporaryVariable ("TMPDIR", temporary.getFolder().getFullPathName().toRawUTF8())
 {
-    EXPECT_TRUE (home.isValid());
     EXPECT_TRUE (temporary.isValid());
     EXPECT_TRUE (scratch.isValid());
 }
 
 juce::File ScopedTestHome::getStoreFolder() const
 {
-    return getHome().getChildFile (".config/Preferences/VEXO solivane Sound Librarian/Preset Data");
+    return home.presetStoreFolder();
 }
 
 x48305_data::PresetData makePreset (const juce::String& dataID, const std::string& marker)

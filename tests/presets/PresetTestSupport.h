@@ -2,6 +2,8 @@
 
 #include "file/PrivateTemporaryFolder.h"
 #include "library/PresetData.h"
+#include "support/ScopedEnvironmentVariable.h"
+#include "support/TemporaryHome.h"
 
 #include <juce_core/juce_core.h>
 
@@ -12,22 +14,7 @@
 
 namespace presettest
 {
-// Sets (or, given nullptr, clears) one environment variable for the life of
-// the object and then restores it.
-class ScopedEnvironmentVariable
-{
-public:
-    ScopedEnvironmentVariable (const char* name, const char* value);
-    ~ScopedEnvironmentVariable();
-
-    ScopedEnvironmentVariable (const ScopedEnvironmentVariable&) = delete;
-    ScopedEnvironmentVariable& operator= (const ScopedEnvironmentVariable&) = delete;
-
-private:
-    std::string name;
-    bool hadValue = false;
-    std::string previous;
-};
+using ScopedEnvironmentVariable = testsupport::ScopedEnvironmentVariable;
 
 // A home folder and a temporary folder of the test's own: the preferences
 // folder and the preset store below ~/.config live in the first, and
@@ -38,7 +25,7 @@ class ScopedTestHome
 public:
     ScopedTestHome();
 
-    const juce::File& getHome() const { return home.getFolder(); }
+    const juce::File& getHome() const { return home.get(); }
     const juce::File& getTemporaryFolder() const { return temporary.getFolder(); }
     juce::File getScratchFolder() const { return scratch.getFolder(); }
 
@@ -46,12 +33,10 @@ public:
     juce::File getStoreFolder() const;
 
 private:
-    file::PrivateTemporaryFolder home;
+    testsupport::TemporaryHome home;
     file::PrivateTemporaryFolder temporary;
     file::PrivateTemporaryFolder scratch;
-    ScopedEnvironmentVariable homeVariable;
     ScopedEnvironmentVariable temporaryVariable;
-    ScopedEnvironmentVariable configVariable;
 };
 
 // A preset whose DataID is given and whose first program is named by marker,

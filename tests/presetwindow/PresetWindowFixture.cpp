@@ -8,11 +8,10 @@
 #include "resources/FactoryPresetLibrary.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
+#include "support/TemporaryHome.h"
 #include "support/UserInput.h"
 #include "ui/PresetListComponent.h"
 #include "ui/SelectedProgramStatus.h"
-
-#include <cstdlib>
 
 namespace presetwindowtest
 {
@@ -20,37 +19,9 @@ namespace
 {
 namespace keys = x48305_preferences::keys;
 
-// The preferences store and the preset files live below $HOME. The store is
-// one per process and writes its file when the framework shuts down, after
-// every test: so the home is one per process too, removed only when the
-// process ends.
-class ProcessHome
-{
-public:
-    ProcessHome()
-    {
-        folder.createDirectory();
-        setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
-    }
-
-    ~ProcessHome() { folder.deleteRecursively(); }
-
-    const juce::File& get() const { return folder; }
-
-private:
-    juce::File folder { juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("slvn-presetwindow-home", "", false) };
-};
-
-const ProcessHome& processHome()
-{
-    static const ProcessHome home;
-    return home;
-}
-
 x48305_data::PresetData readFactoryPreset()
 {
-    const auto file = processHome().get().getChildFile ("factory.slvnpreset");
+    const auto file = testsupport::processHome().get().getChildFile ("factory.slvnpreset");
     EXPECT_TRUE (file.replaceWithData (x48305_file::getFactoryPresetLibraryData(),
                                        x48305_file::getFactoryPresetLibrarySize()));
     x48305_data::PresetData preset;
@@ -86,7 +57,9 @@ x48305_data::PresetData makePreset (const juce::String& dataID, const juce::Stri
 
 void PresetWindowTest::SetUp()
 {
-    processHome();
+    // The preferences store and the preset files live below $HOME, one home
+    // for the whole program (the store writes its file at shutdown).
+    testsupport::processHome();
     testsupport::setUpInterfaceFonts();
 
     auto* preferences = x48305_preferences::PreferencesData::getInstance();

@@ -16,14 +16,14 @@ namespace
 {
 constexpr int numTestPresets = 66;
 
-// The preferences store lives below $HOME: this area gets a home of its own
-// inside the build folder, with the start-up defaults and list fonts.
+// The preferences store lives below $HOME: this area gets a home of its own,
+// with the start-up defaults and list fonts.
 class InterfaceEnvironment : public testing::Environment
 {
 public:
     void SetUp() override
     {
-        testsupport::setUpInterfaceHome ("programlist-home");
+        testsupport::setUpInterfaceHome();
 
         auto& presets = x48305_data::DataCenter::getInstance()->getPresetLibrary();
         presets.clear();

@@ -1,6 +1,3 @@
-#include "l10n/TempFolder.h"
-#include "l10n/TempHome.h"
-
 #include "application/CPXWResource.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -16,6 +13,7 @@
 #include "library/ProgramData.h"
 #include "library/ProgramDataDeserializer.h"
 #include "library/SerialFormTags.h"
+#include "support/TemporaryHome.h"
 
 #include <gtest/gtest.h>
 
@@ -214,7 +212,7 @@ TEST (XmlInputCheckTest, EveryReaderOfOutsideXmlUsesTheCheck)
     // The preferences store starts with an empty document.
     for (const auto& text : { deep, looping })
     {
-        l10ntest::TempHome home;
+        testsupport::TemporaryHome home;
         x48305_preferences::PreferencesData::getFile().replaceWithText (text);
         x48305_preferences::PreferencesData preferences;
         EXPECT_TRUE (preferences.getBool (x48305_preferences::keys::autoReceive, true));
@@ -223,7 +221,7 @@ TEST (XmlInputCheckTest, EveryReaderOfOutsideXmlUsesTheCheck)
     // The preset store holds no index (and so installs nothing over it).
     for (const auto& text : { deep, looping })
     {
-        l10ntest::TempHome home;
+        testsupport::TemporaryHome home;
         x48305_file::PresetFileManager::getIndexFile().replaceWithText (text);
         x48305_file::PresetFileManager store;
         EXPECT_EQ (store.getNumPresets(), 0);
@@ -232,7 +230,7 @@ TEST (XmlInputCheckTest, EveryReaderOfOutsideXmlUsesTheCheck)
     // The localisation resource has no document.
     for (const auto& text : { deep, looping })
     {
-        l10ntest::TempFolder folder;
+        testsupport::TemporaryFolder folder;
         const auto file = folder.get().getChildFile ("LocalizableStrings.xml");
         file.replaceWithText (text);
         EXPECT_FALSE (CPXWResource (file).hasDocument());

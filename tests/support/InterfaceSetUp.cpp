@@ -5,8 +5,7 @@
 #include "application/CurrentLanguageModel.h"
 #include "application/PreferencesData.h"
 #include "application/PreferencesDataUpdater.h"
-
-#include <cstdlib>
+#include "support/TemporaryHome.h"
 
 namespace testsupport
 {
@@ -25,13 +24,9 @@ void setUpInterfaceFonts()
     x48305_application::registerFonts();
 }
 
-void setUpInterfaceHome (const juce::String& folderName)
+void setUpInterfaceHome()
 {
-    auto home = juce::File::getCurrentWorkingDirectory().getChildFile (folderName);
-    home.deleteRecursively();
-    home.createDirectory();
-    setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
-
+    processHome();
     setUpInterfaceFonts();
     x48305_preferences::setUpPreferenceDefaults (*x48305_preferences::PreferencesData::getInstance());
     x48305_preferences::PreferencesDataUpdater().applyFontSettings();

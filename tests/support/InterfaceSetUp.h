@@ -11,10 +11,10 @@ namespace testsupport
 void setUpInterfaceFonts();
 
 // For a test area whose windows read the preferences (stored below $HOME):
-// a home folder of its own, made afresh in the working folder under the
-// given name, with the start-up preference defaults, the interface fonts and
-// the list fonts that the preferences choose.
-void setUpInterfaceHome (const juce::String& folderName);
+// the program's own home folder (processHome), with the start-up preference
+// defaults, the interface fonts and the list fonts that the preferences
+// choose.
+void setUpInterfaceHome();
 
 // Speaks the given language for the scope: the language model's flag and the
 // localisation resource both switch, and switch back at the end.

@@ -1,19 +1,13 @@
 #include "support/PrivateHome.h"
 
-#include <cstdlib>
+#include "support/TemporaryHome.h"
 
 namespace testsupport
 {
 void PrivateHome::SetUp()
 {
-    home = std::make_unique<file::PrivateTemporaryFolder>();
-    ASSERT_TRUE (home->isValid());
-    setenv ("HOME", home->getFolder().getFullPathName().toRawUTF8(), 1);
-    unsetenv ("XDG_CONFIG_HOME");
-}
-
-void PrivateHome::TearDown()
-{
-    home.reset();
+    // The home stays until the process ends: the preferences store writes
+    // its file when the framework shuts down, after every test.
+    processHome();
 }
 } // namespace testsupport

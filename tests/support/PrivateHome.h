@@ -1,16 +1,12 @@
 #pragma once
 
-#include "file/PrivateTemporaryFolder.h"
-
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace testsupport
 {
-// Gives the whole test program a home folder of its own, so that the
-// preferences, the marker files and the preset store, which live below it,
-// never touch the user's. Register it once in a test program:
+// Gives the whole test program a home folder of its own (processHome), so
+// that the preferences, the marker files and the preset store, which live
+// below it, never touch the user's. Register it once in a test program:
 //
 //     [[maybe_unused]] testing::Environment* const home =
 //         testing::AddGlobalTestEnvironment (new testsupport::PrivateHome);
@@ -18,9 +14,5 @@ class PrivateHome : public testing::Environment
 {
 public:
     void SetUp() override;
-    void TearDown() override;
-
-private:
-    std::unique_ptr<file::PrivateTemporaryFolder> home;
 };
 } // namespace testsupport

@@ -1,0 +1,121 @@
+#include "ui/MainAppWindow.h"
+
+#include "action/DataEditStatus.h"
+#include "action/LastSavedFileStatus.h"
+#include "application/ApplicationMenuManager.h"
+#include "application/CPXWResource.h"
+#include "resources/InterfaceImages.h"
+#include "ui/MainComponent.h"
+#include "ui/MainWindowBounds.h"
+#include "ui/ModalDialogState.h"
+#include "ui/StoredWindowBounds.h"
+#include "ui/TooltipWindowManager.h"
+
+MainAppWindow::MainAppWindow()
+    : juce::DocumentWindow (getLocalizedText ("CommonApplicationName"), juce::Colour (0xff111111),
+                            juce::DocumentWindow::allButtons, true)
+{
+    setLookAndFeel (&lookAndFeel);
+    // The system's title bar and the menu bar come first, so that the window
+    // sized to fit its content holds all of it below the menu bar.
+    setUsingNativeTitleBar (true);
+    auto* menus = x48305_menu::ApplicationMenuManager::getInstance();
+    setMenuBar (&menus->getMenuBarModel(), x48305_ui::DefaultLookAndFeel::menuBarHeight);
+    setContentOwned (new MainComponent(), true);
+    restoreBounds();
+    addKeyListener (menus->getCommandManager().getKeyMappings());
+    updateTitle();
+    setVisible (true);
+    setResizable (true, false);
+    setIcon (x48305_ui::InterfaceImages::applicationIcon());
+    x48305_ui::TooltipWindowManager::getInstance()->createTooltipWindow();
+
+    application::DataEditStatus::getInstance()->addListener (this);
+    application::LastSavedFileStatus::getInstance()->addListener (this);
+}
+
+MainAppWindow::~MainAppWindow()
+{
+    application::LastSavedFileStatus::getInstance()->removeListener (this);
+    application::DataEditStatus::getInstance()->removeListener (this);
+    x48305_ui::MainWindowBounds::store (rememberedBounds);
+    x48305_ui::TooltipWindowManager::getInstance()->deleteTooltipWindow();
+
+    removeKeyListener (x48305_menu::ApplicationMenuManager::getInstance()->getCommandManager().getKeyMappings());
+    setMenuBar (nullptr);
+    clearContentComponent();
+    setLookAndFeel (nullptr);
+}
+
+void MainAppWindow::restoreBounds()
+{
+    using x48305_ui::MainWindowBounds;
+    const auto placement = MainWindowBounds::compute (MainWindowBounds::readStored(), { getWidth(), getHeight() },
+                                                      ui::StoredWindowBounds::getConnectedDisplayAreas());
+    if (placement.restorePosition)
+    {
+        const int width = placement.bounds.getWidth();
+        setResizeLimits (width, MainWindowBounds::minimumHeight, width, MainWindowBounds::maximumHeight);
+        setBounds (placement.bounds);
+        rememberedBounds = placement.bounds;
+    }
+    else
+    {
+        centreWithSize (placement.bounds.getWidth(), placement.bounds.getHeight());
+    }
+}
+
+void MainAppWindow::resized()
+{
+    juce::DocumentWindow::resized();
+    rememberBounds();
+}
+
+void MainAppWindow::moved()
+{
+    juce::DocumentWindow::moved();
+    rememberBounds();
+}
+
+void MainAppWindow::rememberBounds()
+{
+    rememberedBounds = getBounds();
+}
+
+void MainAppWindow::closeButtonPressed()
+{
+    if (ui::ModalDialogState::getInstance()->dialogOpen)
+        return;
+    if (auto* application = juce::JUCEApplicationBase::getInstance())
+        application->systemRequestedQuit();
+}
+
+void MainAppWindow::editStatusChanged (const bool&)
+{
+    updateTitle();
+}
+
+void MainAppWindow::lastSavedFileChanged (const juce::File&)
+{
+    updateTitle();
+}
+
+MainComponent& MainAppWindow::getMainComponent()
+{
+    return *static_cast<MainComponent*> (getContentComponent());
+}
+
+juce::String MainAppWindow::makeTitle()
+{
+    const auto* lastFile = application::LastSavedFileStatus::getInstance();
+    auto title = getLocalizedText ("CommonApplicationName") + " - "
+                 + (lastFile->hasFile() ? lastFile->getFile().getFileName() : getLocalizedText ("CommonUntitledFileName"));
+    if (application::DataEditStatus::getInstance()->isEdited())
+        title << getLocalizedText ("CommonWindowTitleModified");
+    return title;
+}
+
+void MainAppWindow::updateTitle()
+{
+    setName (makeTitle());
+}

@@ -1,0 +1,52 @@
+#include "ui/MainWindowBounds.h"
+
+#include "application/PreferenceKeys.h"
+#include "application/PreferencesData.h"
+#include "ui/StoredWindowBounds.h"
+
+namespace x48305_ui
+{
+MainWindowBounds MainWindowBounds::compute (const Stored& stored, juce::Point<int> currentSize,
+                                            const juce::Array<juce::Rectangle<int>>& displayAreas)
+{
+    const int height = stored.height > 0 ? stored.height : currentSize.y;
+
+    MainWindowBounds result;
+    if (stored.x >= 0 && stored.y >= 0)
+    {
+        const ui::StoredWindowBounds place { stored.x, stored.y, juce::jmax (currentSize.x, minimumWidth),
+                                             juce::jmax (height, minimumHeight) };
+        if (! place.shouldCentre (displayAreas, 1))
+        {
+            result.restorePosition = true;
+            result.bounds = place.getBounds (1);
+            return result;
+        }
+    }
+
+    result.restorePosition = false;
+    result.bounds = { 0, 0, currentSize.x, height };
+    return result;
+}
+
+MainWindowBounds::Stored MainWindowBounds::readStored()
+{
+    namespace keys = x48305_preferences::keys;
+    const auto* preferences = x48305_preferences::PreferencesData::getInstance();
+    Stored stored;
+    stored.x = preferences->getInt (keys::mainWindowPositionX, -1);
+    stored.y = preferences->getInt (keys::mainWindowPositionY, -1);
+    stored.height = preferences->getInt (keys::mainWindowHeight, 0);
+    return stored;
+}
+
+void MainWindowBounds::store (juce::Rectangle<int> windowBounds)
+{
+    namespace keys = x48305_preferences::keys;
+    auto* preferences = x48305_preferences::PreferencesData::getInstance();
+    preferences->setInt (keys::mainWindowPositionX, windowBounds.getX());
+    preferences->setInt (keys::mainWindowPositionY, windowBounds.getY());
+    preferences->setInt (keys::mainWindowWidth, windowBounds.getWidth());
+    preferences->setInt (keys::mainWindowHeight, windowBounds.getHeight());
+}
+} // namespace x48305_ui

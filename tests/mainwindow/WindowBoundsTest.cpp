@@ -1,0 +1,137 @@
+#include "MainWindowFixture.h"
+
+#include "application/PreferenceKeys.h"
+#include "application/PreferencesData.h"
+#include "support/MessageLoop.h"
+#include "ui/MainWindowBounds.h"
+
+namespace
+{
+using namespace mainwindowtest;
+namespace keys = x48305_preferences::keys;
+using x48305_ui::MainWindowBounds;
+
+juce::Rectangle<int> mainDisplay()
+{
+    return juce::Desktop::getInstance().getDisplays().getPrimaryDisplay()->userArea;
+}
+
+juce::Rectangle<int> storedBounds()
+{
+    const auto* preferences = x48305_preferences::PreferencesData::getInstance();
+    return { preferences->getInt (keys::mainWindowPositionX, -99), preferences->getInt (keys::mainWindowPositionY, -99),
+             preferences->getInt (keys::mainWindowWidth, -99), preferences->getInt (keys::mainWindowHeight, -99) };
+}
+
+struct Placement
+{
+    const char* what;
+    MainWindowBounds::Stored stored;
+    bool centred;
+    juce::Rectangle<int> expected; // only the size when centred
+};
+
+TEST_F (MainWindowTest, OpensWhereItWasWithItsWidthFixedOrCentredAndFree)
+{
+    ASSERT_EQ (mainDisplay(), juce::Rectangle<int> (0, 0, 1280, 1024));
+
+    const Placement placements[] = {
+        { "first start", { -1, -1, 0 }, true, { 0, 0, 870, 660 } },
+        { "stored place and height", { 100, 60, 700 }, false, { 100, 60, 870, 700 } },
+        { "stored height below the least", { 100, 60, 300 }, false, { 100, 60, 870, 480 } },
+        { "only a height stored", { -1, -1, 300 }, true, { 0, 0, 870, 300 } },
+        { "one coordinate unset", { 40, -1, 700 }, true, { 0, 0, 870, 700 } },
+        { "on a display since removed", { 3000, 200, 700 }, true, { 0, 0, 870, 700 } },
+        { "far below every display", { 100, 5000, 700 }, true, { 0, 0, 870, 700 } },
+        { "a sliver in the corner", { 1260, 1000, 700 }, true, { 0, 0, 870, 700 } },
+        { "enough in the corner", { 1200, 960, 700 }, false, { 1200, 960, 870, 700 } },
+    };
+
+    for (const auto& placement : placements)
+    {
+        SCOPED_TRACE (placement.what);
+        storeWindowPlace (placement.stored.x, placement.stored.y, placement.stored.height);
+        auto& shown = openWindow();
+
+        if (placement.centred)
+        {
+            EXPECT_EQ (shown.getBounds().getCentre(), mainDisplay().getCentre());
+            EXPECT_EQ (shown.getBounds().getWidth(), placement.expected.getWidth());
+            EXPECT_EQ (shown.getBounds().getHeight(), placement.expected.getHeight());
+            // Free to resize: none of the limits of a restored window.
+            if (auto* limits = shown.getConstrainer())
+            {
+                EXPECT_LT (limits->getMinimumWidth(), 870);
+                EXPECT_GT (limits->getMaximumWidth(), 870);
+                EXPECT_LT (limits->getMinimumHeight(), 480);
+                EXPECT_GT (limits->getMaximumHeight(), 1400);
+            }
+        }
+        else
+        {
+            EXPECT_EQ (shown.getBounds(), placement.expected);
+            // The width is fixed, the height may go from 480 to 1400.
+            auto* limits = shown.getConstrainer();
+            ASSERT_NE (limits, nullptr);
+            EXPECT_EQ (limits->getMinimumWidth(), 870);
+            EXPECT_EQ (limits->getMaximumWidth(), 870);
+            EXPECT_EQ (limits->getMinimumHeight(), 480);
+            EXPECT_EQ (limits->getMaximumHeight(), 1400);
+        }
+        EXPECT_EQ (shown.getRememberedBounds(), shown.getBounds());
+
+        // Whatever was stored, the window's bounds go back when it closes.
+        const auto bounds = shown.getBounds();
+        closeWindow();
+        EXPECT_EQ (storedBounds(), bounds);
+    }
+}
+
+TEST_F (MainWindowTest, MovesAndResizesComeBackAtTheNextStart)
+{
+    auto& first = openWindow();
+    first.setBounds (150, 90, 900, 720);
+    testsupport::runMessageLoop();
+    EXPECT_EQ (first.getRememberedBounds(), juce::Rectangle<int> (150, 90, 900, 720));
+    EXPECT_EQ (mainComponent().getBounds(), juce::Rectangle<int> (0, 20, 900, 700));
+    closeWindow();
+    EXPECT_EQ (storedBounds(), juce::Rectangle<int> (150, 90, 900, 720));
+
+    // The stored width is not read: the window opens as wide as its content.
+    auto& second = openWindow();
+    EXPECT_EQ (second.getBounds(), juce::Rectangle<int> (150, 90, 870, 720));
+    second.setTopLeftPosition (200, 110);
+    testsupport::runMessageLoop();
+    closeWindow();
+    EXPECT_EQ (storedBounds(), juce::Rectangle<int> (200, 110, 870, 720));
+}
+
+TEST (MainWindowBoundsTest, AStoredPlaceCountsOnlyOnADisplayConnectedNow)
+{
+    using Area = juce::Rectangle<int>;
+    const juce::Array<Area> twoDisplays { Area (0, 0, 1280, 1024), Area (1280, 0, 1920, 1080) };
+    const juce::Array<Area> firstOnly { Area (0, 0, 1280, 1024) };
+    const juce::Point<int> size (870, 660);
+
+    const auto onSecond = MainWindowBounds::compute ({ 1500, 100, 800 }, size, twoDisplays);
+    EXPECT_TRUE (onSecond.restorePosition);
+    EXPECT_EQ (onSecond.bounds, juce::Rectangle<int> (1500, 100, 870, 800));
+
+    const auto secondRemoved = MainWindowBounds::compute ({ 1500, 100, 800 }, size, firstOnly);
+    EXPECT_FALSE (secondRemoved.restorePosition);
+    EXPECT_EQ (secondRemoved.bounds.getWidth(), 870);
+    EXPECT_EQ (secondRemoved.bounds.getHeight(), 800);
+
+    // A window narrower than its content opens at the least width.
+    const auto narrow = MainWindowBounds::compute ({ 10, 10, 500 }, { 600, 500 }, firstOnly);
+    EXPECT_EQ (narrow.bounds, juce::Rectangle<int> (10, 10, 870, 500));
+
+    // No display at all: nothing can be restored.
+    EXPECT_FALSE (MainWindowBounds::compute ({ 10, 10, 500 }, size, {}).restorePosition);
+
+    // A height of zero or less counts as none stored.
+    EXPECT_EQ (MainWindowBounds::compute ({ -1, -1, 0 }, size, firstOnly).bounds.getHeight(), 660);
+    EXPECT_EQ (MainWindowBounds::compute ({ -1, -1, -40 }, size, firstOnly).bounds.getHeight(), 660);
+    EXPECT_EQ (MainWindowBounds::compute ({ 10, 10, -40 }, size, firstOnly).bounds.getHeight(), 660);
+}
+} // namespace
