@@ -24,4 +24,4 @@ slvn_configure "$VM_BUILD" -DCMAKE_BUILD_TYPE=Release -DSLVN_BUILD_TESTS=ON
 cmake --build "$VM_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests
 bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$VM_BUILD/tests/alsavm/alsa_vm_tests" --gtest_color=no
 
-bash "$SLVN_ROOT/scripts/fuzz.sh" "${SLVN_FUZZ_SECONDS:-60}"
+bash "$SLVN_ROOT/scripts/fuzz.sh" "${SLVN_FUZZ_SECONDS:-30}"
