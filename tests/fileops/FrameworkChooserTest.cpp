@@ -1,4 +1,4 @@
-#include "support/DialogScript.h"
+#include "support/FrameworkChooserDriver.h"
 #include "FileOpsFixture.h"
 
 #include "application/CPXWResource.h"
@@ -16,19 +16,6 @@ using namespace fileopstest;
 
 namespace
 {
-template <typename T>
-T* findChildOfType (juce::Component& root, const std::function<bool (T&)>& matches)
-{
-    for (auto* child : root.getChildren())
-    {
-        if (auto* typed = dynamic_cast<T*> (child); typed != nullptr && matches (*typed))
-            return typed;
-        if (auto* found = findChildOfType<T> (*child, matches))
-            return found;
-    }
-    return nullptr;
-}
-
 struct ChooserView
 {
     bool modalFlagSet = false;
@@ -37,42 +24,17 @@ struct ChooserView
     int listedFiles = -1;
 };
 
-// Types the file's full path into the name box, confirms it with Return,
-// then clicks the dialog's Open button, as a person would.
-testsupport::ModalDialogDriver::Action openThroughTheDialog (const juce::File& target, ChooserView& view)
+// What the dialog shows just before its Open button is clicked.
+std::function<void (juce::Component&)> lookAt (ChooserView& view)
 {
-    return [target, &view] (juce::Component& dialog)
+    return [&view] (juce::Component& dialog)
     {
         view.modalFlagSet = ui::ModalDialogState::getInstance()->dialogOpen;
         view.title = dialog.getName();
         view.ownDialog = dynamic_cast<juce::FileChooserDialogBox*> (&dialog) != nullptr;
-
-        auto* nameBox = findChildOfType<juce::TextEditor> (dialog, [] (juce::TextEditor& editor)
-        {
-            return ! editor.isReadOnly() && editor.findParentComponentOfClass<juce::FileBrowserComponent>() != nullptr
-                   && dynamic_cast<juce::Label*> (editor.getParentComponent()) == nullptr;
-        });
-        auto* openButton = findChildOfType<juce::TextButton> (dialog, [] (juce::TextButton& button)
-        {
-            return button.getButtonText() == "Open";
-        });
-        if (nameBox == nullptr || openButton == nullptr)
-        {
-            ADD_FAILURE() << "the chooser has no name box or no Open button";
-            dialog.exitModalState (0);
-            return;
-        }
-
-        testsupport::typeText (*nameBox, target.getFullPathName());
-        testsupport::pressKey (*nameBox, juce::KeyPress (juce::KeyPress::returnKey));
-        // The dialog takes Return, moves to the file's folder and enables
-        // its Open button on later messages.
-        testsupport::runMessageLoopUntil ([openButton] { return openButton->isEnabled(); }, 3000);
-        testsupport::runMessageLoop (100);
-        if (auto* list = findChildOfType<juce::FileListComponent> (dialog, [] (auto&) { return true; }))
+        if (auto* list = testsupport::findDescendantOfType<juce::FileListComponent> (dialog))
             view.listedFiles = list->getModel()->getNumRows();
         testsupport::writeSnapshot (dialog, "fileops-framework-chooser-open");
-        testsupport::click (*openButton);
     };
 }
 
@@ -91,7 +53,7 @@ TEST_F (FrameworkChooser, OpensALibraryThroughTheFrameworksOwnDialog)
     const auto source = writeLibraryFile ("Chosen Bank.slvnlib", 11);
     ASSERT_TRUE (file ("Readme.txt").replaceWithText ("not offered"));
     ChooserView view;
-    testsupport::ModalDialogDriver driver (openThroughTheDialog (source, view), 10000);
+    testsupport::ModalDialogDriver driver (testsupport::chooseInFrameworkDialog (source, "Open", lookAt (view)), 10000);
 
     EXPECT_EQ (x48305_application::FileDialogProcessor().openLibrary(), 1);
     EXPECT_TRUE (driver.hasActed());

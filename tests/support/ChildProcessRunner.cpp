@@ -5,7 +5,8 @@
 
 namespace testsupport
 {
-juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode)
+juce::String runTestInChildProcess (const juce::String& testName, const juce::StringArray& environment, int& exitCode,
+                                   int timeoutMilliseconds)
 {
     SpawnedProcess::Options options;
     for (const auto& setting : environment)
@@ -20,7 +21,7 @@ juce::String runTestInChildProcess (const juce::String& testName, const juce::St
         return "the child process did not start";
 
     // This process may own the clipboard: it must answer the child.
-    runMessageLoopUntil ([&child] { return ! child.isRunning(); }, 120000);
+    runMessageLoopUntil ([&child] { return ! child.isRunning(); }, timeoutMilliseconds);
     if (const auto code = child.waitForExit (0))
         exitCode = *code;
     return child.getOutput();

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
+
 namespace testsupport
 {
 // Real input for components on the desktop: each event enters through the
@@ -72,6 +74,19 @@ template <typename T>
 T* findDescendantAs (juce::Component& root, const juce::String& componentName)
 {
     return dynamic_cast<T*> (findDescendant (root, componentName));
+}
+
+// The first component of the type (the root itself, then its descendants
+// depth first) that the predicate accepts, or null.
+template <typename T>
+T* findDescendantOfType (juce::Component& root, const std::function<bool (T&)>& matches = {})
+{
+    if (auto* typed = dynamic_cast<T*> (&root); typed != nullptr && (! matches || matches (*typed)))
+        return typed;
+    for (auto* child : root.getChildren())
+        if (auto* found = findDescendantOfType<T> (*child, matches))
+            return found;
+    return nullptr;
 }
 
 // A component's bounds relative to an ancestor (its position inside a dialog).
