@@ -1,6 +1,5 @@
 #include "ui/MainComponent.h"
 
-#include "application/ApplicationMenuManager.h"
 #include "ui/LibraryFileDrop.h"
 #include "ui/ProgramPaneComponent.h"
 #include "ui/UserPaneComponent.h"
@@ -61,11 +60,6 @@ void MainComponent::resized()
     // The tabs end at the window's bottom edge, so that every list can be
     // scrolled to its last row and its scroll bar is whole.
     tabs->setBounds (0, headerHeight, getWidth(), juce::jmax (0, getHeight() - headerHeight));
-}
-
-juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
-{
-    return &x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget();
 }
 
 bool MainComponent::isInterestedInFileDrag (const juce::StringArray& files)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CommandForwardingTarget.h"
 #include "ui/CustomTabbedComponent.h"
 #include "ui/DefaultLookAndFeel.h"
 #include "ui/HeaderComponent.h"
@@ -14,7 +15,7 @@ class ProgramPaneComponent;
 // program and preset files dropped on the window are opened from here.
 class MainComponent : public juce::Component,
                       public juce::DragAndDropContainer,
-                      public juce::ApplicationCommandTarget,
+                      public ui::CommandForwardingTarget,
                       public juce::FileDragAndDropTarget
 {
 public:
@@ -27,11 +28,6 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
-
-    juce::ApplicationCommandTarget* getNextCommandTarget() override;
-    void getAllCommands (juce::Array<juce::CommandID>&) override {}
-    void getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) override {}
-    bool perform (const InvocationInfo&) override { return false; }
 
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;

@@ -6,17 +6,18 @@
 #include "ui/DragMappings.h"
 #include "ui/DropChecks.h"
 
-#include <cstdlib>
 #include <list>
 #include <numeric>
 
 ProgramListComponent::ProgramListComponent (ui::ProgramListViewInterface& listView,
                                             ui::ProgramListControllerInterface& listController,
                                             const ProgramListRowMapping& mapping)
-    : view (&listView), controller (&listController), rowMapping (&mapping)
+    : ui::DraggableTableListComponent (juce::Colour (0xff555555)),
+      view (&listView),
+      controller (&listController),
+      rowMapping (&mapping)
 {
-    listBox = std::make_unique<ui::DraggableTableListBox> ("ProgramList", this, this);
-    addAndMakeVisible (*listBox);
+    createListBox ("ProgramList");
 
     ui::setUpListColumns (*listBox, *view);
 
@@ -35,16 +36,6 @@ ProgramListComponent::~ProgramListComponent()
     view->removeListener (this);
 }
 
-void ProgramListComponent::paint (juce::Graphics& g)
-{
-    g.fillAll (juce::Colour (0xff111111));
-}
-
-void ProgramListComponent::resized()
-{
-    listBox->setBounds (getLocalBounds());
-}
-
 void ProgramListComponent::changeListenerCallback (juce::ChangeBroadcaster*)
 {
     selectedProgramChanged();
@@ -60,7 +51,7 @@ int ProgramListComponent::getNumRows()
 void ProgramListComponent::paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected)
 {
     view->paintRowBackground (g, rowMapping->rowToProgram (row), width, height, selected);
-    listBox->paintDropMarker (g, row, width, height, isCopyDrop(), insertionLineColour, dropTargetColour);
+    paintDropMarker (g, row, width, height, isCopyDrop());
 }
 
 void ProgramListComponent::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
@@ -102,13 +93,12 @@ void ProgramListComponent::selectedProgramChanged()
 
 void ProgramListComponent::rowMouseDown (int program, const juce::MouseEvent& event)
 {
-    pressedOnSelectedRow = listBox->pressRow (rowMapping->programToRow (program), event.mods);
+    pressRow (rowMapping->programToRow (program), event);
 }
 
 void ProgramListComponent::rowMouseUp (int program, const juce::MouseEvent& event)
 {
-    listBox->releaseRow (rowMapping->programToRow (program), event, pressedOnSelectedRow);
-    pressedOnSelectedRow = false;
+    releaseRow (rowMapping->programToRow (program), event);
 }
 
 void ProgramListComponent::rowMouseDrag (int program, const juce::MouseEvent& event)
@@ -117,9 +107,7 @@ void ProgramListComponent::rowMouseDrag (int program, const juce::MouseEvent& ev
         return;
 
     auto* rowComponent = listBox->getComponentForRowNumber (rowMapping->programToRow (program));
-    if (rowComponent == nullptr)
-        return;
-    if (std::abs (event.getDistanceFromDragStartX()) + std::abs (event.getDistanceFromDragStartY()) < dragThreshold)
+    if (rowComponent == nullptr || ! isPastDragThreshold (event))
         return;
 
     ui::ProgramListDragItem item (ui::dragtypes::programList);
@@ -253,9 +241,8 @@ void ProgramListComponent::dropPresetPrograms (const std::vector<int>& packedIte
 std::vector<int> ProgramListComponent::getSelectedPrograms() const
 {
     std::vector<int> programs;
-    const auto rows = listBox->getSelectedRows();
-    for (int i = 0; i < rows.size(); ++i)
-        programs.push_back (rowMapping->rowToProgram (rows[i]));
+    for (auto row : getSelectedRows())
+        programs.push_back (rowMapping->rowToProgram (row));
     return programs;
 }
 
@@ -265,16 +252,6 @@ void ProgramListComponent::selectProgramsOfStatus()
     for (auto program : ui::SelectedProgramStatus::getInstance()->getAllSelected())
         rows.push_back (rowMapping->programToRow (program));
     listBox->selectRows (rows, juce::dontSendNotification);
-}
-
-void ProgramListComponent::setListBackgroundColour (juce::Colour colour)
-{
-    listBox->setColour (juce::ListBox::backgroundColourId, colour);
-}
-
-void ProgramListComponent::setHeaderHeight (int height)
-{
-    listBox->setHeaderHeight (height);
 }
 
 void ProgramListComponent::setRowHeight (int height)

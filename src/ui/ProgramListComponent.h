@@ -1,7 +1,7 @@
 #pragma once
 
 #include "action/DataChangeObserver.h"
-#include "ui/DraggableTableListBox.h"
+#include "ui/DraggableTableListComponent.h"
 #include "ui/ProgramListControllerInterface.h"
 #include "ui/ProgramListRowMapping.h"
 #include "ui/ProgramListViewInterface.h"
@@ -15,26 +15,16 @@
 // The table of the 500 library programs: selection follows (and sets) the
 // selected programs, drags start from any cell, and drops of program rows or
 // preset programs become undoable moves and copies through the controller.
-class ProgramListComponent : public juce::Component,
-                             public juce::TableListBoxModel,
+class ProgramListComponent : public ui::DraggableTableListComponent,
                              public data::DataChangeObserver,
-                             public ui::DraggableTableListBoxListener,
-                             public juce::DragAndDropContainer,
                              public ui::SelectedProgramStatusObserver,
                              public ui::ProgramListViewListener,
                              public juce::ChangeListener
 {
 public:
-    // Moving the pointer this far (|dx| + |dy|) from the press starts a drag
-    // from a name cell.
-    static constexpr int dragThreshold = 5;
-
     ProgramListComponent (ui::ProgramListViewInterface& view, ui::ProgramListControllerInterface& controller,
                           const ProgramListRowMapping& rowMapping);
     ~ProgramListComponent() override;
-
-    void paint (juce::Graphics& g) override;
-    void resized() override;
 
     // The main tab bar changed its tab: the list hands its selection over
     // again.
@@ -57,15 +47,9 @@ public:
     bool isInterestedInDragSource (const juce::DragAndDropTarget::SourceDetails& details) override;
     void itemDropped (const juce::DragAndDropTarget::SourceDetails& details) override;
 
-    void setInsertionLineColour (juce::Colour colour) { insertionLineColour = colour; }
-    void setDropTargetColour (juce::Colour colour) { dropTargetColour = colour; }
-    void setListBackgroundColour (juce::Colour colour);
-    void setHeaderHeight (int height);
     void setRowHeight (int height);
     void setAcceptedProgramDragType (const juce::String& type) { acceptedProgramDragType = type; }
     void setAcceptedPresetDragType (const juce::String& type) { acceptedPresetDragType = type; }
-
-    ui::DraggableTableListBox& getListBox() { return *listBox; }
 
 private:
     enum DragKind
@@ -92,14 +76,9 @@ private:
     ui::ProgramListControllerInterface* controller;
     const ProgramListRowMapping* rowMapping;
 
-    juce::Colour insertionLineColour { 0xff555555 };
-    juce::Colour dropTargetColour { 0xff555555 };
     juce::String acceptedProgramDragType { "ProgramListDrag" };
     juce::String acceptedPresetDragType { "PresetDataDrag" };
     juce::uint32 dragKind = noDrag;
-    bool pressedOnSelectedRow = false;
-
-    std::unique_ptr<ui::DraggableTableListBox> listBox;
 
     JUCE_DECLARE_NON_COPYABLE (ProgramListComponent)
 };

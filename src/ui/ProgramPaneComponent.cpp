@@ -1,6 +1,5 @@
 #include "ui/ProgramPaneComponent.h"
 
-#include "application/ApplicationMenuManager.h"
 #include "ui/LibraryFileDrop.h"
 
 ProgramPaneComponent::ProgramPaneComponent()
@@ -25,11 +24,6 @@ void ProgramPaneComponent::resized()
     // favourites, which keep their height.
     leftPane->setBounds (0, 0, getWidth(), getHeight() - rightPaneHeight);
     rightPane->setBounds (0, getHeight() - rightPaneHeight, getWidth(), rightPaneHeight);
-}
-
-juce::ApplicationCommandTarget* ProgramPaneComponent::getNextCommandTarget()
-{
-    return &x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget();
 }
 
 bool ProgramPaneComponent::isInterestedInFileDrag (const juce::StringArray& files)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CommandForwardingTarget.h"
 #include "ui/LeftPaneComponent.h"
 #include "ui/RightPaneComponent.h"
 
@@ -10,7 +11,7 @@
 // main component.
 class ProgramPaneComponent : public juce::Component,
                              public juce::DragAndDropContainer,
-                             public juce::ApplicationCommandTarget,
+                             public ui::CommandForwardingTarget,
                              public juce::FileDragAndDropTarget
 {
 public:
@@ -22,11 +23,6 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
-
-    juce::ApplicationCommandTarget* getNextCommandTarget() override;
-    void getAllCommands (juce::Array<juce::CommandID>&) override {}
-    void getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) override {}
-    bool perform (const InvocationInfo&) override { return false; }
 
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;

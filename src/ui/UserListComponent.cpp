@@ -5,16 +5,14 @@
 #include "ui/DragMappings.h"
 #include "ui/DropChecks.h"
 
-#include <cstdlib>
 #include <list>
 #include <numeric>
 
 UserListComponent::UserListComponent (ui::UserListViewInterface& listView,
                                       ui::UserListControllerInterface& listController)
-    : view (&listView), controller (&listController)
+    : ui::DraggableTableListComponent (juce::Colour (0xffd3d3d3)), view (&listView), controller (&listController)
 {
-    listBox = std::make_unique<ui::DraggableTableListBox> ("userList", this, this);
-    addAndMakeVisible (*listBox);
+    createListBox ("userList");
 
     ui::setUpListColumns (*listBox, *view);
 
@@ -31,16 +29,6 @@ UserListComponent::~UserListComponent()
     view->removeListener (this);
 }
 
-void UserListComponent::paint (juce::Graphics& g)
-{
-    g.fillAll (juce::Colour (0xff111111));
-}
-
-void UserListComponent::resized()
-{
-    listBox->setBounds (getLocalBounds());
-}
-
 void UserListComponent::changeListenerCallback (juce::ChangeBroadcaster*)
 {
     controller->selectionChanged (getSelectedRows());
@@ -55,8 +43,7 @@ int UserListComponent::getNumRows()
 void UserListComponent::paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected)
 {
     view->paintRowBackground (g, row, width, height, selected);
-    listBox->paintDropMarker (g, row, width, height, juce::ModifierKeys::currentModifiers.isAltDown(),
-                              insertionLineColour, dropTargetColour);
+    paintDropMarker (g, row, width, height, juce::ModifierKeys::currentModifiers.isAltDown());
 }
 
 void UserListComponent::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
@@ -93,20 +80,17 @@ void UserListComponent::dataChanged()
 
 void UserListComponent::rowMouseDown (int row, const juce::MouseEvent& event)
 {
-    pressedOnSelectedRow = listBox->pressRow (row, event.mods);
+    pressRow (row, event);
 }
 
 void UserListComponent::rowMouseUp (int row, const juce::MouseEvent& event)
 {
-    listBox->releaseRow (row, event, pressedOnSelectedRow);
-    pressedOnSelectedRow = false;
+    releaseRow (row, event);
 }
 
 void UserListComponent::rowMouseDrag (int row, const juce::MouseEvent& event)
 {
-    if (isDragAndDropActive() || listBox->getComponentForRowNumber (row) == nullptr)
-        return;
-    if (std::abs (event.getDistanceFromDragStartX()) + std::abs (event.getDistanceFromDragStartY()) < dragThreshold)
+    if (isDragAndDropActive() || listBox->getComponentForRowNumber (row) == nullptr || ! isPastDragThreshold (event))
         return;
 
     ui::UserListDragItem item (ui::dragtypes::userList);
@@ -171,25 +155,6 @@ void UserListComponent::insertRowsAt (int insertionIndex, const std::vector<int>
 
     if (controller->moveRows (insertOrder.getOrder()))
         listBox->selectRows (insertOrder.getNewPositions(), juce::sendNotification);
-}
-
-std::vector<int> UserListComponent::getSelectedRows() const
-{
-    std::vector<int> rows;
-    const auto selected = listBox->getSelectedRows();
-    for (int i = 0; i < selected.size(); ++i)
-        rows.push_back (selected[i]);
-    return rows;
-}
-
-void UserListComponent::setListBackgroundColour (juce::Colour colour)
-{
-    listBox->setColour (juce::ListBox::backgroundColourId, colour);
-}
-
-void UserListComponent::setHeaderHeight (int height)
-{
-    listBox->setHeaderHeight (height);
 }
 
 void UserListComponent::setRowHeight (int height)

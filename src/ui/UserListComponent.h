@@ -1,7 +1,7 @@
 #pragma once
 
 #include "action/DataChangeObserver.h"
-#include "ui/DraggableTableListBox.h"
+#include "ui/DraggableTableListComponent.h"
 #include "ui/UserListControllerInterface.h"
 #include "ui/UserListViewInterface.h"
 
@@ -13,24 +13,14 @@
 // The table of one kind of user-unit slots: the selection goes to the kind's
 // selection model, and rows dragged within the list move (or with Alt copy)
 // units between slots through the controller.
-class UserListComponent : public juce::Component,
-                          public juce::TableListBoxModel,
+class UserListComponent : public ui::DraggableTableListComponent,
                           public data::DataChangeObserver,
-                          public ui::DraggableTableListBoxListener,
-                          public juce::DragAndDropContainer,
                           public ui::UserListViewListener,
                           public juce::ChangeListener
 {
 public:
-    // Moving the pointer this far (|dx| + |dy|) from the press starts a drag
-    // through a cell component.
-    static constexpr int dragThreshold = 5;
-
     UserListComponent (ui::UserListViewInterface& view, ui::UserListControllerInterface& controller);
     ~UserListComponent() override;
-
-    void paint (juce::Graphics& g) override;
-    void resized() override;
 
     // The main tab bar changed its tab: the list hands its selection over
     // again.
@@ -52,14 +42,8 @@ public:
     bool isInterestedInDragSource (const juce::DragAndDropTarget::SourceDetails& details) override;
     void itemDropped (const juce::DragAndDropTarget::SourceDetails& details) override;
 
-    void setInsertionLineColour (juce::Colour colour) { insertionLineColour = colour; }
-    void setDropTargetColour (juce::Colour colour) { dropTargetColour = colour; }
     void setAcceptedDragType (const juce::String& type) { acceptedDragType = type; }
-    void setListBackgroundColour (juce::Colour colour);
-    void setHeaderHeight (int height);
     void setRowHeight (int height);
-
-    ui::DraggableTableListBox& getListBox() { return *listBox; }
 
 private:
     // A description of this list's type, from this list, that names distinct
@@ -69,17 +53,11 @@ private:
 
     void copyRowsTo (int targetRow, const std::vector<int>& rows);
     void insertRowsAt (int insertionIndex, const std::vector<int>& rows);
-    std::vector<int> getSelectedRows() const;
 
     ui::UserListViewInterface* view;
     ui::UserListControllerInterface* controller;
 
-    juce::Colour insertionLineColour { 0xffd3d3d3 };
-    juce::Colour dropTargetColour { 0xffd3d3d3 };
     juce::String acceptedDragType { "UserListDrag" };
-    bool pressedOnSelectedRow = false;
-
-    std::unique_ptr<ui::DraggableTableListBox> listBox;
 
     JUCE_DECLARE_NON_COPYABLE (UserListComponent)
 };

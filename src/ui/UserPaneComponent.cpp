@@ -1,6 +1,5 @@
 #include "ui/UserPaneComponent.h"
 
-#include "application/ApplicationMenuManager.h"
 #include "application/FileDialogProcessor.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -75,13 +74,6 @@ x48305_data::UserData& UserPaneComponent::storeUnits()
 int UserPaneComponent::preferredRowHeight()
 {
     return x48305_preferences::PreferencesData::getInstance()->getInt (x48305_preferences::keys::programListHeight, 0);
-}
-
-juce::ApplicationCommandTarget* UserPaneComponent::getNextCommandTarget()
-{
-    // The tab has no commands of its own: the application's commands act on
-    // its selection.
-    return &x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget();
 }
 
 bool UserPaneComponent::isInterestedInFileDrag (const juce::StringArray& files)

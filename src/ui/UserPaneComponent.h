@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CommandForwardingTarget.h"
 #include "application/PreferencesDataChangeBroadcasterObserver.h"
 #include "ui/ProgramListLookAndFeel.h"
 #include "ui/UserListComponent.h"
@@ -14,7 +15,7 @@
 // "ProgramListHeight" preference, as the program list's does.
 class UserPaneComponent : public juce::Component,
                           public juce::DragAndDropContainer,
-                          public juce::ApplicationCommandTarget,
+                          public ui::CommandForwardingTarget,
                           public juce::FileDragAndDropTarget,
                           public application::PreferencesDataChangeBroadcasterObserver
 {
@@ -24,11 +25,6 @@ public:
     void paint (juce::Graphics& g) override;
     void resized() override;
     void preferencesDataChanged() override;
-
-    juce::ApplicationCommandTarget* getNextCommandTarget() override;
-    void getAllCommands (juce::Array<juce::CommandID>&) override {}
-    void getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) override {}
-    bool perform (const InvocationInfo&) override { return false; }
 
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;
