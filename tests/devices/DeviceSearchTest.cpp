@@ -143,15 +143,16 @@ TEST (DeviceSearch, TakesTheFirstInstrumentToAnswer)
     sim::SimulatedInstrument first (*rig.virtualBackend, {}, simNames ("First"));
     sim::SimulatedInstrument second (*rig.virtualBackend, {}, simNames ("Second"));
 
-    // The one listed first answers late: the other's reply decides.
-    first.addRule (sim::every (sim::RequestKind::deviceSearch), sim::Behaviour::delayed (300ms));
+    // The one listed first answers late (late enough that a loaded machine
+    // still delivers the other's reply first): the other's reply decides.
+    first.addRule (sim::every (sim::RequestKind::deviceSearch), sim::Behaviour::delayed (1000ms));
     ASSERT_TRUE (rig.search());
     EXPECT_EQ (rig.manager->getInPortIndex(), rig.sourceIndexOf (second.getSource()));
     EXPECT_EQ (rig.manager->getOutPortIndex(), rig.destinationIndexOf (second.getDestination()));
     EXPECT_EQ (rig.manager->getInPortIndex(), 1);
 
     first.clearRules();
-    second.addRule (sim::every (sim::RequestKind::deviceSearch), sim::Behaviour::delayed (300ms));
+    second.addRule (sim::every (sim::RequestKind::deviceSearch), sim::Behaviour::delayed (1000ms));
     ASSERT_TRUE (rig.search());
     EXPECT_EQ (rig.manager->getInPortIndex(), 0);
     EXPECT_EQ (rig.manager->getOutPortIndex(), 0);
