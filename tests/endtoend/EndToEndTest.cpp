@@ -76,7 +76,7 @@ Bytes recordOf (const x48305_data::ProgramData& program)
     return { program.getRawData(), program.getRawData() + x48305_data::programRecordSize };
 }
 
-// The programs that differ between two libraries, and whether the live sets do.
+// How many program records differ between two libraries.
 int differingPrograms (const x48305_data::LibraryData& a, const x48305_data::LibraryData& b)
 {
     int differing = 0;
@@ -160,7 +160,7 @@ public:
     void rename (int row, const juce::String& typed)
     {
         auto& box = programList();
-        auto* editor = static_cast<juce::TextEditor*> (nullptr);
+        juce::TextEditor* editor = nullptr;
         for (int attempt = 0; attempt < 5 && editor == nullptr; ++attempt)
         {
             testsupport::doubleClick (box, nameCell (row));
