@@ -32,6 +32,9 @@ slvn_configure() {
     if command -v ccache >/dev/null; then
         export CCACHE_SLOPPINESS=time_macros,include_file_mtime,include_file_ctime
         export CCACHE_BASEDIR="$SLVN_ROOT"
+        # The cache holds the sanitizer, VM and fuzz builds at once; bounded
+        # so that it never fills a small disk that the builds themselves need.
+        export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-3G}"
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     fi
     cmake -S "$SLVN_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"

@@ -8,6 +8,12 @@
 source "$(dirname "$0")/common.sh"
 slvn_install_packages "$SLVN_ROOT/scripts/packages.txt"
 
+# The sanitizer, VM and fuzz builds with their caches take about 6 GB.
+free_kb=$(df -Pk "$SLVN_ROOT" | awk 'NR == 2 { print $4 }')
+if [ "${free_kb:-0}" -lt $((6 * 1024 * 1024)) ]; then
+    echo "Warning: only $((free_kb / 1024)) MB free on the disk of $SLVN_ROOT; the builds need about 6 GB." >&2
+fi
+
 BUILD="$SLVN_ROOT/build/test"
 slvn_build "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DSLVN_SANITIZE=ON
 

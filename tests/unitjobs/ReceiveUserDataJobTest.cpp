@@ -102,7 +102,9 @@ TEST_F (ReceiveUserDataJob, AFailureStopsAtItsSlotAndLeavesTheRestAlone)
         auto store = storeFullOfMarkers();
         const auto before = store;
         x48305_midi::ReceiveUserDataProcess job (store);
-        job.setTaskTimeout (300);
+        // Twenty answered exchanges come first: a short time-out would let a
+        // loaded machine fail one of them instead of the silent slot.
+        job.setTaskTimeout (jobTaskTimeoutMs);
         EXPECT_EQ (runOnThread (job, rig), c.code);
         EXPECT_EQ (job.getStatusText(), getMidiCommunicationErrorText (c.code));
         EXPECT_EQ (job.getDetailText(), getMidiCommunicationErrorDetailText (c.code));
