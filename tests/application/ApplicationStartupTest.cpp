@@ -61,34 +61,37 @@ TEST (ApplicationStartupTest, MarkerFilesSwitchTheDeveloperAndDebugMenus)
     }
 }
 
-TEST (ApplicationScenario, DISABLED_DeveloperMarker)
+// What a marker file turns on, and the menus that follow from it.
+struct ExpectedModes
+{
+    bool developerMode, debugMenu, debugPage;
+    const char* fileItems;
+    const char* optionItems;
+};
+
+void startAndExpectModes (const ExpectedModes& expected)
 {
     InstrumentWorld world;
     solivaneLibrarianApplication app;
     app.initialise ({});
 
     auto* modes = x48305_application::DebugModeModel::getInstance();
-    EXPECT_TRUE (modes->developerMode);
-    EXPECT_FALSE (modes->debugMenu);
-    EXPECT_FALSE (modes->debugPage);
-    EXPECT_EQ (menuItems (fileMenu), "1 2 3 4 | 5 6 | 7 | 9");
-    EXPECT_EQ (menuItems (optionMenu), "22 | 21 | 23 | 24");
+    EXPECT_EQ (modes->developerMode, expected.developerMode);
+    EXPECT_EQ (modes->debugMenu, expected.debugMenu);
+    EXPECT_EQ (modes->debugPage, expected.debugPage);
+    EXPECT_EQ (menuItems (fileMenu), expected.fileItems);
+    EXPECT_EQ (menuItems (optionMenu), expected.optionItems);
     app.shutdown();
+}
+
+TEST (ApplicationScenario, DISABLED_DeveloperMarker)
+{
+    startAndExpectModes ({ true, false, false, "1 2 3 4 | 5 6 | 7 | 9", "22 | 21 | 23 | 24" });
 }
 
 TEST (ApplicationScenario, DISABLED_DebugMarker)
 {
-    InstrumentWorld world;
-    solivaneLibrarianApplication app;
-    app.initialise ({});
-
-    auto* modes = x48305_application::DebugModeModel::getInstance();
-    EXPECT_FALSE (modes->developerMode);
-    EXPECT_TRUE (modes->debugMenu);
-    EXPECT_TRUE (modes->debugPage);
-    EXPECT_EQ (menuItems (fileMenu), "1 2 3 4 | 5 6 | 7");
-    EXPECT_EQ (menuItems (optionMenu), "22 | 21 | 23 | 24 | 25");
-    app.shutdown();
+    startAndExpectModes ({ false, true, true, "1 2 3 4 | 5 6 | 7", "22 | 21 | 23 | 24 | 25" });
 }
 
 // Quitting.
