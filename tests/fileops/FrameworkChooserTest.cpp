@@ -103,16 +103,11 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
     const auto target = writeLibraryFile ("Older Bank.slvnlib", 5);
     putLibrary (makeLibrary (2));
 
-    juce::StringArray chooserTexts, folderChoices, questionTexts;
-    juce::String upTooltip, questionTitle;
-    const auto lookAtChooser = [&] (juce::Component& dialog)
+    juce::StringArray shown;
+    juce::String questionTitle;
+    const auto lookAtChooser = [&shown] (juce::Component& dialog)
     {
-        chooserTexts = shownTexts (dialog);
-        if (auto* folders = testsupport::findDescendantOfType<juce::ComboBox> (dialog))
-            for (int i = 0; i < folders->getNumItems(); ++i)
-                folderChoices.add (folders->getItemText (i));
-        if (auto* up = testsupport::findDescendantOfType<juce::DrawableButton> (dialog))
-            upTooltip = up->getTooltip();
+        shown.addArray (shownTexts (dialog));
         testsupport::writeSnapshot (dialog, "fileops-framework-chooser-save-ja");
     };
     const auto answerQuestion = [&] (juce::Component&)
@@ -125,7 +120,7 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
         ASSERT_NE (question, nullptr) << "no overwrite question";
         testsupport::runMessageLoop (50);
         questionTitle = question->getName();
-        questionTexts = shownTexts (*question);
+        shown.addArray (shownTexts (*question));
         testsupport::writeSnapshot (*question, "fileops-framework-chooser-overwrite-ja");
         testsupport::click (*testsupport::findDescendantOfType<juce::TextButton> (
             *question, [] (juce::TextButton& b) { return b.getButtonText() == juce::translate ("Overwrite"); }));
@@ -137,16 +132,10 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
 
     EXPECT_EQ (x48305_application::FileDialogProcessor().saveAs(), 1);
     EXPECT_TRUE (driver.hasActed());
-    for (auto* word : { "Save", "Cancel", "New Folder", "file:" })
-        EXPECT_TRUE (chooserTexts.contains (japaneseFor (word))) << word << " in " << chooserTexts.joinIntoString ("|");
-    for (auto* folder : { "Home folder", "Desktop" })
-        EXPECT_TRUE (folderChoices.contains (japaneseFor (folder))) << folder;
-    EXPECT_EQ (upTooltip, japaneseFor ("Go up to parent directory"));
+    for (auto* word : { "Save", "Cancel", "New Folder", "file:", "Overwrite" })
+        EXPECT_TRUE (shown.contains (japaneseFor (word))) << word << " in " << shown.joinIntoString ("|");
     EXPECT_EQ (questionTitle, japaneseFor ("File already exists"));
-    for (auto* word : { "Overwrite", "Cancel" })
-        EXPECT_TRUE (questionTexts.contains (japaneseFor (word))) << word;
     x48305_data::LibraryData written;
     EXPECT_EQ (x48305_file::LibraryFileReader (&written).read (target), 0);
     EXPECT_TRUE (fingerprint (written) == fingerprint (makeLibrary (2)));
-    EXPECT_EQ (currentFile(), target);
 }

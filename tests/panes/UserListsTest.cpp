@@ -492,14 +492,13 @@ TEST_F (UserLists, RowHeightOfAllFourListsFollowsThePreference)
 // the fonts that draw them, and the default height keeps the usual widths.
 TEST_F (UserLists, NumbersAndVersionsShowWholeAtEveryOfferedSize)
 {
-    const std::uint32_t versions[] = { UnitHeaderRecord::packVersion (99, 99, 99), UnitHeaderRecord::packVersion (12, 34, 56),
-                                       UnitHeaderRecord::packVersion (1, 5, 3), UnitHeaderRecord::packVersion (127, 127, 127) };
-    for (std::uint32_t i = 0; i < std::size (versions); ++i)
-        oscCase().put (i, unitHeader (UnitModuleOscillator, "Version " + std::to_string (i), versions[i]));
+    const std::uint32_t parts[][3] = { { 99, 99, 99 }, { 12, 34, 56 }, { 1, 5, 3 }, { 127, 127, 127 } };
+    for (std::uint32_t i = 0; i < std::size (parts); ++i)
+        oscCase().put (i, unitHeader (UnitModuleOscillator, "Version " + std::to_string (i),
+                                      UnitHeaderRecord::packVersion (parts[i][0], parts[i][1], parts[i][2])));
     // Names as wide as they may be, to show how other texts are shortened.
     oscCase().put (4, unitHeader (UnitModuleOscillator, "WWWWWWWWWWWWW"));
     library().getProgram (498).setName ("WWWWWWWWWWWW");
-    library().getProgram (499).setName ("MIDNIGHT BASS");
     auto& unitList = show (oscCase(), { 0, 0 });
     shown.push_back (std::make_unique<ShownWindow> (std::make_unique<LeftPaneComponent>(), juce::Point<int> { 0, 560 },
                                                     "Program List"));
