@@ -190,13 +190,18 @@ int DefaultLookAndFeel::menuBarItemWidth (int itemIndex, bool japanese)
 
 // The fixed widths suit short captions; a caption wider than its item (the
 // interface typeface draws wider than the widths allow for some captions)
-// widens the item rather than being cut off.
+// widens the item rather than being cut off. Japanese glyphs fill their
+// whole advance and the titles have no spaces of their own, so a Japanese
+// caption gets half an em on each side: with less, neighbouring titles read
+// as one word.
 int DefaultLookAndFeel::getMenuBarItemWidth (juce::MenuBarComponent& menuBar, int itemIndex,
                                              const juce::String& itemText)
 {
-    const auto fixed = menuBarItemWidth (itemIndex, x48305_application::CurrentLanguageModel::getInstance()->isJapanese);
-    const auto caption = getMenuBarFont (menuBar, itemIndex, itemText).getStringWidthFloat (itemText);
-    return juce::jmax (fixed, (int) std::ceil (caption) + 2 * menuBarCaptionPadding);
+    const bool japanese = x48305_application::CurrentLanguageModel::getInstance()->isJapanese;
+    const auto font = getMenuBarFont (menuBar, itemIndex, itemText);
+    const auto padding = japanese ? font.getHeight() / 2.0f : (float) menuBarCaptionPadding;
+    return juce::jmax (menuBarItemWidth (itemIndex, japanese),
+                       (int) std::ceil (font.getStringWidthFloat (itemText) + 2.0f * padding));
 }
 
 // Hovering alone changes nothing: only an open menu lights its item.

@@ -51,7 +51,8 @@ public:
 
     // The fixed width of a menu-bar item by position (File, Edit, MIDI,
     // Option), wider for the Japanese captions. An item is never narrower
-    // than its caption plus menuBarCaptionPadding on each side.
+    // than its caption plus menuBarCaptionPadding on each side, or half the
+    // font's height on each side for a Japanese caption.
     static int menuBarItemWidth (int itemIndex, bool japanese);
 
     static constexpr int menuBarCaptionPadding = 4;

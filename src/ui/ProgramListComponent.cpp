@@ -256,6 +256,8 @@ void ProgramListComponent::selectProgramsOfStatus()
 
 void ProgramListComponent::setRowHeight (int height)
 {
+    // The list fonts follow the row height, and the number column its font.
     listBox->setRowHeight (height);
+    ui::fitColumnWidths (*listBox, *view);
     repaint();
 }

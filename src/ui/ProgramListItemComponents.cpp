@@ -45,8 +45,9 @@ ProgramListItemLabel::ProgramListItemLabel() : juce::Label ({}, {})
 {
     setSize (itemWidth, 25);
     // The painted cell text below lies at the cell's left edge; the label
-    // draws over it exactly, so neither shows as a ghost of the other.
-    setBorderSize ({});
+    // draws over it exactly, so neither shows as a ghost of the other. On the
+    // right, a squeezed name keeps a little room before the next column.
+    setBorderSize ({ 0, 0, 0, 4 });
     setColour (juce::Label::textColourId, juce::Colour (0xff808080));
     setColour (juce::Label::backgroundColourId, juce::Colour (0x00000000));
     setColour (juce::Label::outlineColourId, juce::Colour (0x00000000));
@@ -110,9 +111,12 @@ ProgramListItemComponentWrapper::~ProgramListItemComponentWrapper()
     label.removeItemMouseListener (this);
 }
 
+// The label never reaches past the cell: a name wider than the column is
+// then squeezed or shortened with an ellipsis by the label, not cut off at
+// the column's edge.
 void ProgramListItemComponentWrapper::resized()
 {
-    label.setSize (itemWidth, getHeight());
+    label.setBounds (getLocalBounds());
 }
 
 void ProgramListItemComponentWrapper::setRow (int newRow)

@@ -88,7 +88,21 @@ juce::String ProgramListView::getColumnName (int columnId)
 int ProgramListView::getColumnWidth (int columnId)
 {
     auto* info = columnInfo (columnId);
-    return info != nullptr ? info->width : defaultColumnWidth;
+    if (info == nullptr)
+        return defaultColumnWidth;
+    if (columnId != numberColumn)
+        return info->width;
+
+    // The name next to the number starts its text at once, so the number
+    // keeps half an em of room after it, as at the usual size.
+    const auto font = ui::FontLibrary::getInstance()->getFont (info->fontKey);
+    return ui::columnWidthForText (font, ui::widestNumberText (font, 1, getNumRows()), numberIndent,
+                                   font.getHeight() / 2.0f, info->width);
+}
+
+bool ProgramListView::isFittedToText (int columnId)
+{
+    return columnId == numberColumn;
 }
 
 void ProgramListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
@@ -99,8 +113,7 @@ void ProgramListView::paintCell (juce::Graphics& g, int row, int columnId, int w
 
     g.setColour (selected ? selectedTextColour : unselectedTextColour);
     g.setFont (ui::FontLibrary::getInstance()->getFont (info->fontKey));
-    const int x = columnId == numberColumn ? numberIndent : 0;
-    g.drawText (getCellText (row, columnId), x, 0, width - x, height, juce::Justification::centredLeft, false);
+    ui::drawCellText (g, getCellText (row, columnId), columnId == numberColumn ? numberIndent : 0, width, height);
 }
 
 juce::String ProgramListView::getCellText (int row, int columnId) const

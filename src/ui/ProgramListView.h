@@ -40,6 +40,7 @@ public:
     int getNumColumns() override;
     juce::String getColumnName (int columnId) override;
     int getColumnWidth (int columnId) override;
+    bool isFittedToText (int columnId) override;
     void paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected) override;
     juce::Component* refreshComponentForCell (int row, int columnId, bool selected, juce::Component* existing) override;
 

@@ -36,11 +36,30 @@ public:
     virtual void paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected) = 0;
     virtual juce::Component* refreshComponentForCell (int row, int columnId, bool selected,
                                                       juce::Component* existing) = 0;
+
+    // Whether the column shows numbers, which must never be cut: its width
+    // (getColumnWidth) then grows with its font to fit its widest text.
+    virtual bool isFittedToText (int columnId);
 };
 
 // The view's columns on the table's header (without the header's pop-up
 // menu), and multiple selection.
 void setUpListColumns (juce::TableListBox& table, TableListViewInterface& view);
+
+// Gives the columns fitted to their text the width the view now asks for
+// (after the list fonts changed); the other columns keep their width.
+void fitColumnWidths (juce::TableListBox& table, TableListViewInterface& view);
+
+// The usual width, or more when the text drawn in the font from the indent
+// and followed by the given room would not fit whole.
+int columnWidthForText (const juce::Font& font, const juce::String& text, int indent, float roomAfter, int usualWidth);
+
+// Of the whole numbers first to last, the text that the font draws widest.
+juce::String widestNumberText (const juce::Font& font, int first, int last);
+
+// Draws a cell's text on one line; a text too long for its area ends with an
+// ellipsis instead of being cut off unmarked.
+void drawCellText (juce::Graphics& g, const juce::String& text, int x, int width, int height);
 } // namespace ui
 
 // Told about mouse presses, releases and drags on a cell component.

@@ -159,6 +159,9 @@ void UserListComponent::insertRowsAt (int insertionIndex, const std::vector<int>
 
 void UserListComponent::setRowHeight (int height)
 {
+    // The list fonts follow the row height, and the number and version
+    // columns their font.
     listBox->setRowHeight (height);
+    ui::fitColumnWidths (*listBox, *view);
     listBox->sendLookAndFeelChange();
 }

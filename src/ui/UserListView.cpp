@@ -1,6 +1,7 @@
 #include "ui/UserListView.h"
 
 #include "application/CPXWResource.h"
+#include "formats/UnitHeaderRecord.h"
 #include "formats/Utf8Text.h"
 #include "ui/FontLibrary.h"
 
@@ -62,7 +63,30 @@ juce::String UserListView::getColumnName (int columnId)
 int UserListView::getColumnWidth (int columnId)
 {
     auto* info = columnInfo (columnId);
-    return info != nullptr ? info->width : defaultColumnWidth;
+    if (info == nullptr)
+        return defaultColumnWidth;
+    if (! isFittedToText (columnId))
+        return info->width;
+
+    const auto font = ui::FontLibrary::getInstance()->getFont (info->fontKey);
+    // The next column's own indent keeps the texts apart.
+    return ui::columnWidthForText (font, getWidestText (columnId, font), textIndent, 0.0f, info->width);
+}
+
+bool UserListView::isFittedToText (int columnId)
+{
+    return columnId == slotColumn || columnId == versionColumn || columnId == apiColumn;
+}
+
+juce::String UserListView::getWidestText (int columnId, const juce::Font& font) const
+{
+    if (columnId == slotColumn)
+        return ui::widestNumberText (font, 1, numRows);
+
+    // Every part of a version shows at most two figures; the widest text has
+    // the widest two-figure number in each part.
+    const auto part = (std::uint32_t) ui::widestNumberText (font, 10, 99).getIntValue();
+    return formatVersionTriple (part, part, part);
 }
 
 void UserListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
@@ -73,8 +97,7 @@ void UserListView::paintCell (juce::Graphics& g, int row, int columnId, int widt
 
     g.setColour (info->alwaysEmphasised ? emphasisedTextColour : selected ? selectedTextColour : unselectedTextColour);
     g.setFont (ui::FontLibrary::getInstance()->getFont (info->fontKey));
-    g.drawText (getCellText (row, columnId), textIndent, 0, width - textIndent, height,
-                juce::Justification::centredLeft, false);
+    ui::drawCellText (g, getCellText (row, columnId), textIndent, width, height);
 }
 
 juce::String UserListView::getCellText (int row, int columnId) const

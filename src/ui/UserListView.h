@@ -29,6 +29,7 @@ public:
     int getNumColumns() override;
     juce::String getColumnName (int columnId) override;
     int getColumnWidth (int columnId) override;
+    bool isFittedToText (int columnId) override;
     void paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected) override;
     juce::Component* refreshComponentForCell (int, int, bool, juce::Component*) override { return nullptr; }
 
@@ -41,6 +42,9 @@ public:
     juce::String getCellText (int row, int columnId) const;
 
 private:
+    // The widest text a column fitted to its text can show.
+    juce::String getWidestText (int columnId, const juce::Font& font) const;
+
     x48305_data::UserData* store;
     int numRows;
     SlotReader readSlot;

@@ -3,6 +3,7 @@
 
 #include "application/CPXWResource.h"
 #include "application/FileDialogProcessor.h"
+#include "formats/LibraryFile.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/ModalDialogDriver.h"
@@ -65,4 +66,76 @@ TEST_F (FrameworkChooser, OpensALibraryThroughTheFrameworksOwnDialog)
     EXPECT_TRUE (fingerprint (library()) == fingerprint (makeLibrary (11)));
     EXPECT_EQ (currentFile(), source);
     EXPECT_FALSE (isEdited());
+}
+
+namespace
+{
+// The texts of every button and label inside a window.
+juce::StringArray shownTexts (juce::Component& root)
+{
+    juce::StringArray texts;
+    if (auto* button = dynamic_cast<juce::Button*> (&root))
+        texts.add (button->getButtonText());
+    if (auto* label = dynamic_cast<juce::Label*> (&root))
+        texts.add (label->getText());
+    for (auto* child : root.getChildren())
+        texts.addArray (shownTexts (*child));
+    return texts;
+}
+
+// The framework's word as the Japanese interface shows it; a word without a
+// mapping would come back in English.
+juce::String japaneseFor (const char* english)
+{
+    const auto shown = juce::translate (english);
+    EXPECT_NE (shown, english) << english << " has no Japanese mapping";
+    return shown;
+}
+} // namespace
+
+// Saving over a library file in Japanese: the framework's own chooser and
+// its overwrite question show Japanese words only.
+TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
+{
+    ASSERT_FALSE (juce::FileChooser::isPlatformDialogAvailable());
+    testsupport::setUpInterfaceFonts();
+    testsupport::ScopedInterfaceLanguage japanese (true);
+    const auto target = writeLibraryFile ("Older Bank.slvnlib", 5);
+    putLibrary (makeLibrary (2));
+
+    juce::StringArray shown;
+    juce::String questionTitle;
+    const auto lookAtChooser = [&shown] (juce::Component& dialog)
+    {
+        shown.addArray (shownTexts (dialog));
+        testsupport::writeSnapshot (dialog, "fileops-framework-chooser-save-ja");
+    };
+    const auto answerQuestion = [&] (juce::Component&)
+    {
+        juce::AlertWindow* question = nullptr;
+        testsupport::runMessageLoopUntil ([&question] {
+            question = dynamic_cast<juce::AlertWindow*> (juce::ModalComponentManager::getInstance()->getModalComponent (0));
+            return question != nullptr;
+        }, 3000);
+        ASSERT_NE (question, nullptr) << "no overwrite question";
+        testsupport::runMessageLoop (50);
+        questionTitle = question->getName();
+        shown.addArray (shownTexts (*question));
+        testsupport::writeSnapshot (*question, "fileops-framework-chooser-overwrite-ja");
+        testsupport::click (*testsupport::findDescendantOfType<juce::TextButton> (
+            *question, [] (juce::TextButton& b) { return b.getButtonText() == juce::translate ("Overwrite"); }));
+    };
+    testsupport::ModalDialogDriver driver (
+        testsupport::andThen (testsupport::chooseInFrameworkDialog (target, juce::translate ("Save"), lookAtChooser),
+                              answerQuestion),
+        10000);
+
+    EXPECT_EQ (x48305_application::FileDialogProcessor().saveAs(), 1);
+    EXPECT_TRUE (driver.hasActed());
+    for (auto* word : { "Save", "Cancel", "New Folder", "file:", "Overwrite" })
+        EXPECT_TRUE (shown.contains (japaneseFor (word))) << word << " in " << shown.joinIntoString ("|");
+    EXPECT_EQ (questionTitle, japaneseFor ("File already exists"));
+    x48305_data::LibraryData written;
+    EXPECT_EQ (x48305_file::LibraryFileReader (&written).read (target), 0);
+    EXPECT_TRUE (fingerprint (written) == fingerprint (makeLibrary (2)));
 }

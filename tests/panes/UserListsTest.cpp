@@ -1,10 +1,12 @@
 #include "PanesFixture.h"
 
+#include "application/ApplicationFonts.h"
 #include "application/ApplicationMenuManager.h"
 #include "application/CPXWResource.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
 #include "application/PreferencesDataChangeBroadcaster.h"
+#include "application/PreferencesDataUpdater.h"
 #include "file/FileResultCodes.h"
 #include "formats/UserUnitBinary.h"
 #include "support/MessageLoop.h"
@@ -13,7 +15,9 @@
 #include "support/PackageFixtures.h"
 #include "support/Snapshot.h"
 #include "support/UserInput.h"
+#include "ui/FontLibrary.h"
 #include "ui/ModalDialogState.h"
+#include "ui/PreferencesEditComponent.h"
 #include "ui/UserPaneComponent.h"
 
 #include <functional>
@@ -480,4 +484,67 @@ TEST_F (UserLists, RowHeightOfAllFourListsFollowsThePreference)
         for (auto& pane : panes)
             EXPECT_EQ (pane->getList().getListBox().getRowHeight(), height) << pane->getList().getName();
     }
+}
+
+// A number or a version cut short reads as another one: at every row height
+// the preferences offer (and so every list font size), the number and
+// version cells of the program list and of a unit list fit their columns in
+// the fonts that draw them, and the default height keeps the usual widths.
+TEST_F (UserLists, NumbersAndVersionsShowWholeAtEveryOfferedSize)
+{
+    const std::uint32_t parts[][3] = { { 99, 99, 99 }, { 12, 34, 56 }, { 1, 5, 3 }, { 127, 127, 127 } };
+    for (std::uint32_t i = 0; i < std::size (parts); ++i)
+        oscCase().put (i, unitHeader (UnitModuleOscillator, "Version " + std::to_string (i),
+                                      UnitHeaderRecord::packVersion (parts[i][0], parts[i][1], parts[i][2])));
+    // Names as wide as they may be, to show how other texts are shortened.
+    oscCase().put (4, unitHeader (UnitModuleOscillator, "WWWWWWWWWWWWW"));
+    library().getProgram (498).setName ("WWWWWWWWWWWW");
+    auto& unitList = show (oscCase(), { 0, 0 });
+    shown.push_back (std::make_unique<ShownWindow> (std::make_unique<LeftPaneComponent>(), juce::Point<int> { 0, 560 },
+                                                    "Program List"));
+    auto& programList = *static_cast<LeftPaneComponent&> (shown.back()->content()).getProgramListComponent();
+
+    struct Column
+    {
+        juce::TableListBox& box;
+        int id;
+        const char* fontKey;
+        int usualWidth;
+        std::function<juce::String (int row)> text;
+    };
+    const auto slot = [] (int row) -> const x48305_data::UserUnitSlotData& { return oscCase().slot ((std::uint32_t) row); };
+    const std::vector<Column> columns {
+        { programList.getListBox(), 1, "ProgramListNumber", 48, [] (int row) { return juce::String (row + 1); } },
+        { unitList.getListBox(), 1, "ProgramListNumber", 48, [] (int row) { return juce::String (row + 1); } },
+        { unitList.getListBox(), 3, "ProgramListCategory", 80, [slot] (int row) { return juce::String (slot (row).getVersionText()); } },
+        { unitList.getListBox(), 4, "ProgramListCategory", 80, [slot] (int row) { return juce::String (slot (row).getApiVersionText()); } },
+    };
+    constexpr int indent = 12;
+
+    auto* preferences = x48305_preferences::PreferencesData::getInstance();
+    for (const int height : PreferencesEditComponent::rowHeights)
+    {
+        preferences->setInt (x48305_preferences::keys::programListHeight, height);
+        x48305_preferences::PreferencesDataUpdater().applyFontSettings();
+        testsupport::runMessageLoop (30);
+        for (const auto& column : columns)
+        {
+            const auto font = ui::FontLibrary::getInstance()->getFont (column.fontKey);
+            ASSERT_EQ (font.getHeight(), (float) x48305_application::listFontSizeForRowHeight (height));
+            const int width = column.box.getHeader().getColumnWidth (column.id);
+            EXPECT_TRUE (height != 25 || width == column.usualWidth) << column.box.getName() << " column " << column.id;
+            for (int row = 0; row < column.box.getModel()->getNumRows(); ++row)
+                EXPECT_LE ((float) indent + font.getStringWidthFloat (column.text (row)), (float) width)
+                    << column.box.getName() << " column " << column.id << " row " << row << " at height " << height;
+        }
+    }
+
+    // The largest size as the lists show it, the program list at its end:
+    // long texts of other columns end with an ellipsis.
+    programList.getListBox().scrollToEnsureRowIsOnscreen (499);
+    testsupport::runMessageLoop (30);
+    testsupport::writeSnapshot (unitList, "user-osc-list-largest");
+    testsupport::writeSnapshot (programList, "program-list-largest");
+    preferences->setInt (x48305_preferences::keys::programListHeight, 25);
+    x48305_preferences::PreferencesDataUpdater().applyFontSettings();
 }

@@ -3,6 +3,7 @@
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
 #include "application/PreferencesDataChangeBroadcaster.h"
+#include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/Snapshot.h"
 #include "ui/FontLibrary.h"
@@ -162,4 +163,23 @@ TEST_F (ProgramListDisplay, RowHeightFollowsThePreference)
     application::PreferencesDataChangeBroadcaster::getInstance()->notify();
     testsupport::runMessageLoop (30);
     EXPECT_EQ (box().getRowHeight(), 25);
+}
+
+// Every column title shows whole in both languages: the header squeezes a
+// title in its bold font down to the framework's smallest scale at most,
+// and shortens it with an ellipsis beyond that.
+TEST_F (ProgramListDisplay, ColumnTitlesFitTheirColumnsInBothLanguages)
+{
+    auto& header = box().getHeader();
+    const juce::Font font (ui::FontLibrary::getInstance()->getTypefaceName(), (float) header.getHeight() * 0.5f,
+                           juce::Font::bold);
+    x48305_ui::ProgramListView view (library());
+    for (const bool japanese : { false, true })
+    {
+        const testsupport::ScopedInterfaceLanguage language (japanese);
+        for (int id = 1; id <= view.getNumColumns(); ++id)
+            EXPECT_LT (font.getStringWidthFloat (view.getColumnName (id)) * juce::Font::getDefaultMinimumHorizontalScaleFactor(),
+                       (float) (header.getColumnWidth (id) - 8))
+                << view.getColumnName (id);
+    }
 }

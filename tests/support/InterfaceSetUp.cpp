@@ -3,6 +3,7 @@
 #include "application/ApplicationFonts.h"
 #include "application/CPXWResource.h"
 #include "application/CurrentLanguageModel.h"
+#include "application/JapaneseMappings.h"
 #include "application/PreferencesData.h"
 #include "application/PreferencesDataUpdater.h"
 #include "support/TemporaryHome.h"
@@ -15,6 +16,9 @@ void useLanguage (bool japanese)
 {
     x48305_application::CurrentLanguageModel::getInstance()->isJapanese = japanese;
     CPXWResource::getInstance()->reloadFrom (CPXWResource::getResourceFile (CPXWResource::getResourceFolder(), japanese));
+    // The framework's own words follow, as start-up sets them.
+    juce::LocalisedStrings::setCurrentMappings (nullptr);
+    x48305_application::installJapaneseMappings();
 }
 } // namespace
 

@@ -16,8 +16,9 @@ void setUpInterfaceFonts();
 // choose.
 void setUpInterfaceHome();
 
-// Speaks the given language for the scope: the language model's flag and the
-// localisation resource both switch, and switch back at the end.
+// Speaks the given language for the scope: the language model's flag, the
+// localisation resource and the framework's Japanese words all switch, and
+// switch back at the end.
 class ScopedInterfaceLanguage
 {
 public:
