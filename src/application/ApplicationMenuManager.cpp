@@ -33,6 +33,9 @@ Groups menuGroups (int topLevelMenuIndex)
                             { commandFileImportPresetFile } };
             if (modes->developerMode)
                 groups.push_back ({ commandFileSavePreset });
+            // Linux desktops have no application menu that would carry Quit:
+            // the File menu ends with it, its shortcut shown.
+            groups.push_back ({ commandFileExit });
             return groups;
         }
         case editMenu:

@@ -31,7 +31,7 @@ std::optional<juce::File> FrameworkFileChooserDialog::choose (const juce::String
     if (guard.wasAlreadyOpen())
         return std::nullopt;
 
-    juce::FileChooser chooser (title, juce::File(), "*" + extension, true);
+    juce::FileChooser chooser (title, startFolder(), "*" + extension, true);
     const bool chosen = forSaving ? chooser.browseForFileToSave (true) : chooser.browseForFileToOpen();
     guard.leave();
 
@@ -39,6 +39,15 @@ std::optional<juce::File> FrameworkFileChooserDialog::choose (const juce::String
     // working folder, which a chooser may change.
     if (! chosen || chooser.getResult() == juce::File())
         return std::nullopt;
+    lastChosenFolder = chooser.getResult().getParentDirectory();
     return chooser.getResult();
+}
+
+juce::File FrameworkFileChooserDialog::startFolder() const
+{
+    // A folder deleted since is no place to start.
+    if (lastChosenFolder.isDirectory())
+        return lastChosenFolder;
+    return juce::File::getSpecialLocation (juce::File::userHomeDirectory);
 }
 } // namespace x48305_application

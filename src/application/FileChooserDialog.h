@@ -25,7 +25,9 @@ public:
 
 // The framework's chooser (on Linux zenity or kdialog when one is installed,
 // the framework's own dialog otherwise), run modally with the modal-dialog
-// flag held. It starts without an initial file.
+// flag held. It starts without an initial file, in the folder of the file
+// last chosen through this object, or in the home folder before any (never
+// in the folder the program happened to be started from).
 class FrameworkFileChooserDialog : public FileChooserDialog
 {
 public:
@@ -37,5 +39,8 @@ public:
 
 private:
     std::optional<juce::File> choose (const juce::String& title, const juce::String& extension, bool forSaving);
+    juce::File startFolder() const;
+
+    juce::File lastChosenFolder;
 };
 } // namespace x48305_application

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -486,7 +487,12 @@ std::chrono::microseconds getSysExPause (Shared& shared)
 
 AlsaBackend::AlsaBackend() : shared (std::make_shared<Shared>())
 {
-    shared->lister = AlsaConnection::open ("Solivane Librarian");
+    int openError = 0;
+    shared->lister = AlsaConnection::open ("Solivane Librarian", &openError);
+    // The window says that no instrument was found; this line, in place of
+    // the sound library's own, tells a terminal why.
+    if (shared->lister == nullptr)
+        std::fprintf (stderr, "No MIDI: the ALSA sequencer cannot be opened (%s).\n", snd_strerror (openError));
 }
 
 AlsaBackend::~AlsaBackend()

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -20,13 +21,29 @@ constexpr auto busyRetryPause = std::chrono::milliseconds (1);
 // and, when a sender overfills it, throws away everything it held; the largest
 // it allows (2000) lets a reader that falls behind catch up on about 46 KiB.
 constexpr std::size_t inputPoolCells = 2000;
+
+// The sound library writes its own report of every failure to the terminal
+// (on a machine without sound devices, one about /dev/snd/seq at each
+// start). Every failure reaches the program as an error code, and the
+// program tells the user itself.
+void quietLibraryReports (const char*, int, const char*, int, const char*, ...)
+{
+}
 }
 
-std::shared_ptr<AlsaConnection> AlsaConnection::open (const std::string& clientName)
+std::shared_ptr<AlsaConnection> AlsaConnection::open (const std::string& clientName, int* openError)
 {
+    static std::once_flag quiet;
+    std::call_once (quiet, [] { snd_lib_error_set_handler (&quietLibraryReports); });
+
     snd_seq_t* handle = nullptr;
-    if (snd_seq_open (&handle, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0 || handle == nullptr)
+    const int opened = snd_seq_open (&handle, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
+    if (opened < 0 || handle == nullptr)
+    {
+        if (openError != nullptr)
+            *openError = opened < 0 ? opened : -ENODEV;
         return nullptr;
+    }
 
     // The sequencer takes names of up to 63 characters.
     snd_seq_set_client_name (handle, clientName.substr (0, 63).c_str());
@@ -36,6 +53,8 @@ std::shared_ptr<AlsaConnection> AlsaConnection::open (const std::string& clientN
     auto wake = eventfd (0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (wake < 0)
     {
+        if (openError != nullptr)
+            *openError = -errno;
         snd_seq_close (handle);
         return nullptr;
     }

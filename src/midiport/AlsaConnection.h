@@ -25,8 +25,9 @@ class AlsaConnection : public std::enable_shared_from_this<AlsaConnection>
 public:
     using EventHandler = std::function<void (const snd_seq_event_t&)>;
 
-    // Null when the sequencer cannot be opened.
-    static std::shared_ptr<AlsaConnection> open (const std::string& clientName);
+    // Null when the sequencer cannot be opened; then openError (when given)
+    // holds the sound library's negative error code.
+    static std::shared_ptr<AlsaConnection> open (const std::string& clientName, int* openError = nullptr);
     ~AlsaConnection();
 
     int getClientId() const { return clientId; }

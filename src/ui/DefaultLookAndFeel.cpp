@@ -12,6 +12,9 @@ namespace
 const juce::Colour menuBackground (0xff333333);
 const juce::Colour menuHighlight (0xff666666);
 const juce::Colour menuText (0xffd3d3d3);
+// A disabled item's text, tick and arrow: the menu's text grey taken most of
+// the way towards its background, so it reads as unavailable at a glance.
+const juce::Colour menuDisabledText (menuText.interpolatedWith (menuBackground, 0.55f));
 const juce::Colour menuSeparator (0x33000000);
 const juce::Colour menuBarBackground (0xff222222);
 const juce::Colour menuBarOpenItem (0xff333333);
@@ -103,7 +106,7 @@ void DefaultLookAndFeel::drawPopupMenuBackground (juce::Graphics& g, int, int)
 }
 
 void DefaultLookAndFeel::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area,
-                                            bool isSeparator, bool, bool isHighlighted, bool isTicked,
+                                            bool isSeparator, bool isActive, bool isHighlighted, bool isTicked,
                                             bool hasSubMenu, const juce::String& text,
                                             const juce::String& shortcutKeyText,
                                             const juce::Drawable*, const juce::Colour*)
@@ -127,9 +130,9 @@ void DefaultLookAndFeel::drawPopupMenuItem (juce::Graphics& g, const juce::Recta
         g.fillRect (1.0f, 1.0f, w - 2.0f, h - 2.0f);
     }
 
-    // Enabled state, icon and a caller's text colour leave the drawing alone.
+    // Icon and a caller's text colour leave the drawing alone.
     auto font = getPopupMenuFont();
-    g.setColour (menuText);
+    g.setColour (isActive ? menuText : menuDisabledText);
     g.setFont (font);
 
     const auto left = (int) (1.25f * h);

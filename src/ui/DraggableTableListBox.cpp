@@ -97,6 +97,16 @@ void DraggableTableListBox::selectRows (const std::vector<int>& rows, juce::Noti
     setSelectedRows (selection, notification);
 }
 
+int DraggableTableListBox::getRowShownAt (juce::Point<int> position) const
+{
+    // The framework's row lookup counts a position above the rows (on the
+    // header) into the first row shown.
+    const auto* viewport = getViewport();
+    const juce::Rectangle<int> rowsArea (viewport->getX(), viewport->getY(), viewport->getMaximumVisibleWidth(),
+                                         viewport->getMaximumVisibleHeight());
+    return rowsArea.contains (position) ? getRowContainingPosition (position.x, position.y) : -1;
+}
+
 bool DraggableTableListBox::isInterestedInDragSource (const SourceDetails& details)
 {
     return listener != nullptr && listener->isInterestedInDragSource (details);
@@ -133,7 +143,7 @@ void DraggableTableListBox::trackPosition (juce::Point<int> position)
 {
     lastDragPosition = position;
     insertionIndex = getInsertionIndexForPosition (position.x, position.y);
-    rowUnderMouse = getRowContainingPosition (position.x, position.y);
+    rowUnderMouse = getRowShownAt (position);
     altWasDown = juce::ModifierKeys::currentModifiers.isAltDown();
     repaint();
 }

@@ -63,6 +63,16 @@ public:
     // Selects exactly these rows.
     void selectRows (const std::vector<int>& rows, juce::NotificationType notification);
 
+    // The row shown at a position (relative to the list), or -1 where no row
+    // is: over the header, beside or below the rows, over a scroll bar.
+    int getRowShownAt (juce::Point<int> position) const;
+
+    // While a drag is over the list its marker shows where a drop would land,
+    // and the drag image would hide it: the image floats in a window of its
+    // own, which desktops without a compositor show opaque (and the pointer
+    // always lies on it), so it is not drawn over the list.
+    bool shouldDrawDragImageWhenOver() override { return false; }
+
     bool isInterestedInDragSource (const SourceDetails& details) override;
     void itemDragEnter (const SourceDetails& details) override;
     void itemDragMove (const SourceDetails& details) override;

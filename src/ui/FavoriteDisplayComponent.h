@@ -35,6 +35,9 @@ public:
     void itemDragMove (const SourceDetails&) override {}
     void itemDragExit (const SourceDetails& details) override;
     void itemDropped (const SourceDetails& details) override;
+    // The tile's drop picture shows that a drop would land here; the drag
+    // image is not drawn over it.
+    bool shouldDrawDragImageWhenOver() override { return false; }
 
     const juce::String& getNumberText() const { return numberText; }
     const juce::String& getNameText() const { return nameText; }

@@ -97,7 +97,7 @@ void UserPaneComponent::filesDropped (const juce::StringArray& files, int x, int
 
     auto& listBox = list->getListBox();
     const auto position = listBox.getLocalPoint (this, juce::Point<int> (x, y));
-    const int slot = listBox.getRowContainingPosition (position.x, position.y);
+    const int slot = listBox.getRowShownAt (position);
     if (slot < 0 || slot >= list->getNumRows())
         return;
 

@@ -86,12 +86,12 @@ void startAndExpectModes (const ExpectedModes& expected)
 
 TEST (ApplicationScenario, DISABLED_DeveloperMarker)
 {
-    startAndExpectModes ({ true, false, false, "1 2 3 4 | 5 6 | 7 | 9", "22 | 21 | 23 | 24" });
+    startAndExpectModes ({ true, false, false, "1 2 3 4 | 5 6 | 7 | 9 | 10", "22 | 21 | 23 | 24" });
 }
 
 TEST (ApplicationScenario, DISABLED_DebugMarker)
 {
-    startAndExpectModes ({ false, true, true, "1 2 3 4 | 5 6 | 7", "22 | 21 | 23 | 24 | 25" });
+    startAndExpectModes ({ false, true, true, "1 2 3 4 | 5 6 | 7 | 10", "22 | 21 | 23 | 24 | 25" });
 }
 
 // Quitting.

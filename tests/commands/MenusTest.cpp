@@ -59,30 +59,41 @@ TEST_F (Menus, FourMenusWithTheirCommandsAndSeparators)
     EXPECT_EQ (menus().getMenuBarNames(), juce::StringArray ({ "File", "Edit", "MIDI", "Option" }));
     EXPECT_EQ (&menus().getMenuBarModel(), static_cast<juce::MenuBarModel*> (&menus()));
 
-    // No marker files: item 9 and item 25 are left out.
-    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | 5 6 | 7");
+    // No marker files: item 9 and item 25 are left out. Quit ends the File
+    // menu.
+    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | 5 6 | 7 | 10");
     EXPECT_EQ (menu (editMenu), "-11 -12 | 13 14 15 16");
     EXPECT_EQ (menu (midiMenu), "17 18 | 19 20 | 27 28");
     EXPECT_EQ (menu (optionMenu), "22 | 21 | 23 | 24");
 
     auto* modes = x48305_application::DebugModeModel::getInstance();
     modes->setDeveloperMode (true);
-    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | 5 6 | 7 | 9");
+    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | 5 6 | 7 | 9 | 10");
     EXPECT_EQ (menu (optionMenu), "22 | 21 | 23 | 24");
     modes->setDeveloperMode (false);
     modes->setDebugMode (true);
-    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | 5 6 | 7");
+    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | 5 6 | 7 | 10");
     EXPECT_EQ (menu (optionMenu), "22 | 21 | 23 | 24 | 25");
 
     // Items show the rules as they stand when the menu is built.
     selectPrograms ({ 2, 7 });
-    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | -5 -6 | 7");
+    EXPECT_EQ (menu (fileMenu), "1 2 3 4 | -5 -6 | 7 | 10");
     EXPECT_EQ (menu (editMenu), "-11 -12 | -13 -14 -15 16");
     ui::ModalDialogState::getInstance()->setDialogOpen (true);
     EXPECT_EQ (menu (midiMenu), "-17 -18 | -19 -20 | -27 -28");
     ui::ModalDialogState::getInstance()->setDialogOpen (false);
 
     EXPECT_EQ (menus().getMenuForIndex (4, {}).getNumItems(), 0);
+
+    // Quit is a command item, so the menu shows the key mapped to it.
+    const auto file = menus().getMenuForIndex (fileMenu, {});
+    bool quitShowsItsKey = false;
+    for (juce::PopupMenu::MenuItemIterator it (file); it.next();)
+        if (it.getItem().itemID == commandFileExit)
+            quitShowsItsKey = it.getItem().commandManager == &commandManager()
+                && commandManager().getKeyMappings()->getKeyPressesAssignedToCommand (commandFileExit)[0]
+                       .getTextDescription() == "ctrl + Q";
+    EXPECT_TRUE (quitShowsItsKey);
 }
 
 TEST_F (Menus, JapaneseMenuNamesAndTexts)

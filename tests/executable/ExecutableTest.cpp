@@ -132,6 +132,9 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     ASSERT_TRUE (exitCode.has_value()) << "Ctrl+Q did not end the application\n" << application.getOutput();
     EXPECT_EQ (*exitCode, 0) << application.getOutput();
     EXPECT_EQ (sanitizerFindings (application.getOutput()), "");
+    // Without sound devices the terminal shows the program's own line, not
+    // the sound library's.
+    EXPECT_FALSE (application.getOutput().contains ("ALSA lib")) << application.getOutput();
 
     const auto preferences = juce::parseXML (
         home.get().getChildFile (".config/Preferences/VEXO solivane Sound Librarian/PreferencesData.xml"));

@@ -139,3 +139,35 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
     EXPECT_EQ (x48305_file::LibraryFileReader (&written).read (target), 0);
     EXPECT_TRUE (fingerprint (written) == fingerprint (makeLibrary (2)));
 }
+
+// The first chooser of a run opens in the home folder, not the folder the
+// program was started from; every later one where the last file was chosen.
+TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
+{
+    ASSERT_FALSE (juce::FileChooser::isPlatformDialogAvailable());
+    testsupport::setUpInterfaceFonts();
+    testsupport::ScopedInterfaceLanguage english (false);
+
+    const auto source = writeLibraryFile ("Chosen Bank.slvnlib", 11);
+    std::vector<juce::String> startFolders;
+    const auto noteFolder = [&startFolders] (juce::Component& dialog)
+    {
+        auto* browser = testsupport::findDescendantOfType<juce::FileBrowserComponent> (dialog);
+        startFolders.push_back (browser != nullptr ? browser->getRoot().getFullPathName() : juce::String());
+    };
+    x48305_application::FrameworkFileChooserDialog chooser;
+    x48305_application::FileDialogProcessor processor (chooser);
+    {
+        testsupport::ModalDialogDriver driver (
+            testsupport::andThen (noteFolder, testsupport::chooseInFrameworkDialog (source, "Open")), 10000);
+        EXPECT_EQ (processor.openLibrary(), 1);
+    }
+    {
+        testsupport::ModalDialogDriver driver (
+            testsupport::andThen (noteFolder, [] (juce::Component& dialog) { dialog.exitModalState (0); }), 10000);
+        EXPECT_EQ (processor.saveAs(), 0);
+    }
+    EXPECT_EQ (startFolders,
+               (std::vector<juce::String> { juce::File::getSpecialLocation (juce::File::userHomeDirectory).getFullPathName(),
+                                            source.getParentDirectory().getFullPathName() }));
+}

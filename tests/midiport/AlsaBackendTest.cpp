@@ -145,7 +145,13 @@ TEST (AlsaBackend, WithoutASequencerTheProgramGoesOnWithoutMidi)
     if (juce::File ("/dev/snd/seq").exists())
         GTEST_SKIP() << "this machine has a sequencer";
 
+    // The sound library's own complaint stays off the terminal; the
+    // program says it in one line of its own.
+    testing::internal::CaptureStderr();
     auto backend = std::make_shared<AlsaBackend>();
+    const auto said = juce::String (testing::internal::GetCapturedStderr()).trim();
+    EXPECT_FALSE (said.contains ("ALSA lib")) << said;
+    EXPECT_TRUE (said.startsWith ("No MIDI: ") && ! said.containsChar ('\n')) << said;
     EXPECT_FALSE (backend->isAvailable());
     EXPECT_TRUE (backend->getSources().empty());
     EXPECT_TRUE (backend->getDestinations().empty());

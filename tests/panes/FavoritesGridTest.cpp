@@ -310,6 +310,14 @@ TEST_F (FavoritesGrid, ATileShowsItsDropImageWhileADragIsOverIt)
     EXPECT_TRUE (target.isDragOver());
     const auto dropping = target.createComponentSnapshot (target.getLocalBounds());
     EXPECT_GT (countDifferentPixels (normal, dropping), 84 * 40 / 4);
+    // No drag image over it hides the drop picture (compared where the
+    // tile is opaque: its rounded corners show what lies behind).
+    const auto seen = tab().createComponentSnapshot (testsupport::boundsRelativeTo (target, tab()));
+    int hidden = 0;
+    for (int y = 0; y < dropping.getHeight(); ++y)
+        for (int x = 0; x < dropping.getWidth(); ++x)
+            hidden += dropping.getPixelAt (x, y).isOpaque() && dropping.getPixelAt (x, y) != seen.getPixelAt (x, y);
+    EXPECT_EQ (hidden, 0);
     testsupport::writeSnapshot (dropping, "favorite-tile-drag-over");
     testsupport::writeSnapshot (normal, "favorite-tile-normal");
 

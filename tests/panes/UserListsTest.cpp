@@ -423,6 +423,13 @@ TEST_F (UserListFileDrop, APackageDroppedOnARowLoadsIntoThatSlot)
     const auto below = list.getLocalBounds().getBottomLeft() + juce::Point<int> (100, -10);
     EXPECT_EQ (list.getListBox().getRowContainingPosition (below.x, below.y), -1);
     dropFiles (list, below, { package.getFullPathName() });
+    // On the column header, also with the first row half scrolled away
+    // under it: nothing.
+    auto& box = list.getListBox();
+    const juce::Point<int> onHeader (rowCentre (list, 3).x, box.getHeaderHeight() / 2);
+    dropFiles (list, onHeader, { package.getFullPathName() });
+    box.getViewport()->setViewPosition (0, box.getRowHeight() / 2);
+    dropFiles (list, onHeader, { package.getFullPathName() });
     ui::ModalDialogState::getInstance()->setDialogOpen (true);
     EXPECT_FALSE (target->isInterestedInFileDrag ({ package.getFullPathName() }));
     target->filesDropped ({ package.getFullPathName() }, rowCentre (list, 5).x, rowCentre (list, 5).y);

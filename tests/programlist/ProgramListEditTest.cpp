@@ -31,10 +31,6 @@ std::vector<unsigned> firstBank()
     return bank;
 }
 
-juce::Image listOnly (juce::Component& list)
-{
-    return list.createComponentSnapshot (list.getLocalBounds(), true, 1.0f);
-}
 } // namespace
 
 class ProgramListEdit : public ProgramListTest
@@ -145,7 +141,7 @@ TEST_F (ProgramListEdit, DragFromTheNameCellMovesRowsAndTheLiveSetFollows)
     pressAndDragTo (3, 2, gapAbove (1));
     ASSERT_TRUE (box().isDragging());
     EXPECT_EQ (box().getInsertionIndex(), 1);
-    const auto shown = listOnly (list());
+    const auto shown = screenOfList();
     const juce::Colour line (0xff333333);
     EXPECT_EQ (fillerPixel (shown, 1, 0), line);
     EXPECT_EQ (fillerPixel (shown, 1, 1), line);
@@ -176,6 +172,11 @@ TEST_F (ProgramListEdit, DragFromAnotherCellInsertsAndADropInPlaceDoesNothing)
     const auto lowerHalf = cellCentre (12, 5) + juce::Point<float> (0.0f, 6.0f);
     pressAndDragTo (10, 5, lowerHalf);
     EXPECT_EQ (box().getInsertionIndex(), 13);
+    // The line lies below the pointer, where the drag image would hang.
+    const auto shown = screenOfList();
+    EXPECT_EQ (fillerPixel (shown, 13, 0), juce::Colour (0xff333333));
+    EXPECT_EQ (fillerPixel (shown, 13, 1), juce::Colour (0xff333333));
+    testsupport::writeSnapshot (shown, "program-list-mid-drag-below-pointer");
     release();
 
     EXPECT_EQ (namesOf (9, 5), (std::vector<std::string> { "Prog 009", "Prog 011", "Prog 012", "Prog 010", "Prog 013" }));
@@ -206,7 +207,7 @@ TEST_F (ProgramListEdit, AltDragCopiesOverlappingBlocksFromTheOldData)
         const testsupport::ScopedModifierKeys alt (juce::ModifierKeys::altModifier);
         pressAndDragTo (494, 3, cellCentre (498, 3));
         EXPECT_EQ (box().getRowUnderMouse(), 498);
-        const auto shown = listOnly (list());
+        const auto shown = screenOfList();
         const auto target = selectedFill.overlaidWith (juce::Colour (0xdd333333));
         EXPECT_EQ (fillerPixel (shown, 498, 3), target);
         EXPECT_EQ (fillerPixel (shown, 498, 20), target);

@@ -310,13 +310,28 @@ TEST_F (DefaultLookAndFeelTest, TickedHighlightedItemShowsAnInsetBarAndATick)
     EXPECT_TRUE (inkColumns (plain, grey66, 1, 27, 1, h - 1).isEmpty());
 }
 
-TEST_F (DefaultLookAndFeelTest, DisabledItemsLookLikeEnabledOnes)
+// The lightest grey level of an item's ink.
+int lightestInk (const juce::Image& image)
 {
-    auto enabled = drawMenuItem (lookAndFeel, 160, 22, "Paste", "Ctrl+V", false, false, true);
-    auto disabled = drawMenuItem (lookAndFeel, 160, 22, "Paste", "Ctrl+V", false, false, false);
-    for (int y = 0; y < 22; ++y)
-        for (int x = 0; x < 160; ++x)
-            ASSERT_EQ (enabled.getPixelAt (x, y), disabled.getPixelAt (x, y)) << x << "," << y;
+    int lightest = 0;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            lightest = juce::jmax (lightest, (int) image.getPixelAt (x, y).getRed());
+    return lightest;
+}
+
+// A disabled item (Undo with nothing to undo) is drawn in a grey between the
+// text's and the menu's, its text and shortcut where an enabled one has them.
+TEST_F (DefaultLookAndFeelTest, DisabledItemsAreDrawnDimmer)
+{
+    auto enabled = drawMenuItem (lookAndFeel, 160, 22, "Paste", "Ctrl+V", false, true, true);
+    auto disabled = drawMenuItem (lookAndFeel, 160, 22, "Paste", "Ctrl+V", false, true, false);
+    const auto ink = inkColumns (enabled, grey33), dimInk = inkColumns (disabled, grey33);
+    EXPECT_NEAR (dimInk.getStart(), ink.getStart(), 1);
+    EXPECT_NEAR (dimInk.getEnd(), ink.getEnd(), 1);
+    EXPECT_EQ (lightestInk (enabled), textGrey.getRed());
+    EXPECT_LE (lightestInk (disabled), textGrey.getRed() - 70);
+    EXPECT_GE (lightestInk (disabled), grey33.getRed() + 40);
 }
 
 TEST_F (DefaultLookAndFeelTest, SeparatorIsOneFaintLineInset)
