@@ -185,7 +185,7 @@ TEST (MidiCommunicationManager, AnUnansweredBackgroundSendGivesUpAtOnce)
                 manager.reset();
                 ended = std::chrono::steady_clock::now();
             }
-            EXPECT_LT (ended - start, 200ms);
+            EXPECT_LT (std::chrono::duration_cast<std::chrono::milliseconds> (ended - start).count(), 200);
             manager.reset();
             EXPECT_TRUE (devicetest::JobRig::isDeviceReleased());
         }
