@@ -18,7 +18,6 @@ AsyncCurrentProgramTransmitter::AsyncCurrentProgramTransmitter()
 AsyncCurrentProgramTransmitter::~AsyncCurrentProgramTransmitter()
 {
     stop();
-    signalThreadShouldExit();
     // The thread reads the members below until it ends.
     waitUntilEnded();
     cancelPendingUpdate();
@@ -30,15 +29,19 @@ void AsyncCurrentProgramTransmitter::request (const x48305_data::ProgramData& pr
         const juce::ScopedLock guard (lock);
         pendingProgram = program;
         pending = true;
-        stopRequested = false;
-        if (loopActive)
+        if (loopActive && ! stopRequested)
             return; // the loop tests pending again under the lock before it ends
+    }
+
+    // No loop runs, or a stopped one is ending: its thread has been asked to
+    // exit and cannot be taken up again. It gives up its send at once.
+    waitUntilEnded();
+    {
+        const juce::ScopedLock guard (lock);
+        stopRequested = false;
         loopActive = true;
         loopEnded.reset();
     }
-
-    // The previous loop has ended; its thread may still be returning.
-    waitForThreadToVanish();
     if (! startThread())
     {
         const juce::ScopedLock guard (lock);
@@ -50,9 +53,14 @@ void AsyncCurrentProgramTransmitter::request (const x48305_data::ProgramData& pr
 
 void AsyncCurrentProgramTransmitter::stop()
 {
-    const juce::ScopedLock guard (lock);
-    pending = false;
-    stopRequested = true;
+    {
+        const juce::ScopedLock guard (lock);
+        pending = false;
+        stopRequested = true;
+    }
+    // Ends the wait of the send under way. A thread that is not running
+    // forgets this when it starts again.
+    signalThreadShouldExit();
 }
 
 void AsyncCurrentProgramTransmitter::waitUntilEnded()
@@ -105,6 +113,10 @@ void AsyncCurrentProgramTransmitter::send()
         // that could arrive after its deletion here.
         job->setThread (this);
         job->setTaskTimeout (taskTimeout.load());
+        // Whoever stops the transmitter waits for it: a job about to start,
+        // or the application quitting. What the send would still receive is
+        // of no use to anyone.
+        job->setWaitsEndOnExit (true);
         if (! job->isSuccess (job->run()))
             triggerAsyncUpdate();
     }

@@ -32,22 +32,23 @@ public:
     // Message thread; the device manager is created here if need be, never on
     // the transmitter's thread.
     AsyncCurrentProgramTransmitter();
-    // Drops what waits and waits until the send under way has ended.
+    // Stops, and waits until the send under way has given up.
     ~AsyncCurrentProgramTransmitter() override;
 
     // Message thread. Copies the program and returns at once: it never waits
-    // for a send.
+    // for a send (after a stop, only for the stopped send to give up).
     void request (const x48305_data::ProgramData& program);
 
-    // Drops what waits and asks the loop to end after the send under way. A
-    // later request takes the loop up again.
+    // Drops what waits and asks the thread to exit: the send under way stops
+    // waiting for the instrument at once, and the loop ends. A later request
+    // starts the loop again.
     void stop();
 
     bool isRunning() const { return isThreadRunning(); }
 
     // Blocks on the loop's end (no polling), then lets the thread finish its
     // last instructions; as long as the send under way at most, which its
-    // time-outs bound.
+    // time-outs bound, or a stop cuts short.
     void waitUntilEnded();
 
     // The time-out of every exchange of a send; 0 keeps the tasks' own.

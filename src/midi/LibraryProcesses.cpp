@@ -44,7 +44,7 @@ std::int32_t ReceiveLibraryProcess::run()
 std::int32_t ReceiveLibraryProcess::receivePrograms (std::uint32_t channel)
 {
     ProgramDataReceiver receiver (getMidi(), channel);
-    applyTaskTimeout (receiver);
+    prepareTask (receiver);
 
     return forEachItem (numPrograms, receiveSteps, [&] (std::size_t n) {
         const auto code = receiver.receive ((std::uint32_t) n);
@@ -57,7 +57,7 @@ std::int32_t ReceiveLibraryProcess::receivePrograms (std::uint32_t channel)
 std::int32_t ReceiveLibraryProcess::receiveLiveset (std::uint32_t channel)
 {
     LivesetDataReceiver receiver (getMidi(), channel);
-    applyTaskTimeout (receiver);
+    prepareTask (receiver);
 
     if (const auto code = receiver.receive())
         return endWithError (code);
@@ -92,7 +92,7 @@ std::int32_t WriteLibraryProcess::run()
 std::int32_t WriteLibraryProcess::writePrograms (std::uint32_t channel)
 {
     ProgramDataTransmitter transmitter (getMidi(), channel);
-    applyTaskTimeout (transmitter);
+    prepareTask (transmitter);
 
     return forEachItem (numPrograms, writeSteps, [&] (std::size_t n) {
         return transmitter.transmit ((std::uint32_t) n, library->getProgram ((int) n));
@@ -104,7 +104,7 @@ std::int32_t WriteLibraryProcess::writeLiveset (std::uint32_t channel)
     // The block holds more than the program numbers: fetch the instrument's
     // own and change only the numbers in it.
     LivesetDataReceiver receiver (getMidi(), channel);
-    applyTaskTimeout (receiver);
+    prepareTask (receiver);
     if (const auto code = receiver.receive())
         return endWithError (code);
     if (isCancelRequested())
@@ -117,7 +117,7 @@ std::int32_t WriteLibraryProcess::writeLiveset (std::uint32_t channel)
             block.setProgramNumber (bank, slot, liveset.getProgramNumber (bank, slot));
 
     LivesetDataTransmitter transmitter (getMidi(), channel);
-    applyTaskTimeout (transmitter);
+    prepareTask (transmitter);
     if (const auto code = transmitter.transmit (block.getBytes()))
         return endWithError (code);
     return MidiCommunicationError::noError;

@@ -53,8 +53,9 @@ public:
     // replaces the store once the dialog has returned, and the views are told.
     int writeUserData (x48305_data::UserData& store);
 
-    // Stops the background transmitter, waits until its thread has ended,
-    // then runs the job behind the dialog; the dialog's result.
+    // Stops the background transmitter, whose send under way gives up at
+    // once, waits until its thread has ended, then runs the job behind the
+    // dialog; the dialog's result.
     int runProcess (midi::MidiCommunicationProcess& job);
 
     // Sends the program in the background; ignored while a job runs.

@@ -99,15 +99,17 @@ std::int32_t MidiCommunicationProcess::endCanceled()
     return MidiCommunicationError::canceled;
 }
 
-void MidiCommunicationProcess::applyTaskTimeout (x48305_midi::MidiCommunicationTask& task) const
+void MidiCommunicationProcess::prepareTask (x48305_midi::MidiCommunicationTask& task) const
 {
     if (const auto timeout = taskTimeout.load(); timeout > 0)
         task.setTimeout (timeout);
+    if (auto* thread = runningThread.load(); thread != nullptr && waitsEndOnExit.load())
+        task.endWaitsWhenAskedToExit (*thread);
 }
 
 std::int32_t MidiCommunicationProcess::identifyInstrument (x48305_midi::DeviceInquiry& inquiry)
 {
-    applyTaskTimeout (inquiry);
+    prepareTask (inquiry);
     const auto code = inquiry.inquire();
     return code == MidiCommunicationError::noError ? code : endWithError (code);
 }

@@ -71,6 +71,12 @@ public:
     void setTaskTimeout (std::uint32_t milliseconds) { taskTimeout = milliseconds; }
     std::uint32_t getTaskTimeout() const { return taskTimeout.load(); }
 
+    // Set before the run: every wait of the run's tasks ends at once when the
+    // job's thread is asked to exit, rather than at a cancel point after the
+    // item under way (for a job whose end nobody waits for, the background
+    // send's). The run then fails with a time-out.
+    void setWaitsEndOnExit (bool ends) { waitsEndOnExit = ends; }
+
 protected:
     // The wrapper of the device manager, through which every task talks.
     static CPXWMidi* getMidi();
@@ -86,8 +92,9 @@ protected:
     // text, the detail stays; returns the cancel code.
     std::int32_t endCanceled();
 
-    // Gives a task the job's time-out when one is set.
-    void applyTaskTimeout (x48305_midi::MidiCommunicationTask& task) const;
+    // Gives a task the job's time-out when one is set, and ends its waits
+    // when the job's thread is asked to exit if the job wants that.
+    void prepareTask (x48305_midi::MidiCommunicationTask& task) const;
 
     // Asks who is at the other end; 0 when it is the instrument, otherwise
     // the run ends with the inquiry's code (returned).
@@ -103,6 +110,7 @@ private:
     juce::String detailText;
     std::atomic<juce::Thread*> runningThread { nullptr };
     std::atomic<std::uint32_t> taskTimeout { 0 };
+    std::atomic<bool> waitsEndOnExit { false };
     std::atomic<bool> observed { false };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCommunicationProcess)

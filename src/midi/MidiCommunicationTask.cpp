@@ -21,13 +21,31 @@ MidiCommunicationTask::~MidiCommunicationTask()
         midi->removeListener (&receiver);
 }
 
+MidiCommunicationTask::ExitWatch::~ExitWatch()
+{
+    if (watched != nullptr)
+        watched->removeListener (this);
+}
+
+void MidiCommunicationTask::ExitWatch::watch (juce::Thread& thread)
+{
+    if (watched != nullptr)
+        watched->removeListener (this);
+    watched = &thread;
+    // Listening first: an exit asked for before is seen by the test below,
+    // one asked for after reaches the listener.
+    thread.addListener (this);
+    if (thread.threadShouldExit())
+        queue.close();
+}
+
 void MidiCommunicationTask::sysExReceived (CPXWMidi*, const CPXWMidiMessage& message)
 {
     queue.push (message);
 }
 
 AnalyzedInformation MidiCommunicationTask::waitForMessage (const std::vector<std::int32_t>& expectedTypes,
-                                                           std::uint32_t timeout)
+                                                           std::uint32_t timeout, const ReplyTest& answersRequest)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (timeout);
     const MidiMessageAnalyzer analyzer;
@@ -35,7 +53,8 @@ AnalyzedInformation MidiCommunicationTask::waitForMessage (const std::vector<std
     while (auto message = queue.waitAndPop (deadline))
     {
         auto information = analyzer.analyze (message->getBytes(), message->getLength());
-        if (std::find (expectedTypes.begin(), expectedTypes.end(), information.type) != expectedTypes.end())
+        if (std::find (expectedTypes.begin(), expectedTypes.end(), information.type) != expectedTypes.end()
+            && (! answersRequest || answersRequest (information)))
             return information;
 
         // A stream of other messages does not stretch the wait.
@@ -51,6 +70,9 @@ void MidiCommunicationTask::sendMessage (const juce::MemoryBlock& message)
     if (midi == nullptr || message.getSize() == 0)
         return;
 
+    // The instrument has not seen the request yet: nothing queued can be its
+    // answer.
+    queue.clear();
     midi->send (CPXWMidiMessage (static_cast<const std::uint8_t*> (message.getData()),
                                  (std::uint32_t) message.getSize(), 0));
 }

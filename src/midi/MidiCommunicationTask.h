@@ -7,6 +7,7 @@
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -17,10 +18,15 @@ namespace x48305_midi
 // analysed reply of an expected type. From its construction to its
 // destruction the task receives every System Exclusive message that the
 // wrapper assembles, so a reply that comes while the request is still being
-// sent is not lost. Used on one thread (a job's); filled on the port layer's.
+// sent is not lost; what came before the request is dropped as it goes out,
+// because it answers something else (a late or repeated reply to an earlier
+// request). Used on one thread (a job's); filled on the port layer's.
 class MidiCommunicationTask : public CPXWMidiListener
 {
 public:
+    // Whether a reply of an expected type answers this exchange.
+    using ReplyTest = std::function<bool (const AnalyzedInformation&)>;
+
     MidiCommunicationTask (CPXWMidi* midi, std::uint32_t channel);
     ~MidiCommunicationTask() override;
 
@@ -32,9 +38,18 @@ public:
     void sysExReceived (CPXWMidi*, const CPXWMidiMessage& message) final;
 
     // Takes the queued messages in arrival order, blocking while the queue is
-    // empty, until one analyses to an expected type; returns it. Messages of
-    // other types are dropped. At the time-out: the "none" information.
-    AnalyzedInformation waitForMessage (const std::vector<std::int32_t>& expectedTypes, std::uint32_t timeoutMs);
+    // empty, until one analyses to an expected type and passes the test (when
+    // given); returns it. Other messages are dropped, and the wait goes on
+    // within the same time-out. At the time-out, or at once after the thread
+    // given to endWaitsWhenAskedToExit has been asked to exit: the "none"
+    // information.
+    AnalyzedInformation waitForMessage (const std::vector<std::int32_t>& expectedTypes, std::uint32_t timeoutMs,
+                                        const ReplyTest& answersRequest = {});
+
+    // From now on, every wait of this task ends as soon as the thread is asked
+    // to exit (at once when it has been already); nothing that arrives later
+    // is taken. The thread must outlive the task.
+    void endWaitsWhenAskedToExit (juce::Thread& thread) { exitWatch.watch (thread); }
 
     std::uint32_t getChannel() const { return channel; }
 
@@ -50,8 +65,8 @@ protected:
     // broken message 8, anything else (the time-out) 3.
     static std::int32_t codeForReply (std::int32_t type, std::int32_t successType, std::int32_t refusalCode);
 
-    // Sends the message through the wrapper (the result is dropped, as the
-    // wrapper's own send does).
+    // Drops what was queued so far, then sends the message through the
+    // wrapper (the result is dropped, as the wrapper's own send does).
     void sendMessage (const juce::MemoryBlock& message);
 
     midi::MidiMessageQueue queue;
@@ -79,5 +94,25 @@ private:
     };
 
     Receiver receiver { *this };
+
+    // Closes the queue when the watched thread is asked to exit. Declared
+    // after the queue, so that it stops watching before the queue goes.
+    class ExitWatch : public juce::Thread::Listener
+    {
+    public:
+        explicit ExitWatch (midi::MidiMessageQueue& q) : queue (q) {}
+        ~ExitWatch() override;
+        ExitWatch (const ExitWatch&) = delete;
+        ExitWatch& operator= (const ExitWatch&) = delete;
+
+        void watch (juce::Thread& thread);
+        void exitSignalSent() override { queue.close(); }
+
+    private:
+        midi::MidiMessageQueue& queue;
+        juce::Thread* watched = nullptr;
+    };
+
+    ExitWatch exitWatch { queue };
 };
 }

@@ -25,12 +25,27 @@ std::optional<CPXWMidiMessage> MidiMessageQueue::pop()
 std::optional<CPXWMidiMessage> MidiMessageQueue::waitAndPop (std::chrono::steady_clock::time_point deadline)
 {
     std::unique_lock<std::mutex> guard (lock);
-    if (! arrived.wait_until (guard, deadline, [this] { return ! messages.empty(); }))
+    if (! arrived.wait_until (guard, deadline, [this] { return closed || ! messages.empty(); }) || closed)
         return std::nullopt;
 
     std::optional<CPXWMidiMessage> front (messages.front());
     messages.pop_front();
     return front;
+}
+
+void MidiMessageQueue::clear()
+{
+    std::lock_guard<std::mutex> guard (lock);
+    messages.clear();
+}
+
+void MidiMessageQueue::close()
+{
+    {
+        std::lock_guard<std::mutex> guard (lock);
+        closed = true;
+    }
+    arrived.notify_all();
 }
 
 std::size_t MidiMessageQueue::size() const

@@ -16,7 +16,7 @@ namespace midi
 // change of the queue holds its lock; a reader waits on a condition, so a
 // message pushed before the wait began is found at once and one pushed
 // during it ends the wait. Messages that nobody takes stay until the queue
-// is destroyed.
+// is cleared or destroyed.
 class MidiMessageQueue
 {
 public:
@@ -27,7 +27,15 @@ public:
 
     // Waits until a message is there or the deadline has passed; the front
     // message, removed, or nothing at the deadline.
+    // Also nothing, at once, once the queue is closed.
     std::optional<CPXWMidiMessage> waitAndPop (std::chrono::steady_clock::time_point deadline);
+
+    // Drops every message queued so far.
+    void clear();
+
+    // Ends a wait under way, and every later one, at once with nothing; the
+    // messages stay. Any thread.
+    void close();
 
     std::size_t size() const;
 
@@ -35,5 +43,6 @@ private:
     mutable std::mutex lock;
     std::condition_variable arrived;
     std::deque<CPXWMidiMessage> messages;
+    bool closed = false;
 };
 }

@@ -22,7 +22,12 @@ std::int32_t ProgramDataReceiver::receive (std::uint32_t programNumber)
 {
     sendMessage (SysExGenerator (channel).createProgramDataDumpRequest (programNumber));
 
-    auto reply = waitForMessage (dumpReplies, getTimeout());
+    // A dump of another program answers another request; the number goes on
+    // the wire in 14 bits.
+    const auto requested = (std::int32_t) (programNumber & 0x3FFF);
+    auto reply = waitForMessage (dumpReplies, getTimeout(), [requested] (const AnalyzedInformation& information) {
+        return information.type != AnalyzedMessageType::programDataDump || information.value == requested;
+    });
     auto code = codeForReply (reply.type, AnalyzedMessageType::programDataDump,
                               MidiCommunicationError::receiveNakOnReceive);
 

@@ -14,7 +14,7 @@ public:
     ProgramDataReceiver (CPXWMidi* midi, std::uint32_t channel);
 
     // 0 (the program is in getReceived), 3, 5 (refused) or 8 (too short).
-    // The number carried by the dump is not compared with the one asked for.
+    // Only a dump that carries the number asked for is taken.
     std::int32_t receive (std::uint32_t programNumber);
 
     const x48305_data::ProgramData& getReceived() const { return received; }

@@ -41,7 +41,7 @@ template <typename Receiver, typename SlotAccess>
 std::int32_t ReceiveUserDataProcess::receiveKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt)
 {
     Receiver receiver (getMidi(), channel);
-    applyTaskTimeout (receiver);
+    prepareTask (receiver);
 
     for (std::uint32_t slot = 0; slot < numSlots; ++slot)
     {

@@ -23,7 +23,7 @@ std::int32_t ReceiveSelectedProgramProcess::run()
         return code;
 
     ProgramDataReceiver receiver (getMidi(), inquiry.getChannel());
-    applyTaskTimeout (receiver);
+    prepareTask (receiver);
 
     const auto count = programNumbers.size();
     return forEachItem (count, (float) count, [&] (std::size_t k) {
@@ -52,7 +52,7 @@ std::int32_t WriteSelectedProgramProcess::run()
         return code;
 
     ProgramDataTransmitter transmitter (getMidi(), inquiry.getChannel());
-    applyTaskTimeout (transmitter);
+    prepareTask (transmitter);
 
     const auto count = programNumbers.size();
     return forEachItem (count, (float) count, [&] (std::size_t k) {

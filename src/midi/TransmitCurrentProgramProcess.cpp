@@ -21,7 +21,7 @@ std::int32_t TransmitCurrentProgramProcess::run()
         return code;
 
     CurrentProgramTransmitter transmitter (getMidi(), inquiry.getChannel());
-    applyTaskTimeout (transmitter);
+    prepareTask (transmitter);
     if (const auto code = transmitter.transmit (*program))
         return endWithError (code);
     return MidiCommunicationError::noError;

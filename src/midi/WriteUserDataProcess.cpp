@@ -93,7 +93,7 @@ std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32
                                               bool cancelBeforeSwaps, bool recordWrites)
 {
     Transmitter transmitter (getMidi(), channel);
-    applyTaskTimeout (transmitter);
+    prepareTask (transmitter);
 
     // The units the instrument holds, from the highest position down.
     std::vector<Move> moves;

@@ -286,13 +286,20 @@ bool CPXWMidi::sendSysEx (std::uint32_t length, const std::uint8_t* data)
     auto queued = outputPort->sendSysEx (destination, std::vector<std::uint8_t> (data, data + length),
                                          [this, number, length] (bool) { sysExCompleted (number, length); });
     if (queued)
-        completionEvent.wait (sysExCompletionWaitMs);
+        completionEvent.wait (sysExCompletionWaitMs (length));
 
     {
         const juce::ScopedLock completionLock (completionStateLock);
         awaitedSend = 0;
     }
     return queued;
+}
+
+int CPXWMidi::sysExCompletionWaitMs (std::uint32_t length)
+{
+    constexpr std::uint32_t slowestBytesPerMs = 256;
+    constexpr std::uint32_t margin = 4;
+    return 500 + (int) (length / slowestBytesPerMs * margin);
 }
 
 void CPXWMidi::sysExCompleted (std::uint64_t number, std::uint32_t length)

@@ -47,9 +47,10 @@ public:
     void send (const CPXWMidiMessage& message);
     bool sendShort (std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
 
-    // Waits up to 500 ms for the completion and returns true whether or not it
-    // came; false only without an output port or when the message could not
-    // be handed over.
+    // Waits for the completion, so that the message has left the port when
+    // this returns, but no longer than sysExCompletionWaitMs (length); true
+    // whether or not it came; false only without an output port or when the
+    // message could not be handed over.
     bool sendSysEx (std::uint32_t length, const std::uint8_t* data);
 
     // The sources and destinations of the default backend by display name
@@ -64,7 +65,11 @@ public:
     static bool isVexoUsbMidiDriverInput (int inputIndex);
     static bool isVexoUsbMidiDriverOutput (int outputIndex);
 
-    static constexpr int sysExCompletionWaitMs = 500;
+    // The bound on a send's wait for its completion: 500 ms, plus four times
+    // what the message takes at the port layer's slowest pace (the ALSA
+    // backend's 256 bytes about every millisecond), so that only a completion
+    // that never comes ends it.
+    static int sysExCompletionWaitMs (std::uint32_t length);
 
 private:
     class Listeners : public ListenerHolder<CPXWMidiListener>

@@ -4,7 +4,9 @@
 #include "midiport/TaskThread.h"
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
+#include <thread>
 
 namespace midiport
 {
@@ -25,6 +27,15 @@ struct NoticeSink
     CallbackGate gate;
     const SetupChangedCallback onNotice;
 };
+
+// Hands bytes to a receiver on the backend's thread.
+void postDelivery (TaskThread& worker, std::shared_ptr<ReadSink> receiver, std::vector<std::uint8_t> bytes)
+{
+    worker.post ([receiver = std::move (receiver), packets = PacketList { Packet { std::move (bytes), 0 } }]
+    {
+        receiver->gate.run ([&] { receiver->onRead (packets); });
+    });
+}
 
 struct Connection
 {
@@ -109,9 +120,14 @@ struct VirtualBackend::State
     std::size_t realTimeEvery = 0;
     Completion completion = Completion::immediate;
     std::chrono::milliseconds completionDelay { 0 };
+    std::size_t paceBytes = 0;
+    std::chrono::microseconds paceInterval { 0 };
 
     // Last, so that it stops before anything it might still touch goes away.
     TaskThread worker;
+    // Where paced sends leave, one after the other; made when pacing is first
+    // set. It posts to the worker, so it stops before the worker.
+    std::unique_ptr<TaskThread> line;
 };
 
 namespace
@@ -186,7 +202,11 @@ public:
     {
     }
 
-    ~VirtualOutputPort() override { completionGate->close(); }
+    ~VirtualOutputPort() override
+    {
+        *cancelled = true;
+        completionGate->close();
+    }
 
     bool send (const Endpoint& destination, const std::uint8_t* data, std::size_t size) override
     {
@@ -198,7 +218,13 @@ public:
         if (receiver == nullptr)
             return false;
 
-        deliver (receiver, std::vector<std::uint8_t> (data, data + size));
+        std::vector<std::uint8_t> bytes (data, data + size);
+        if (state->paceBytes == 0)
+            postDelivery (state->worker, std::move (receiver), std::move (bytes));
+        else // behind the paced messages sent before
+            state->line->post ([worker = &state->worker, receiver, bytes = std::move (bytes)]() mutable {
+                postDelivery (*worker, std::move (receiver), std::move (bytes));
+            });
         return true;
     }
 
@@ -213,8 +239,6 @@ public:
         if (receiver == nullptr)
             return false;
 
-        deliver (receiver, std::move (message));
-
         auto gate = completionGate;
         auto report = [gate, completion = std::move (completion)]
         {
@@ -224,16 +248,55 @@ public:
             });
         };
 
-        switch (state->completion)
+        if (state->paceBytes == 0)
         {
-            case VirtualBackend::Completion::immediate: state->worker.post (std::move (report)); break;
-            case VirtualBackend::Completion::delayed: state->worker.postAfter (state->completionDelay, std::move (report)); break;
-            case VirtualBackend::Completion::never: break;
+            postDelivery (state->worker, std::move (receiver), std::move (message));
+            postCompletion (*state, state->completion, state->completionDelay, std::move (report));
+        }
+        else
+        {
+            // The line is one of the state's members: the state outlives it.
+            state->line->post ([s = state.get(), receiver, message = std::move (message), report = std::move (report),
+                                cancel = cancelled, mode = state->completion, delay = state->completionDelay,
+                                piece = state->paceBytes, interval = state->paceInterval]() mutable {
+                if (sendPaced (*s, receiver, message, piece, interval, *cancel))
+                    postCompletion (*s, mode, delay, std::move (report));
+            });
         }
         return true;
     }
 
 private:
+    static void postCompletion (State& s, VirtualBackend::Completion mode, std::chrono::milliseconds delay,
+                                std::function<void()> report)
+    {
+        switch (mode)
+        {
+            case VirtualBackend::Completion::immediate: s.worker.post (std::move (report)); break;
+            case VirtualBackend::Completion::delayed: s.worker.postAfter (delay, std::move (report)); break;
+            case VirtualBackend::Completion::never: break;
+        }
+    }
+
+    // On the line: one piece after the other, on a fixed schedule so that
+    // the pace does not drift. False when the port went away meanwhile.
+    static bool sendPaced (State& s, const std::shared_ptr<ReadSink>& receiver, const std::vector<std::uint8_t>& message,
+                           std::size_t piece, std::chrono::microseconds interval, const std::atomic<bool>& cancel)
+    {
+        auto due = std::chrono::steady_clock::now();
+        for (std::size_t start = 0; start < message.size(); start += piece)
+        {
+            if (cancel)
+                return false;
+            const auto end = std::min (message.size(), start + piece);
+            postDelivery (s.worker, receiver, std::vector<std::uint8_t> (message.begin() + (std::ptrdiff_t) start,
+                                                                         message.begin() + (std::ptrdiff_t) end));
+            due += interval;
+            std::this_thread::sleep_until (due);
+        }
+        return true;
+    }
+
     // Caller holds the backend's lock.
     std::shared_ptr<ReadSink> findReceiver (const Endpoint& destination)
     {
@@ -243,16 +306,9 @@ private:
         return device->receiver;
     }
 
-    void deliver (std::shared_ptr<ReadSink> receiver, std::vector<std::uint8_t> bytes)
-    {
-        state->worker.post ([receiver, packets = PacketList { Packet { std::move (bytes), 0 } }]
-        {
-            receiver->gate.run ([&] { receiver->onRead (packets); });
-        });
-    }
-
     std::shared_ptr<State> state;
     std::shared_ptr<CallbackGate> completionGate;
+    std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>> (false);
 };
 
 class VirtualClient : public Client
@@ -423,8 +479,24 @@ void VirtualBackend::setSysExCompletion (Completion mode, std::chrono::milliseco
     state->completionDelay = delay;
 }
 
+void VirtualBackend::setSysExPacing (std::size_t bytesPerPiece, std::chrono::microseconds interval)
+{
+    std::lock_guard<std::mutex> lock (state->mutex);
+    state->paceBytes = bytesPerPiece;
+    state->paceInterval = interval;
+    if (bytesPerPiece > 0 && state->line == nullptr)
+        state->line = std::make_unique<TaskThread>();
+}
+
 void VirtualBackend::waitUntilDelivered()
 {
+    TaskThread* line = nullptr;
+    {
+        std::lock_guard<std::mutex> lock (state->mutex);
+        line = state->line.get();
+    }
+    if (line != nullptr)
+        line->waitUntilIdle();
     state->worker.waitUntilIdle();
 }
 }

@@ -19,6 +19,10 @@ namespace midiport
 // System Exclusive completion is immediate by default (reported on the
 // backend's thread after the destination has received the message); a test
 // can delay it or make it never come.
+//
+// Output ports hand each message over at once by default; a test can pace
+// System Exclusive messages as the ALSA backend does, so that a large one
+// takes as long to leave as it would there.
 class VirtualBackend : public Backend
 {
 public:
@@ -46,8 +50,15 @@ public:
 
     void setSysExCompletion (Completion mode, std::chrono::milliseconds delay = std::chrono::milliseconds (0));
 
+    // From now on, System Exclusive messages leave in pieces of at most
+    // bytesPerPiece bytes, one piece every `interval`, each delivered as it
+    // leaves; the completion follows the last piece. Whatever an output port
+    // sends meanwhile leaves after it, in order. 0 bytes switches it off.
+    void setSysExPacing (std::size_t bytesPerPiece, std::chrono::microseconds interval);
+
     // Blocks until everything already sent, and every notice already due, has
-    // been delivered (delayed completions not yet due are not waited for).
+    // been delivered (delayed completions not yet due are not waited for; a
+    // paced message is, to its last piece).
     void waitUntilDelivered();
 
     struct State;

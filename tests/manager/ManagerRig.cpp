@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <thread>
 
-#include <sys/resource.h>
-
 namespace managertest
 {
 namespace
@@ -123,14 +121,6 @@ std::string nameInRecord (const sim::Bytes& record)
     if (record.size() < 16)
         return {};
     return juce::String (reinterpret_cast<const char*> (record.data() + 4), 12).trimEnd().toStdString();
-}
-
-std::chrono::microseconds threadCpuTime()
-{
-    rusage usage {};
-    getrusage (RUSAGE_THREAD, &usage);
-    const auto total = [] (const timeval& t) { return std::chrono::seconds (t.tv_sec) + std::chrono::microseconds (t.tv_usec); };
-    return std::chrono::duration_cast<std::chrono::microseconds> (total (usage.ru_utime) + total (usage.ru_stime));
 }
 
 bool transmitterEnds (x48305_midi::AsyncCurrentProgramTransmitter& transmitter, std::chrono::milliseconds timeout)

@@ -72,9 +72,6 @@ bool waitFor (const std::function<bool()>& condition, std::chrono::milliseconds 
 // The name of a program as the instrument's record carries it.
 std::string nameInRecord (const sim::Bytes& record);
 
-// The CPU time the calling thread has used so far.
-std::chrono::microseconds threadCpuTime();
-
 // The transmitter's wait bounded for a test: false when the loop did not end
 // in time (it then goes on waiting, so that nothing outlives the test).
 bool transmitterEnds (x48305_midi::AsyncCurrentProgramTransmitter& transmitter,

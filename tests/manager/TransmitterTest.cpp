@@ -117,8 +117,9 @@ TEST (AsyncCurrentProgramTransmitter, StopDropsTheWaitingProgramAndALaterRequest
 }
 
 // The manager goes at shutdown, maybe in the middle of a send: its
-// transmitter waits for the send before its members go (ASan watches).
-TEST (AsyncCurrentProgramTransmitter, DestroyingTheManagerDuringASlowSendWaitsForIt)
+// transmitter has the send give up, and waits for that before its members go
+// (ASan watches).
+TEST (AsyncCurrentProgramTransmitter, DestroyingTheManagerDuringASlowSendEndsIt)
 {
     ManagerRig rig;
     rig.instrument.addRule (sim::every (sim::RequestKind::currentProgramDump), sim::Behaviour::delayed (400ms));
@@ -130,9 +131,7 @@ TEST (AsyncCurrentProgramTransmitter, DestroyingTheManagerDuringASlowSendWaitsFo
 
     const auto start = std::chrono::steady_clock::now();
     manager.reset();
-    EXPECT_GE (std::chrono::steady_clock::now() - start, 200ms);
-    // The send had its reply before the manager went.
-    EXPECT_GE (rig.positionOf (rig.acknowledgement()), 0);
+    EXPECT_LT (std::chrono::steady_clock::now() - start, 200ms);
     EXPECT_FALSE (ManagerRig::devices().arePortsOpen());
     EXPECT_EQ (rig.currentProgramNames(), names ({ "Going" }));
     testsupport::runMessageLoop (50);

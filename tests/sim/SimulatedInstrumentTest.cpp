@@ -157,6 +157,21 @@ TEST_F (SimulatedInstrumentTest, SilentShortAndDuplicatedReplies)
     EXPECT_EQ (instrument.getReplyCount(), 3u);
 }
 
+TEST_F (SimulatedInstrumentTest, ALateRepeatComesJustBeforeTheNextAnswer)
+{
+    instrument.addRule (atRequest (0), Behaviour::repeatedLate());
+    ASSERT_TRUE (port.send (maker (0x1C, { 5, 0 })));
+    ASSERT_TRUE (instrument.waitForRequests (1, 2s));
+    ASSERT_TRUE (port.send (maker (0x1C, { 6, 0 })));
+    ASSERT_TRUE (port.waitForMessages (3));
+
+    const auto messages = port.getMessages();
+    ASSERT_EQ (messages.size(), 3u);
+    EXPECT_EQ (messages[0], messages[1]);
+    EXPECT_EQ (messages[0][7], 5);
+    EXPECT_EQ (messages[2][7], 6);
+}
+
 TEST_F (SimulatedInstrumentTest, DelayedRepliesInSmallPacketsWithTimingBytes)
 {
     Behaviour behaviour = Behaviour::inPackets (5, 16);

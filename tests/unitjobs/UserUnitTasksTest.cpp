@@ -1,4 +1,4 @@
-#include "UnitJobsSupport.h"
+#include "UnitJobRuns.h"
 
 #include "formats/UserUnitBinary.h"
 #include "midi/UserDataTasks.h"
@@ -202,16 +202,25 @@ TYPED_TEST (UserUnitTasks, TransmitterMapsEveryReply)
     EXPECT_TRUE (rig.instrument.getUnitSlot (K::simKind, 0).isEmpty());
 }
 
+// Written through a link paced as the ALSA backend paces it (256 bytes a
+// millisecond: some 75 s for the largest unit), at the production time-outs:
+// the send lasts until the last byte has left, the acknowledgement is awaited
+// from then, and the exchanges after it are answered in turn.
 TEST (UserUnitTasksLarge, TheLargestUnitThatAPackageMayHoldArrivesWhole)
 {
-    InstrumentRig rig;
-    x48305_midi::UserOscDataTransmitter transmitter (rig.midi(), 0);
-    // The simulated instrument takes seconds to gather and unpack some
-    // 18 MiB under the sanitizers on a busy machine.
-    transmitter.setTimeout (60000);
-    const x48305_data::UserOscData unit (unitImageOf (4, "Huge", UnitImageLayout::maxPayloadSize - 4));
-    ASSERT_EQ (unit.getImage().getSize(), UnitImageLayout::maxPayloadSize + UnitImageLayout::overhead);
+    JobRig rig;
+    const auto backend = JobRig::applicationBackend();
+    rig.instrument.setUnitSlot (sim::InstrumentMemory::modulationEffect, 0, unitSlotOf (1, "Cleared after"));
+    x48305_data::UserData store;
+    slotOf (store, 0, 15) = unitFromPackage (0, "Huge", UnitImageLayout::maxPayloadSize - 4);
+    const auto image = bytesOf (slotOf (store, 0, 15).getImage());
+    ASSERT_EQ (image.size(), UnitImageLayout::maxPayloadSize + UnitImageLayout::overhead);
 
-    ASSERT_EQ (transmitter.transmit (15, unit), MidiCommunicationError::noError);
-    EXPECT_TRUE (rig.instrument.getUnitSlot (sim::InstrumentMemory::oscillator, 15).image == bytesOf (unit.getImage()));
+    backend->setSysExPacing (256, std::chrono::milliseconds (1));
+    x48305_midi::WriteUserDataProcess job (store);
+    EXPECT_EQ (runOnThread (job, rig), MidiCommunicationError::noError);
+    backend->setSysExPacing (0, {});
+
+    EXPECT_TRUE (rig.instrument.getUnitSlot (sim::InstrumentMemory::oscillator, 15).image == image);
+    EXPECT_EQ (countOccupied (rig.instrument), 1);
 }

@@ -110,7 +110,7 @@ public:
     juce::String getTitle() override { return "Test Transfer"; }
     bool isCancelable() override { return cancelable; }
 
-    using midi::MidiCommunicationProcess::applyTaskTimeout;
+    using midi::MidiCommunicationProcess::prepareTask;
     using midi::MidiCommunicationProcess::beginRun;
     using midi::MidiCommunicationProcess::endCanceled;
     using midi::MidiCommunicationProcess::endWithError;

@@ -291,6 +291,7 @@ void SimulatedInstrument::handle (Bytes message)
 {
     Behaviour behaviour;
     Bytes reply;
+    Bytes late;
     {
         std::lock_guard<std::mutex> guard (lock);
         const Protocol protocol (identity);
@@ -304,7 +305,8 @@ void SimulatedInstrument::handle (Bytes message)
         {
             case ReplyKind::normal:
             case ReplyKind::shortened:
-            case ReplyKind::duplicated: reply = protocol.respond (request, memory); break;
+            case ReplyKind::duplicated:
+            case ReplyKind::repeatedLate: reply = protocol.respond (request, memory); break;
             case ReplyKind::refuse: reply = protocol.refusal(); break;
             case ReplyKind::silent: break;
             case ReplyKind::userUnitError: reply = protocol.userUnitError (behaviour.userUnitErrorFunction); break;
@@ -316,11 +318,16 @@ void SimulatedInstrument::handle (Bytes message)
             const auto cut = std::min (behaviour.cutBytes, reply.size() - 2);
             reply.erase (reply.end() - 1 - (std::ptrdiff_t) cut, reply.end() - 1);
         }
+
+        late = std::move (lateReply);
+        lateReply = behaviour.reply == ReplyKind::repeatedLate ? reply : Bytes();
     }
 
-    if (sleepUnlessStopping (behaviour.delay) && ! reply.empty())
+    if (sleepUnlessStopping (behaviour.delay))
     {
-        const int times = behaviour.reply == ReplyKind::duplicated ? 2 : 1;
+        if (! late.empty())
+            sendShaped (late, Behaviour());
+        const int times = reply.empty() ? 0 : behaviour.reply == ReplyKind::duplicated ? 2 : 1;
         for (int i = 0; i < times; ++i)
             sendShaped (reply, behaviour);
     }

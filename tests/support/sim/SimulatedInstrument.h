@@ -35,12 +35,14 @@
 //   (atRequest (i), every (kind), nth (kind, k), withNumber (kind, n), or any
 //   predicate); rules are tried in the order they were added, the first that
 //   matches and has uses left wins. A Behaviour chooses the reply (the normal answer, a refusal,
-//   silence, the answer cut short by some bytes, the answer twice, a
-//   user-unit error, or any bytes given), a delay before replying, a packet
+//   silence, the answer cut short by some bytes, the answer twice, the
+//   answer now and again late, a user-unit error, or any bytes given), a
+//   delay before replying, a packet
 //   size for cutting the reply into separate sends, and a real-time byte
 //   (timing clock by default) interleaved after every so many bytes.
 //   A refused, silent, user-unit-error or custom reply leaves the memory as
-//   it was; a short or duplicated one acts on the request first.
+//   it was; a short, duplicated or late-repeated one acts on the request
+//   first.
 // - to send anything unprompted (sendRaw).
 //
 // What it reports: every message it received, in order, with its kind and
@@ -76,6 +78,7 @@ enum class ReplyKind
     silent,          // no answer at all
     shortened,       // the answer without `cutBytes` bytes before its F7
     duplicated,      // the answer twice
+    repeatedLate,    // the answer, and again just before the answer to the next request
     userUnitError,   // a user-unit error (userUnitErrorFunction, 0x27 to 0x2F)
     custom           // customBytes in place of the answer
 };
@@ -95,6 +98,7 @@ struct Behaviour
     static Behaviour silent() { return make (ReplyKind::silent); }
     static Behaviour shortened (std::size_t bytes = 1) { auto b = make (ReplyKind::shortened); b.cutBytes = bytes; return b; }
     static Behaviour duplicated() { return make (ReplyKind::duplicated); }
+    static Behaviour repeatedLate() { return make (ReplyKind::repeatedLate); }
     static Behaviour userUnitError (std::uint8_t function = 0x27) { auto b = make (ReplyKind::userUnitError); b.userUnitErrorFunction = function; return b; }
     static Behaviour custom (Bytes bytes) { auto b = make (ReplyKind::custom); b.customBytes = std::move (bytes); return b; }
     static Behaviour delayed (std::chrono::milliseconds ms) { Behaviour b; b.delay = ms; return b; }
@@ -203,6 +207,7 @@ private:
     std::size_t replyCount = 0;
     std::vector<std::size_t> occurrences;
     std::deque<Bytes> incoming;
+    Bytes lateReply;                  // goes out before the next request's answer
     bool stopping = false;
 
     // Assembly of incoming System Exclusive messages (backend thread only).
