@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "action/ApplicationUndoManager.h"
+#include "application/ApplicationCommandIDs.h"
 #include "application/ApplicationMenuManager.h"
 #include "application/ApplicationQuitRules.h"
 #include "application/CPXWResource.h"
@@ -12,6 +13,9 @@
 #include "support/UserInput.h"
 #include "ui/ProgramListItemComponents.h"
 #include "ui/ProgramPaneComponent.h"
+
+#include <functional>
+#include <vector>
 
 namespace
 {
@@ -88,6 +92,19 @@ protected:
         return testsupport::nameOf (x48305_data::DataCenter::getInstance()->getLibraryData().getProgram (number));
     }
 
+    static std::vector<std::string> allNames()
+    {
+        std::vector<std::string> names;
+        for (int p = 0; p < x48305_data::LibraryData::numPrograms; ++p)
+            names.push_back (nameOf (p));
+        return names;
+    }
+
+    static juce::StringArray undoSteps()
+    {
+        return application::ApplicationUndoManager::getInstance()->getUndoDescriptions();
+    }
+
     testsupport::ScriptedChooser chooser;
     int quits = 0;
 };
@@ -125,5 +142,61 @@ TEST_F (MainWindowEditingTest, AnEditUndoneAfterASaveIsNotThrownAwayUnasked)
     testsupport::DialogScript none ({});
     press ('q', cmd);
     EXPECT_EQ (quits, 1);
+}
+
+// A command never acts beneath an open name editor: the editor ends first,
+// as a loss of focus ends it, and its text is stored nowhere. The editor's
+// own text keys stay inside it and invoke no command.
+TEST_F (MainWindowEditingTest, ACommandNeverActsBeneathAnOpenNameEditor)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void()> keys; // typed into the open editor of program 2
+        const char* stored;         // program 2's name afterwards; null: as before
+        std::vector<int> commands;
+        const char* newStep;        // the undo step added, if any
+        const char* clipboard;      // the clipboard text afterwards, if checked
+    };
+    const Case cases[] = {
+        { "Clear while typing", [this] { type ("Bar"); press ('k', cmd); press (juce::KeyPress::returnKey); },
+          "Init Program", { x48305_menu::commandEditClear }, "ClearProgramData", nullptr },
+        { "select all, cut and paste in the text",
+          [this] { type ("Bar"); press ('a', cmd); press ('x', cmd); press ('v', cmd); press ('v', cmd);
+                   press (juce::KeyPress::returnKey); },
+          "BarBar", {}, "PasteProgramName", nullptr },
+        { "undo in the text", [this] { type ("Bar"); press ('z', cmd); press (juce::KeyPress::returnKey); },
+          nullptr, {}, nullptr, nullptr },
+        { "copy in the text", [this] { type ("Bar"); press ('a', cmd); press ('c', cmd); press (juce::KeyPress::escapeKey); },
+          nullptr, {}, nullptr, "Bar" },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        const auto before = nameOf (2);
+        const auto steps = undoSteps();
+        auto othersBefore = allNames();
+        othersBefore.erase (othersBefore.begin() + 2);
+        startEditing (2);
+        CommandRecorder recorder;
+        c.keys();
+
+        EXPECT_FALSE (nameLabel (2).isBeingEdited());
+        EXPECT_EQ (nameOf (2), c.stored != nullptr ? std::string (c.stored) : before);
+        EXPECT_EQ (recorder.invoked, c.commands);
+        auto expectedSteps = steps;
+        if (c.newStep != nullptr)
+            expectedSteps.insert (0, c.newStep);
+        EXPECT_EQ (undoSteps().joinIntoString ("|"), expectedSteps.joinIntoString ("|"));
+        if (c.clipboard != nullptr)
+        {
+            EXPECT_EQ (juce::SystemClipboard::getTextFromClipboard(), c.clipboard);
+        }
+        // No other program took the text either.
+        auto others = allNames();
+        others.erase (others.begin() + 2);
+        EXPECT_EQ (others, othersBefore);
+    }
 }
 } // namespace
