@@ -1,5 +1,7 @@
 #include "application/ForwardedCommandLine.h"
 
+#include "formats/Utf8Text.h"
+
 #include <vector>
 
 namespace x48305_application
@@ -16,7 +18,7 @@ bool isAcceptableText (const std::string& field)
         if (byte < 0x20 || byte == 0x7f)
             return false;
     }
-    return juce::CharPointer_UTF8::isValidString (field.data(), (int) field.size());
+    return formats::isWellFormedUtf8 (field.data(), field.size());
 }
 
 bool isAcceptable (const std::string& folder, const std::vector<std::string>& arguments, std::size_t totalBytes)

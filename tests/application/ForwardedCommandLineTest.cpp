@@ -60,6 +60,9 @@ TEST (ForwardedCommandLineTest, RefusesEveryMalformedMessage)
         { "delete", bytes ({ "SLVN-CL2", "/tmp\x7f", "a" }) },
         { "broken UTF-8", bytes ({ "SLVN-CL2", "/tmp", "a\xc3" }) },
         { "stray continuation byte", bytes ({ "SLVN-CL2", "/t\x80mp", "a" }) },
+        { "overlong form", bytes ({ "SLVN-CL2", "/home/\xe0\x82\xb6", "a" }) },
+        { "surrogate", bytes ({ "SLVN-CL2", "/tmp", "\xed\xa0\x80.slvnlib" }) },
+        { "beyond U+10FFFF", bytes ({ "SLVN-CL2", "/tmp", "\xf4\x90\x80\x80" }) },
     };
 
     for (const auto& c : cases)
