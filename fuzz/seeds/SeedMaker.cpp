@@ -25,6 +25,7 @@ int main (int argc, char** argv)
     seeds::writePresetStoreSeeds (writer);
     seeds::writeMidiSeeds (writer);
     seeds::writeApplicationFileSeeds (writer, resources);
+    seeds::writeInterfaceSeeds (writer);
 
     if (! writer.allWritten())
     {

@@ -54,4 +54,5 @@ void writeUnitSeeds (SeedWriter& writer);
 void writePresetStoreSeeds (SeedWriter& writer);
 void writeMidiSeeds (SeedWriter& writer);
 void writeApplicationFileSeeds (SeedWriter& writer, const juce::File& resourceFolder);
+void writeInterfaceSeeds (SeedWriter& writer);
 } // namespace seeds

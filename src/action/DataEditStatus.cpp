@@ -9,23 +9,33 @@ DataEditStatus::~DataEditStatus()
 
 void DataEditStatus::setEdited()
 {
-    if (edited)
-        return;
-    edited = true;
-    triggerAsyncUpdate();
+    moveTo (makeNewState());
 }
 
 void DataEditStatus::clearEdited()
 {
-    if (! edited)
+    saved = current;
+    update();
+}
+
+void DataEditStatus::moveTo (State state)
+{
+    current = state;
+    update();
+}
+
+void DataEditStatus::update()
+{
+    const bool nowEdited = current != saved;
+    if (nowEdited == edited)
         return;
-    edited = false;
+    edited = nowEdited;
     triggerAsyncUpdate();
 }
 
 void DataEditStatus::handleAsyncUpdate()
 {
-    const bool current = edited;
-    callListeners ([current] (DataEditStatusListener& listener) { listener.editStatusChanged (current); });
+    const bool nowEdited = edited;
+    callListeners ([nowEdited] (DataEditStatusListener& listener) { listener.editStatusChanged (nowEdited); });
 }
 } // namespace application

@@ -1,19 +1,21 @@
 #include "action/EditAction.h"
 
-#include "action/DataEditStatus.h"
-
 namespace x48305_action
 {
 void EditAction::markEdited()
 {
     auto* status = application::DataEditStatus::getInstance();
-    wasEdited = status->isEdited();
-    status->setEdited();
+    if (! performedOnce)
+    {
+        stateBefore = status->getState();
+        stateAfter = status->makeNewState();
+        performedOnce = true;
+    }
+    status->moveTo (stateAfter);
 }
 
 void EditAction::restoreEdited() const
 {
-    if (! wasEdited)
-        application::DataEditStatus::getInstance()->clearEdited();
+    application::DataEditStatus::getInstance()->moveTo (stateBefore);
 }
 } // namespace x48305_action

@@ -1,20 +1,26 @@
 #pragma once
 
+#include "action/DataEditStatus.h"
+
 #include <juce_data_structures/juce_data_structures.h>
 
 namespace x48305_action
 {
-// Base of the edit actions: keeps the library's edited flag as it stood when
-// the action was last performed. Perform sets the flag; undo clears it only
-// when it had been clear, so an undo never marks a saved library as edited.
+// Base of the edit actions: keeps the states of the data (as the edited flag
+// numbers them) before and after the action. Perform moves the flag to the
+// state after, undo back to the state before, so the flag is clear exactly
+// when the data is back at the state last saved or opened.
 class EditAction : public juce::UndoableAction
 {
 protected:
-    // Records the flag, then sets it.
+    // On the first perform the state before is recorded and the state after
+    // made; a redo returns to that same state after.
     void markEdited();
-    // Clears the flag when it was clear at the last perform.
     void restoreEdited() const;
 
-    bool wasEdited = false;
+private:
+    application::DataEditStatus::State stateBefore = 0;
+    application::DataEditStatus::State stateAfter = 0;
+    bool performedOnce = false;
 };
 } // namespace x48305_action

@@ -1,4 +1,3 @@
-#include "application/CommandLineText.h"
 #include "application/PreferencesData.h"
 #include "application/SingleInstanceGuard.h"
 #include "application/SolivaneLibrarianApplication.h"
@@ -26,7 +25,7 @@ int main (int argc, char* argv[])
     const auto folder = juce::File::getCurrentWorkingDirectory().getFullPathName();
     const x48305_application::ForwardedCommandLine ownCommandLine {
         folder.startsWithChar ('/') ? folder : juce::String ("/"),
-        x48305_application::joinCommandLineArguments (argumentsOf (argc, argv))
+        argumentsOf (argc, argv)
     };
     SingleInstanceGuard guard (x48305_preferences::PreferencesData::getFolder());
 

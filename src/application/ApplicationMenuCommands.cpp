@@ -8,6 +8,7 @@
 #include "application/FileDialogProcessor.h"
 #include "application/TransferCommandHandler.h"
 #include "ui/ModalDialogState.h"
+#include "ui/OpenNameEditors.h"
 #include "ui/SelectedProgramStatus.h"
 #include "ui/SelectedTabStatus.h"
 #include "ui/SelectedUserUnitStatus.h"
@@ -103,6 +104,9 @@ bool ApplicationMenuCommands::perform (const InvocationInfo& info)
     // queued before it opened) is taken and dropped.
     if (ui::ModalDialogState::getInstance()->dialogOpen)
         return true;
+    // The command acts on the data as it stands: a name being typed is
+    // dropped, never stored afterwards over what the command changed.
+    ui::endOpenNameEditors();
     return performCommand (info.commandID);
 }
 

@@ -2,6 +2,9 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace
 {
 // Between the type name and the base64 text.
@@ -10,6 +13,11 @@ const char* const separator = ";base64,";
 juce::String markerOf (const juce::String& type)
 {
     return type + separator;
+}
+
+bool isBase64Character (char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/' || c == '=';
 }
 
 juce::String readText()
@@ -57,11 +65,20 @@ juce::String CPXWClipboard::encode (const juce::String& type, const juce::Memory
 bool CPXWClipboard::decode (const juce::String& type, const juce::String& text, juce::MemoryBlock& bytes)
 {
     bytes.reset();
+    // Any program may have put the text there, in bytes that are no UTF-8:
+    // they are compared as bytes, and only an all-base64 rest becomes text.
+    const char* raw = text.toRawUTF8();
+    const auto length = std::strlen (raw);
     const auto marker = markerOf (type);
-    if (text.getNumBytesAsUTF8() > (size_t) maxTextLength || ! text.startsWith (marker))
+    const auto markerLength = marker.getNumBytesAsUTF8();
+    if (length > (size_t) maxTextLength || length < markerLength || std::memcmp (raw, marker.toRawUTF8(), markerLength) != 0)
         return false;
 
-    const auto encoded = text.substring (marker.length());
+    const auto* rest = raw + markerLength;
+    if (! std::all_of (rest, raw + length, isBase64Character))
+        return false;
+
+    const juce::String encoded (rest, length - markerLength);
     juce::MemoryOutputStream decoded;
     if (! juce::Base64::convertFromBase64 (decoded, encoded))
         return false;

@@ -18,12 +18,15 @@ CommandLineProcessor::CommandLineProcessor (ApplicationStartupProcess* process) 
 
 void CommandLineProcessor::process (const juce::String& commandLine, const juce::File& baseFolder)
 {
+    processArguments (tokeniseCommandLine (commandLine), baseFolder);
+}
+
+void CommandLineProcessor::processArguments (const juce::StringArray& tokens, const juce::File& baseFolder)
+{
     if (ui::ModalDialogState::getInstance()->dialogOpen)
         return;
 
     const auto folder = baseFolder == juce::File() ? juce::File::getCurrentWorkingDirectory() : baseFolder;
-    const auto tokens = tokeniseCommandLine (commandLine);
-
     for (int i = 0; i < tokens.size(); ++i)
     {
         const auto& token = tokens[i];

@@ -21,8 +21,14 @@ public:
     explicit CommandLineProcessor (ApplicationStartupProcess* startupProcess);
     virtual ~CommandLineProcessor() = default;
 
-    // Nothing while a modal dialog is open. A relative path means a file in
-    // baseFolder; without one, in the process's working folder.
+    // The arguments as the system handed them to a process, one path or
+    // option each, taken exactly as they are. Nothing while a modal dialog is
+    // open. A relative path means a file in baseFolder; without one, in the
+    // process's working folder.
+    void processArguments (const juce::StringArray& arguments, const juce::File& baseFolder = {});
+
+    // A command line that arrives as one string: split into arguments by the
+    // tokeniser first.
     void process (const juce::String& commandLine, const juce::File& baseFolder = {});
 
     // Tell the start-up process that a file was opened (no automatic

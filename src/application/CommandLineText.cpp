@@ -45,11 +45,4 @@ juce::StringArray tokeniseCommandLine (const juce::String& commandLine)
     return tokens;
 }
 
-juce::String joinCommandLineArguments (const juce::StringArray& arguments)
-{
-    juce::StringArray parts;
-    for (const auto& argument : arguments)
-        parts.add (argument.containsChar (' ') && ! argument.isQuotedString() ? argument.quoted ('"') : argument);
-    return parts.joinIntoString (" ");
-}
 } // namespace x48305_application

@@ -12,8 +12,4 @@ namespace x48305_application
 // non-empty token left at the end is kept.
 juce::StringArray tokeniseCommandLine (const juce::String& commandLine);
 
-// The process arguments (without the program's own path) as one command
-// line, as the framework hands it to the application: separated by spaces,
-// an argument with a space in it put in double quotes.
-juce::String joinCommandLineArguments (const juce::StringArray& arguments);
 } // namespace x48305_application

@@ -9,6 +9,7 @@
 #include "action/UndoSteps.h"
 #include "action/UserUnitSlotActions.h"
 #include "file/FileResultCodes.h"
+#include "file/OpenedFileStream.h"
 #include "file/PresetFileManager.h"
 #include "file/UserUnitFileReader.h"
 #include "file/VoicingEditorLibraryDataImporter.h"
@@ -111,6 +112,10 @@ int FileAccessProcessor::saveProgram (const juce::File& file, int programNumber)
 
 int FileAccessProcessor::importPreset (const juce::File& file)
 {
+    // A file that cannot be opened says so, rather than that the store
+    // refused it.
+    if (file::OpenedFileStream::open (file) == nullptr)
+        return file::ReadErrorOpenFile;
     if (! x48305_file::PresetFileManager::getInstance()->importPresetFile (file))
         return file::ReadErrorFailedToImportPresetData;
     return reloadPresets();

@@ -1,12 +1,14 @@
 #include "application/ForwardedCommandLine.h"
 
+#include "formats/Utf8Text.h"
+
 #include <vector>
 
 namespace x48305_application
 {
 namespace
 {
-const std::string magic { "SLVN-CL1" };
+const std::string magic { "SLVN-CL2" };
 
 bool isAcceptableText (const std::string& field)
 {
@@ -16,14 +18,28 @@ bool isAcceptableText (const std::string& field)
         if (byte < 0x20 || byte == 0x7f)
             return false;
     }
-    return juce::CharPointer_UTF8::isValidString (field.data(), (int) field.size());
+    return formats::isWellFormedUtf8 (field.data(), field.size());
 }
 
-bool isAcceptable (const std::string& folder, const std::string& commandLine, std::size_t totalBytes)
+bool isAcceptable (const std::string& folder, const std::vector<std::string>& arguments, std::size_t totalBytes)
 {
-    return totalBytes <= ForwardedCommandLine::maxMessageBytes
-        && ! folder.empty() && folder.front() == '/' && folder.size() <= ForwardedCommandLine::maxFolderBytes
-        && isAcceptableText (folder) && isAcceptableText (commandLine);
+    if (totalBytes > ForwardedCommandLine::maxMessageBytes || folder.empty() || folder.front() != '/'
+        || folder.size() > ForwardedCommandLine::maxFolderBytes || ! isAcceptableText (folder))
+        return false;
+    for (const auto& argument : arguments)
+        if (! isAcceptableText (argument))
+            return false;
+    return true;
+}
+
+std::string bytesOf (const juce::String& text)
+{
+    return std::string (text.toRawUTF8(), text.getNumBytesAsUTF8());
+}
+
+juce::String textOf (const std::string& bytes)
+{
+    return juce::String::fromUTF8 (bytes.data(), (int) bytes.size());
 }
 
 // The NUL-terminated fields of the bytes; nothing may follow the last NUL.
@@ -46,16 +62,18 @@ std::optional<std::vector<std::string>> splitFields (const std::string& bytes)
 
 std::string ForwardedCommandLine::encode() const
 {
-    const std::string folderBytes (folder.toRawUTF8(), folder.getNumBytesAsUTF8());
-    const std::string lineBytes (commandLine.toRawUTF8(), commandLine.getNumBytesAsUTF8());
+    const auto folderBytes = bytesOf (folder);
+    std::vector<std::string> argumentBytes;
+    for (const auto& argument : arguments)
+        argumentBytes.push_back (bytesOf (argument));
 
     std::string bytes;
-    bytes.reserve (magic.size() + folderBytes.size() + lineBytes.size() + 3);
     bytes.append (magic).push_back ('\0');
     bytes.append (folderBytes).push_back ('\0');
-    bytes.append (lineBytes).push_back ('\0');
+    for (const auto& argument : argumentBytes)
+        bytes.append (argument).push_back ('\0');
 
-    return isAcceptable (folderBytes, lineBytes, bytes.size()) ? bytes : std::string();
+    return isAcceptable (folderBytes, argumentBytes, bytes.size()) ? bytes : std::string();
 }
 
 std::optional<ForwardedCommandLine> ForwardedCommandLine::decode (const std::string& bytes)
@@ -64,15 +82,17 @@ std::optional<ForwardedCommandLine> ForwardedCommandLine::decode (const std::str
         return std::nullopt;
 
     const auto fields = splitFields (bytes);
-    if (! fields || fields->size() != 3 || (*fields)[0] != magic)
+    if (! fields || fields->size() < 2 || (*fields)[0] != magic)
         return std::nullopt;
 
     const auto& folderBytes = (*fields)[1];
-    const auto& lineBytes = (*fields)[2];
-    if (! isAcceptable (folderBytes, lineBytes, bytes.size()))
+    const std::vector<std::string> argumentBytes (fields->begin() + 2, fields->end());
+    if (! isAcceptable (folderBytes, argumentBytes, bytes.size()))
         return std::nullopt;
 
-    return ForwardedCommandLine { juce::String::fromUTF8 (folderBytes.data(), (int) folderBytes.size()),
-                                  juce::String::fromUTF8 (lineBytes.data(), (int) lineBytes.size()) };
+    ForwardedCommandLine decoded { textOf (folderBytes), {} };
+    for (const auto& argument : argumentBytes)
+        decoded.arguments.add (textOf (argument));
+    return decoded;
 }
 } // namespace x48305_application

@@ -9,17 +9,17 @@ namespace x48305_application
 {
 // What a second launch hands to the running instance: the folder it was
 // started in (relative file paths on its command line mean files there) and
-// its whole command line.
+// its arguments, each exactly as the system handed it to the process.
 //
-// On the wire: "SLVN-CL1", a NUL, the folder, a NUL, the command line, a NUL,
-// all UTF-8. The receiver treats the bytes as outside input: decode accepts
-// only a message of at most maxMessageBytes with exactly these three fields,
-// valid UTF-8, an absolute folder of at most maxFolderBytes, and no control
-// characters.
+// On the wire: "SLVN-CL2", a NUL, the folder, a NUL, then each argument
+// followed by a NUL, all UTF-8. The receiver treats the bytes as outside
+// input: decode accepts only a message of at most maxMessageBytes made of
+// these fields, valid UTF-8, an absolute folder of at most maxFolderBytes,
+// and no control characters.
 struct ForwardedCommandLine
 {
     juce::String folder;
-    juce::String commandLine;
+    juce::StringArray arguments;
 
     static constexpr std::size_t maxMessageBytes = 64 * 1024;
     static constexpr std::size_t maxFolderBytes = 4096;

@@ -68,7 +68,15 @@ void solivaneLibrarianApplication::initialise (const juce::String& commandLine)
 
     x48305_ui::MainWindowManager::getInstance()->createMainWindow();
 
-    x48305_application::CommandLineProcessor (startupProcess.get()).process (commandLine);
+    // The arguments as the system handed them to the process, not the
+    // framework's joined string, which a path with a quote in it would not
+    // survive. Only a host that calls initialise itself, without process
+    // arguments, has nothing but the string.
+    x48305_application::CommandLineProcessor processor (startupProcess.get());
+    if (const auto arguments = getCommandLineParameterArray(); ! arguments.isEmpty())
+        processor.processArguments (arguments);
+    else
+        processor.process (commandLine);
 
     // Command lines of later launches, also those that came while this one
     // was starting.
@@ -150,7 +158,7 @@ void solivaneLibrarianApplication::handleForwardedCommandLine (const x48305_appl
 {
     x48305_application::bringMainWindowToFront();
     x48305_application::CommandLineProcessor (startupProcess.get())
-        .process (forwarded.commandLine, juce::File (forwarded.folder));
+        .processArguments (forwarded.arguments, juce::File (forwarded.folder));
 }
 
 void solivaneLibrarianApplication::systemRequestedQuit()

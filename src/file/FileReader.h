@@ -6,10 +6,18 @@ namespace file
 {
 // Every file reader fills one object given at construction and is used once,
 // on the caller's stack. read returns a ReadResultCode, 0 for success.
+//
+// The file is opened here, for every reader alike, without waiting: a path
+// that does not exist, is no regular file (a folder, a named pipe, a device)
+// or cannot be opened for reading gives ReadErrorOpenFile before any reader
+// sees it. The reader then reads the opened file's content.
 class FileReader
 {
 public:
     virtual ~FileReader() = default;
-    virtual int read (const juce::File& file) = 0;
+    int read (const juce::File& file);
+
+protected:
+    virtual int readContent (juce::InputStream& content) = 0;
 };
 } // namespace file

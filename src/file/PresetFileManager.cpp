@@ -3,6 +3,7 @@
 #include "application/PreferencesData.h"
 #include "file/FileExtensions.h"
 #include "file/FileReplacer.h"
+#include "file/OpenedFileStream.h"
 #include "file/FileResultCodes.h"
 #include "file/PresetFileNames.h"
 #include "file/PrivateTemporaryFolder.h"
@@ -99,7 +100,8 @@ bool PresetFileManager::replaceStoredCopy (const juce::File& source, const juce:
     // The copy is written beside the stored file and takes its place only
     // once it is complete, so a failed copy keeps the installed preset.
     juce::MemoryBlock bytes;
-    if (! source.loadFileAsData (bytes))
+    const auto content = file::OpenedFileStream::open (source);
+    if (content == nullptr || (juce::int64) content->readIntoMemoryBlock (bytes) != content->getTotalLength())
         return false;
     return file::replaceFileContent (stored, bytes) == file::WriteErrorNoError;
 }

@@ -7,9 +7,9 @@ namespace x48305_file
 {
 UserUnitFileReader::UserUnitFileReader (x48305_data::UserUnitData* targetUnit) : target (targetUnit) {}
 
-int UserUnitFileReader::read (const juce::File& file)
+int UserUnitFileReader::readContent (juce::InputStream& content)
 {
-    ZipUserUnitFileReader package (file);
+    ZipUserUnitFileReader package (content);
     if (const int result = package.read(); result != file::ReadErrorNoError)
         return result;
 

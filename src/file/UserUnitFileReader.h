@@ -13,10 +13,10 @@ class UserUnitFileReader : public file::FileReader
 public:
     explicit UserUnitFileReader (x48305_data::UserUnitData* target);
 
-    // A ReadResultCode: 0, or 14 and 25-29.
-    int read (const juce::File& file) override;
-
 private:
+    // A ReadResultCode: 0, or 14 and 25-29.
+    int readContent (juce::InputStream& content) override;
+
     x48305_data::UserUnitData* target;
 };
 } // namespace x48305_file

@@ -33,12 +33,8 @@ VoicingEditorLibraryDataImporter::VoicingEditorLibraryDataImporter (x48305_data:
 {
 }
 
-int VoicingEditorLibraryDataImporter::read (const juce::File& file)
+int VoicingEditorLibraryDataImporter::readContent (juce::InputStream& stream)
 {
-    juce::FileInputStream stream (file);
-    if (stream.failedToOpen())
-        return file::ReadErrorOpenFile;
-
     if (const int result = checkFileHeader (stream); result != file::ReadErrorNoError)
         return result;
 

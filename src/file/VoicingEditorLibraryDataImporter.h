@@ -16,10 +16,8 @@ namespace x48305_file
 class VoicingEditorLibraryDataImporter : public file::FileReader
 {
 public:
+    // read gives a ReadResultCode: 0, 1, 3-8, 11 or 12.
     explicit VoicingEditorLibraryDataImporter (x48305_data::LibraryData* target);
-
-    // A ReadResultCode: 0, 1, 3-8, 11 or 12.
-    int read (const juce::File& file) override;
 
     // A program chunk's payload: the record, 32 unused bytes, the programmer
     // text, the comment text, then 24 bytes that are not read.
@@ -31,6 +29,7 @@ public:
     static constexpr juce::uint32 programsInSet = 500;
 
 private:
+    int readContent (juce::InputStream& stream) override;
     int checkFileHeader (juce::InputStream& stream);
     int readProgramSet (juce::InputStream& stream);
     int readProgram (juce::InputStream& stream, int number);

@@ -15,6 +15,7 @@ class ZipUserUnitFileReader
 {
 public:
     explicit ZipUserUnitFileReader (const juce::File& file);
+    explicit ZipUserUnitFileReader (juce::InputStream& content);
     virtual ~ZipUserUnitFileReader() = default;
 
     ZipUserUnitFileReader (const ZipUserUnitFileReader&) = delete;

@@ -15,9 +15,9 @@ class LibraryFileReader : public file::FileReader
 {
 public:
     explicit LibraryFileReader (x48305_data::LibraryData* target) : target (target) {}
-    int read (const juce::File& file) override;
-
 private:
+    int readContent (juce::InputStream& content) override;
+
     x48305_data::LibraryData* target;
 };
 

@@ -1,5 +1,6 @@
 #include "formats/MemoryBasedZipUncompressor.h"
 
+#include "file/OpenedFileStream.h"
 #include "formats/RawInflater.h"
 #include "formats/Utf8Text.h"
 #include "formats/ZipFormat.h"
@@ -80,9 +81,14 @@ bool MemoryBasedZipUncompressor::ZipInputStream::setPosition (juce::int64 newPos
 
 //==============================================================================
 MemoryBasedZipUncompressor::MemoryBasedZipUncompressor (const juce::File& file)
-    : source (std::make_unique<juce::FileInputSource> (file, false))
 {
-    init();
+    if (auto content = file::OpenedFileStream::open (file))
+        init (*content);
+}
+
+MemoryBasedZipUncompressor::MemoryBasedZipUncompressor (juce::InputStream& content)
+{
+    init (content);
 }
 
 const MemoryBasedZipUncompressor::ZipEntry* MemoryBasedZipUncompressor::getEntry (int index) const
@@ -118,13 +124,9 @@ bool MemoryBasedZipUncompressor::findEndRecord (uint16_t& count, uint32_t& direc
     return false;
 }
 
-void MemoryBasedZipUncompressor::init()
+void MemoryBasedZipUncompressor::init (juce::InputStream& in)
 {
-    std::unique_ptr<juce::InputStream> in (source->createInputStream());
-    if (in == nullptr)
-        return;
-
-    archiveLength = in->getTotalLength();
+    archiveLength = in.getTotalLength();
     if (archiveLength < zipformat::endRecordSize)
         return;
     if (archiveLength > maxArchiveSize)
@@ -134,7 +136,7 @@ void MemoryBasedZipUncompressor::init()
     }
 
     archiveBytes.bytes.setSize ((size_t) archiveLength);
-    if (in->read (archiveBytes.bytes.getData(), (int) archiveLength) != (int) archiveLength)
+    if (in.read (archiveBytes.bytes.getData(), (int) archiveLength) != (int) archiveLength)
     {
         archiveBytes.bytes.reset();
         return;

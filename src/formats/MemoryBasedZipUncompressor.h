@@ -58,7 +58,11 @@ public:
         bool headerValid = false;
     };
 
+    // Opens the file as every file reader does (without waiting; no entries
+    // when it cannot be opened).
     explicit MemoryBasedZipUncompressor (const juce::File& file);
+    // The archive's bytes from a stream (read once, to its end).
+    explicit MemoryBasedZipUncompressor (juce::InputStream& content);
     virtual ~MemoryBasedZipUncompressor() = default;
 
     int getNumEntries() const { return (int) entries.size(); }
@@ -97,7 +101,7 @@ private:
         juce::int64 hashCode() const override { return (juce::int64) bytes.getSize(); }
     };
 
-    void init();
+    void init (juce::InputStream& in);
     bool findEndRecord (uint16_t& count, uint32_t& directoryOffset) const;
     juce::Result uncompressEntry (const ZipEntry& entry, formats::RawInflater& inflater, juce::MemoryBlock& result) const;
     juce::int64 unpackEntryData (const ZipEntry& entry, formats::RawInflater& inflater, void* output,
@@ -105,7 +109,6 @@ private:
     const juce::uint8* findStoredBytes (const ZipEntry& entry) const;
 
     std::vector<std::unique_ptr<ZipEntry>> entries;
-    std::unique_ptr<juce::FileInputSource> source;
     ArchiveBytesSource archiveBytes;
     // Byte order of the UTF-8 names: the same order as by code points, but
     // without decoding every character of every comparison.

@@ -10,9 +10,9 @@
 
 namespace x48305_file
 {
-int PresetFileReader::read (const juce::File& file)
+int PresetFileReader::readContent (juce::InputStream& content)
 {
-    ZipLibraryFileReader reader (file);
+    ZipLibraryFileReader reader (content);
     if (const int result = reader.read(); result != file::ReadErrorNoError)
         return result;
 

@@ -15,9 +15,9 @@ class PresetFileReader : public file::FileReader
 {
 public:
     explicit PresetFileReader (x48305_data::PresetData* target) : target (target) {}
-    int read (const juce::File& file) override;
-
 private:
+    int readContent (juce::InputStream& content) override;
+
     x48305_data::PresetData* target;
 };
 

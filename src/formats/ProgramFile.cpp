@@ -8,9 +8,9 @@
 
 namespace x48305_file
 {
-int ProgramFileReader::read (const juce::File& file)
+int ProgramFileReader::readContent (juce::InputStream& content)
 {
-    ZipLibraryFileReader reader (file);
+    ZipLibraryFileReader reader (content);
     if (const int result = reader.read(); result != file::ReadErrorNoError)
         return result;
 

@@ -15,9 +15,9 @@ class ProgramFileReader : public file::FileReader
 {
 public:
     explicit ProgramFileReader (x48305_data::ProgramData* target) : target (target) {}
-    int read (const juce::File& file) override;
-
 private:
+    int readContent (juce::InputStream& content) override;
+
     x48305_data::ProgramData* target;
 };
 

@@ -16,8 +16,8 @@ namespace
 constexpr size_t maxIndexSize = 1024 * 1024;
 } // namespace
 
-ZipLibraryFileReader::ZipLibraryFileReader (const juce::File& file)
-    : archive (file)
+ZipLibraryFileReader::ZipLibraryFileReader (juce::InputStream& content)
+    : archive (content)
 {
 }
 

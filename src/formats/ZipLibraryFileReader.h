@@ -36,8 +36,9 @@ public:
         x48305_data::PresetInformation data;
     };
 
-    // Opens the archive (reads its directory); nothing is unpacked yet.
-    explicit ZipLibraryFileReader (const juce::File& file);
+    // Reads the archive from the opened file (and its directory); nothing is
+    // unpacked yet.
+    explicit ZipLibraryFileReader (juce::InputStream& content);
     virtual ~ZipLibraryFileReader() = default;
 
     // Unpacks, checks and collects everything; a ReadResultCode. The lists

@@ -213,7 +213,10 @@ TEST_F (EditedFlag, UndoAfterAnEarlierActionSetTheFlag)
     }
 }
 
-TEST_F (EditedFlag, UndoNeverSetsTheFlagAfterASave)
+// The flag follows the history: undoing past a save sets it, redoing back to
+// the saved state clears it, and a new edit from an undone state sets it for
+// good (the saved state can no longer be reached).
+TEST_F (EditedFlag, UndoPastASaveSetsTheFlagAndRedoBackClearsIt)
 {
     for (const auto& c : allActionCases())
     {
@@ -226,7 +229,16 @@ TEST_F (EditedFlag, UndoNeverSetsTheFlagAfterASave)
 
         ASSERT_TRUE (undoManager().undo());
         EXPECT_TRUE (c.isOriginal());
+        EXPECT_TRUE (isEdited());
+        ASSERT_TRUE (undoManager().redo());
+        EXPECT_TRUE (c.isApplied());
         EXPECT_FALSE (isEdited());
+
+        ASSERT_TRUE (undoManager().undo());
+        ASSERT_TRUE (performInTransaction (new SetProgramNameAction (300, "Other", lib().getProgram (300))));
+        EXPECT_TRUE (isEdited());
+        ASSERT_TRUE (undoManager().undo());
+        EXPECT_TRUE (isEdited()) << "back before the save, which nothing can redo now";
     }
 }
 

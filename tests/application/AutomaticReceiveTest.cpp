@@ -16,6 +16,13 @@
 
 #include <gtest/gtest.h>
 
+namespace juce
+{
+// Where the framework's main keeps the process arguments.
+extern const char* const* juce_argv;
+extern int juce_argc;
+} // namespace juce
+
 namespace
 {
 using namespace apptest;
@@ -142,12 +149,20 @@ TEST (ApplicationScenario, DISABLED_ProgramOnCommandLine)
     testsupport::TemporaryFolder files;
     x48305_data::ProgramData program;
     program.setName ("From Disk");
-    const auto file = files.get().getChildFile ("my sound.slvnprog");
+    // A name that the framework's joined command line does not carry intact.
+    const auto file = files.get().getChildFile (juce::String::fromUTF8 ("my \"q\" s\xc3\xb6und.slvnprog"));
     ASSERT_EQ (x48305_file::ProgramFileWriter (&program).write (file), 0);
+
+    // The process arguments, as the framework's main keeps them, and the
+    // joined string it hands to initialise.
+    const std::string path = file.getFullPathName().toStdString();
+    const char* const arguments[] = { "solivane-librarian", "-NSDocumentRevisionsDebugMode", "YES", path.c_str() };
+    juce::juce_argv = arguments;
+    juce::juce_argc = 4;
 
     InstrumentWorld world;
     solivaneLibrarianApplication app;
-    app.initialise ("-NSDocumentRevisionsDebugMode YES \"" + file.getFullPathName() + "\"");
+    app.initialise (app.getCommandLineParameters());
     ASSERT_TRUE (waitForStartup (app));
 
     // The search ran; nothing was received over the loaded program, which
@@ -158,5 +173,7 @@ TEST (ApplicationScenario, DISABLED_ProgramOnCommandLine)
     EXPECT_EQ (application::ApplicationUndoManager::getInstance()->getUndoDescriptions(),
                juce::StringArray { "LoadProgram" });
     app.shutdown();
+    juce::juce_argc = 0;
+    juce::juce_argv = nullptr;
 }
 } // namespace

@@ -3,6 +3,7 @@
 #include "action/LastSavedFileStatus.h"
 #include "application/ApplicationStartupProcess.h"
 #include "application/CommandLineProcessor.h"
+#include "application/ForwardedCommandLine.h"
 #include "file/PresetFileManager.h"
 #include "formats/LibraryFile.h"
 #include "formats/PresetFile.h"
@@ -109,6 +110,60 @@ TEST_F (CommandLineProcessorTest, SkipsSystemOptionsAndOpensAQuotedLibraryPath)
     EXPECT_EQ (application::LastSavedFileStatus::getInstance()->getFile(), library);
     EXPECT_TRUE (startup.isOpenedFromCommandLine());
     EXPECT_EQ (undoSteps(), "") << "opening a library leaves no undo history";
+}
+
+// Each argument is one path exactly as the system handed it, on the first
+// start and after the trip through the forwarded command line: quotes,
+// spaces, a leading dash and letters beyond ASCII stay what they are. A
+// relative argument that begins with a dash is an option.
+TEST_F (CommandLineProcessorTest, ArgumentsArePathsExactlyAsGiven)
+{
+    struct Case
+    {
+        const char* fileName;
+        bool relative;
+        const char* opened; // the first program's name afterwards; null: nothing opened
+    };
+    const Case cases[] = {
+        { "q\"x.slvnlib", true, "Quote" },
+        { "\"quoted all\".slvnlib", false, "Quoted" },
+        { "two  spaces .slvnlib", true, "Spaces" },
+        { "-dash.slvnlib", false, "Dash" },
+        { "-dash.slvnlib", true, nullptr },
+        { "\xc3\x9c ber \xd0\x96 \xe9\x9f\xb3.slvnlib", true, "Letters" },
+    };
+
+    for (const bool forwarded : { false, true })
+    {
+        for (const auto& c : cases)
+        {
+            const auto name = juce::String::fromUTF8 (c.fileName);
+            SCOPED_TRACE (name + (forwarded ? " (forwarded)" : ""));
+            store().getLibraryData() = x48305_data::LibraryData();
+            const auto file = writeLibrary (name, c.opened != nullptr ? c.opened : "Unexpected");
+            const juce::StringArray arguments { "-NSDocumentRevisionsDebugMode", "YES",
+                                                c.relative ? name : file.getFullPathName() };
+
+            if (forwarded)
+            {
+                const auto decoded = x48305_application::ForwardedCommandLine::decode (
+                    x48305_application::ForwardedCommandLine { folder.get().getFullPathName(), arguments }.encode());
+                ASSERT_TRUE (decoded.has_value());
+                CommandLineProcessor (&startup).processArguments (decoded->arguments, juce::File (decoded->folder));
+            }
+            else
+            {
+                CommandLineProcessor (&startup).processArguments (arguments, folder.get());
+            }
+            testsupport::runMessageLoop (5);
+
+            EXPECT_EQ (juce::String (programName (0)).trimEnd(), c.opened != nullptr ? c.opened : "Init Program");
+            if (c.opened != nullptr)
+            {
+                EXPECT_EQ (application::LastSavedFileStatus::getInstance()->getFile(), file);
+            }
+        }
+    }
 }
 
 TEST_F (CommandLineProcessorTest, ExtensionsAreComparedIgnoringCaseAndRelativePathsMeanTheSendersFolder)

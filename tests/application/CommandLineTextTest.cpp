@@ -4,7 +4,6 @@
 
 namespace
 {
-using x48305_application::joinCommandLineArguments;
 using x48305_application::tokeniseCommandLine;
 
 juce::String describe (const juce::StringArray& tokens)
@@ -48,21 +47,5 @@ TEST (CommandLineTextTest, TokenisesCharacterByCharacter)
         EXPECT_EQ (describe (tokeniseCommandLine (juce::String::fromUTF8 (c.commandLine))),
                    juce::String::fromUTF8 (c.tokens))
             << c.commandLine;
-}
-
-TEST (CommandLineTextTest, JoinedArgumentsTokeniseBackToTheArguments)
-{
-    // The process entry joins the arguments the way the framework hands them
-    // to the application; the tokeniser must get the paths back, spaces and
-    // all (the empty tokens after a quoted one carry no file).
-    const juce::StringArray arguments { "-NSOpen", "YES", "/home/u/My Library.slvnlib", "plain.slvnprog" };
-    const auto joined = joinCommandLineArguments (arguments);
-    EXPECT_EQ (joined, "-NSOpen YES \"/home/u/My Library.slvnlib\" plain.slvnprog");
-
-    juce::StringArray nonEmpty;
-    for (const auto& token : tokeniseCommandLine (joined))
-        if (token.isNotEmpty())
-            nonEmpty.add (token);
-    EXPECT_EQ (nonEmpty, arguments);
 }
 } // namespace

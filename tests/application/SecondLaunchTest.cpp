@@ -59,7 +59,7 @@ TEST (ApplicationScenario, DISABLED_FirstInstanceTakesASecondLaunch)
     // This process starts as the process entry starts the application.
     InstrumentWorld world;
     x48305_application::SingleInstanceGuard guard (x48305_preferences::PreferencesData::getFolder());
-    ASSERT_EQ (guard.claim ({ "/", "" }), x48305_application::SingleInstanceGuard::Outcome::firstInstance);
+    ASSERT_EQ (guard.claim ({ "/", {} }), x48305_application::SingleInstanceGuard::Outcome::firstInstance);
     solivaneLibrarianApplication app;
     app.initialise ({});
     ui::SelectedProgramStatus::getInstance()->setSelected ({ 5 });
@@ -68,7 +68,9 @@ TEST (ApplicationScenario, DISABLED_FirstInstanceTakesASecondLaunch)
     testsupport::TemporaryFolder launchFolder;
     x48305_data::ProgramData program;
     program.setName ("Forwarded");
-    const auto programFile = launchFolder.get().getChildFile ("sub/lead tone.slvnprog");
+    // Quotes, spaces and letters beyond ASCII reach the first instance as given.
+    const auto relativePath = juce::String::fromUTF8 ("sub/q\"lead tone \xc3\xa9.slvnprog");
+    const auto programFile = launchFolder.get().getChildFile (relativePath);
     programFile.getParentDirectory().createDirectory();
     ASSERT_EQ (x48305_file::ProgramFileWriter (&program).write (programFile), 0);
 
@@ -78,7 +80,7 @@ TEST (ApplicationScenario, DISABLED_FirstInstanceTakesASecondLaunch)
 
     // The built application, started from another folder with a relative path.
     SpawnedProcess second ({ applicationExecutable().getFullPathName(), "-NSDocumentRevisionsDebugMode", "YES",
-                             "sub/lead tone.slvnprog" },
+                             relativePath },
                            withHome (home, launchFolder.get()));
     ASSERT_TRUE (second.hasStarted());
     const auto exitCode = second.waitForExit (5000);

@@ -121,22 +121,22 @@ TEST (SingleInstanceChannelTest, FirstInstanceListensAndASecondLaunchForwardsWit
     MailboxRecorder mailbox;
 
     SingleInstanceGuard first (preferences.get());
-    ASSERT_EQ (first.claim ({ "/first", "" }), Outcome::firstInstance);
+    ASSERT_EQ (first.claim ({ "/first", {} }), Outcome::firstInstance);
     EXPECT_TRUE (SingleInstanceGuard::lockFileIn (preferences.get()).existsAsFile());
 
     const auto start = Clock::now();
     SingleInstanceGuard second (preferences.get());
-    EXPECT_EQ (second.claim ({ "/home/u/work", "-NSFoo 1 \"a b.slvnprog\"" }), Outcome::forwarded);
+    EXPECT_EQ (second.claim ({ "/home/u/work", { "-NSFoo", "1", "a b.slvnprog" } }), Outcome::forwarded);
     EXPECT_LT (millisecondsSince (start), 1000);
 
     ASSERT_TRUE (mailbox.waitFor (1));
     EXPECT_EQ (mailbox.received[0].folder, "/home/u/work");
-    EXPECT_EQ (mailbox.received[0].commandLine, "-NSFoo 1 \"a b.slvnprog\"");
+    EXPECT_EQ (mailbox.received[0].arguments, (juce::StringArray { "-NSFoo", "1", "a b.slvnprog" }));
 
     // Another preferences folder (another home) is another channel.
     testsupport::TemporaryFolder otherPreferences;
     SingleInstanceGuard elsewhere (otherPreferences.get());
-    EXPECT_EQ (elsewhere.claim ({ "/x", "" }), Outcome::firstInstance);
+    EXPECT_EQ (elsewhere.claim ({ "/x", {} }), Outcome::firstInstance);
     EXPECT_NE (instance_socket::nameFor (preferences.get()), instance_socket::nameFor (otherPreferences.get()));
 
     testsupport::runMessageLoop (50);
@@ -147,19 +147,19 @@ TEST (SingleInstanceChannelTest, CommandLinesWaitUntilTheApplicationIsReady)
 {
     testsupport::TemporaryFolder preferences;
     SingleInstanceGuard first (preferences.get());
-    ASSERT_EQ (first.claim ({ "/first", "" }), Outcome::firstInstance);
+    ASSERT_EQ (first.claim ({ "/first", {} }), Outcome::firstInstance);
 
     // Launches while the first is still starting are answered at once and
     // kept until the handler is set.
-    EXPECT_EQ (SingleInstanceGuard (preferences.get()).claim ({ "/a", "one.slvnlib" }), Outcome::forwarded);
-    EXPECT_EQ (SingleInstanceGuard (preferences.get()).claim ({ "/b", "two.slvnlib" }), Outcome::forwarded);
+    EXPECT_EQ (SingleInstanceGuard (preferences.get()).claim ({ "/a", { "one.slvnlib" } }), Outcome::forwarded);
+    EXPECT_EQ (SingleInstanceGuard (preferences.get()).claim ({ "/b", { "two.slvnlib" } }), Outcome::forwarded);
     testsupport::runMessageLoop (50);
 
     std::vector<juce::String> order;
     bool insideSetHandler = true;
     ForwardedCommandLineMailbox::getInstance().setHandler ([&] (const ForwardedCommandLine& line) {
         EXPECT_FALSE (insideSetHandler);
-        order.push_back (line.folder + "|" + line.commandLine);
+        order.push_back (line.folder + "|" + line.arguments.joinIntoString (" "));
     });
     insideSetHandler = false;
 
@@ -178,14 +178,14 @@ TEST (SingleInstanceChannelTest, ALaunchWhileTheFirstIsStartingRetriesForABounde
     ASSERT_EQ (starting.tryLock(), InstanceLock::State::locked);
 
     auto start = Clock::now();
-    EXPECT_EQ (SingleInstanceGuard (preferences.get()).claim ({ "/x", "" }, 300), Outcome::noAnswer);
+    EXPECT_EQ (SingleInstanceGuard (preferences.get()).claim ({ "/x", {} }, 300), Outcome::noAnswer);
     EXPECT_GE (millisecondsSince (start), 300);
     EXPECT_LT (millisecondsSince (start), 2000);
 
     // Its socket opens while the second launch is waiting.
     start = Clock::now();
     auto second = std::async (std::launch::async, [&] {
-        return SingleInstanceGuard (preferences.get()).claim ({ "/late", "late.slvnprog" }, 4000);
+        return SingleInstanceGuard (preferences.get()).claim ({ "/late", { "late.slvnprog" } }, 4000);
     });
     std::this_thread::sleep_for (std::chrono::milliseconds (300));
     Deliveries deliveries;
@@ -195,7 +195,7 @@ TEST (SingleInstanceChannelTest, ALaunchWhileTheFirstIsStartingRetriesForABounde
     EXPECT_EQ (second.get(), Outcome::forwarded);
     EXPECT_GE (millisecondsSince (start), 300);
     ASSERT_EQ (deliveries.count(), 1u);
-    EXPECT_EQ (deliveries.lines[0].commandLine, "late.slvnprog");
+    EXPECT_EQ (deliveries.lines[0].arguments, juce::StringArray { "late.slvnprog" });
 }
 
 TEST (SingleInstanceChannelTest, OnceTheFirstHasGoneTheNextLaunchIsTheFirst)
@@ -203,19 +203,19 @@ TEST (SingleInstanceChannelTest, OnceTheFirstHasGoneTheNextLaunchIsTheFirst)
     testsupport::TemporaryFolder preferences;
     {
         SingleInstanceGuard first (preferences.get());
-        ASSERT_EQ (first.claim ({ "/x", "" }), Outcome::firstInstance);
+        ASSERT_EQ (first.claim ({ "/x", {} }), Outcome::firstInstance);
     }
 
     // Lock file and all: nothing the first left behind blocks the next.
     EXPECT_TRUE (SingleInstanceGuard::lockFileIn (preferences.get()).existsAsFile());
     const auto start = Clock::now();
     SingleInstanceGuard next (preferences.get());
-    EXPECT_EQ (next.claim ({ "/x", "" }), Outcome::firstInstance);
+    EXPECT_EQ (next.claim ({ "/x", {} }), Outcome::firstInstance);
     EXPECT_LT (millisecondsSince (start), 200);
 
     // A lock file that cannot be made does not keep the program from starting.
     SingleInstanceGuard withoutLock (preferences.get().getChildFile ("no such folder"));
-    EXPECT_EQ (withoutLock.claim ({ "/x", "" }), Outcome::firstInstance);
+    EXPECT_EQ (withoutLock.claim ({ "/x", {} }), Outcome::firstInstance);
 }
 
 TEST (SingleInstanceChannelTest, ReceiverTreatsWhatArrivesAsOutsideInput)
@@ -226,7 +226,7 @@ TEST (SingleInstanceChannelTest, ReceiverTreatsWhatArrivesAsOutsideInput)
                                   [&] (ForwardedCommandLine line) { deliveries.add (std::move (line)); },
                                   300);
 
-    const auto good = ForwardedCommandLine { "/home/u", "a.slvnlib" }.encode();
+    const auto good = ForwardedCommandLine { "/home/u", { "a.slvnlib" } }.encode();
 
     EXPECT_EQ (exchangeRaw (name, "GET / HTTP/1.0\r\n\r\n"), commandLineRefused);
     EXPECT_EQ (exchangeRaw (name, good.substr (0, good.size() - 1)), commandLineRefused);
@@ -249,10 +249,10 @@ TEST (SingleInstanceChannelTest, ReceiverTreatsWhatArrivesAsOutsideInput)
 
     ASSERT_EQ (deliveries.count(), 1u);
     EXPECT_EQ (deliveries.lines[0].folder, "/home/u");
-    EXPECT_EQ (deliveries.lines[0].commandLine, "a.slvnlib");
+    EXPECT_EQ (deliveries.lines[0].arguments, juce::StringArray { "a.slvnlib" });
 
-    EXPECT_EQ (CommandLineSender (name).send ({ "/home/u", "b.slvnlib" }), CommandLineSender::Result::delivered);
-    EXPECT_EQ (CommandLineSender (uniqueName ("nobody")).send ({ "/", "" }), CommandLineSender::Result::noListener);
+    EXPECT_EQ (CommandLineSender (name).send ({ "/home/u", { "b.slvnlib" } }), CommandLineSender::Result::delivered);
+    EXPECT_EQ (CommandLineSender (uniqueName ("nobody")).send ({ "/", {} }), CommandLineSender::Result::noListener);
     EXPECT_EQ (deliveries.count(), 2u);
 }
 
@@ -286,7 +286,7 @@ TEST (SingleInstanceChannelTest, OnlyTheSameUserIsHeardAndTold)
 
     // Another user's command line gets no hearing and no answer. Everything
     // the child needs is made before it starts.
-    const auto message = ForwardedCommandLine { "/tmp", "evil.slvnlib" }.encode();
+    const auto message = ForwardedCommandLine { "/tmp", { "evil.slvnlib" } }.encode();
     socklen_t length = 0;
     const auto address = abstractAddress (name, length);
     const int answerBytes = runAsNobody ([&] {
@@ -324,7 +324,7 @@ TEST (SingleInstanceChannelTest, OnlyTheSameUserIsHeardAndTold)
     });
     char signal = 0;
     ASSERT_EQ (::read (ready[0], &signal, 1), 1);
-    EXPECT_EQ (CommandLineSender (squatted).send ({ "/home/u", "secret.slvnlib" }),
+    EXPECT_EQ (CommandLineSender (squatted).send ({ "/home/u", { "secret.slvnlib" } }),
                CommandLineSender::Result::foreignOwner);
     EXPECT_EQ (squatter.get(), 0);
     ::close (ready[0]);

@@ -84,6 +84,8 @@ TEST_F (ProgramClipboardTest, PasteRefusesEverythingButOneCompleteProgram)
         { "library tag", itemText (serialForm (tags::library, { { tags::programRecord, record } })) },
         { "broken texts", itemText (serialForm (tags::program, { { tags::programRecord, record }, { tags::programInformation, badXml } })) },
         { "over the length limit", tooLong },
+        // Another program's text in bytes that are no UTF-8.
+        { "no UTF-8", juce::String::fromUTF8 ("x48305_ProgramData;base64,/8\xe0\xff\xff\xff~AAP/", 37) },
     };
 
     library().getProgram (9) = makeProgram ("Keep Me", "Kim", "stays");

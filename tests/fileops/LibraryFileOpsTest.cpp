@@ -119,7 +119,7 @@ TEST_F (LibraryFileOps, AFileThatDoesNotReadIsReportedAndChangesNothing)
         juce::File source;
         int code;
     } cases[] = { { notZip, file::ReadErrorFailedToUncompressZipFile },
-                  { file ("Missing.slvnlib"), file::ReadErrorFailedToUncompressZipFile } };
+                  { file ("Missing.slvnlib"), file::ReadErrorOpenFile } };
 
     for (const auto& c : cases)
     {

@@ -114,12 +114,12 @@ TEST (UserUnitPackage, StructureProblemsGiveTheirCodes)
     // One entry only.
     EXPECT_EQ (readPackage (buildArchive ({ { "unit/manifest.json", manifest } }), unit),
                file::ReadErrorInvalidUserUnitFile);
-    // Not an archive at all, or no file.
+    // Not an archive at all; no file cannot be opened.
     EXPECT_EQ (readPackage (bytesOf ("just some text, no zip directory here"), unit),
                file::ReadErrorInvalidUserUnitFile);
     x48305_file::UserUnitFileReader reader (&unit);
     EXPECT_EQ (reader.read (juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("no-such.slvnunit")),
-               file::ReadErrorInvalidUserUnitFile);
+               file::ReadErrorOpenFile);
 
     EXPECT_EQ (readPackage (buildArchive ({ { "unit/manifest.json", manifest }, { "unit/notes.txt", payload } }), unit),
                file::ReadErrorUserUnitFileMissingPayload);
