@@ -10,7 +10,9 @@ namespace midiport
 // The ALSA sequencer. Its clients and their ports are the sources (ports
 // others can read from) and destinations (ports others can write to), in the
 // order of client and port numbers; the system client and this program's own
-// clients are left out, the devices it publishes are not. Each client and
+// clients are left out, the devices it publishes are not. Those already
+// listed keep their order, but the sequencer gives a new client the lowest
+// free number, so one that appears may come before them. Each client and
 // device of the layer is a sequencer client of its own, with a thread that
 // reads its events and a thread that sends: System Exclusive goes out in
 // 256-byte events, each handed over directly and followed by a short pause,

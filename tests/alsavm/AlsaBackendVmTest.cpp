@@ -103,19 +103,27 @@ TEST_F (AlsaBackendVm, ListsDevicesAndKernelPortsWithTheirNamesButNotThePrograms
     EXPECT_EQ (listedSource->endpointName, "Sim Out");
 }
 
-TEST_F (AlsaBackendVm, ListsInAStableOrderWithNewDevicesAfterTheExistingOnes)
+TEST_F (AlsaBackendVm, ListsInClientOrderAndKeepsTheOrderOfThePortsAlreadyThere)
 {
+    // The sequencer numbers a new client with the lowest free number, so a
+    // device that appears after another went away can come before the rest.
+    auto gone = std::make_unique<Peer> (backend, "Gone Peer");
     Peer first (backend, "First Peer");
+    ASSERT_NE (gone->device, nullptr);
     ASSERT_NE (first.device, nullptr);
+    gone.reset();
     const auto before = displayNames (backend.getSources());
 
     Peer second (backend, "Second Peer");
     ASSERT_NE (second.device, nullptr);
-    const auto after = displayNames (backend.getSources());
+    const auto sources = backend.getSources();
+    const auto after = displayNames (sources);
 
     ASSERT_EQ (after.size(), before.size() + 1);
-    EXPECT_TRUE (std::equal (before.begin(), before.end(), after.begin()));
-    EXPECT_EQ (after.back(), "Second Peer - Peer Out");
+    EXPECT_EQ (without (after, "Second Peer - Peer Out"), before);
+    // Endpoint ids follow the sequencer's client and port numbers.
+    EXPECT_TRUE (std::is_sorted (sources.begin(), sources.end(),
+                                 [] (const auto& a, const auto& b) { return a.id < b.id; }));
 }
 
 TEST_F (AlsaBackendVm, SetupChangeNoticesWhenTheInstrumentAppearsAndDisappears)

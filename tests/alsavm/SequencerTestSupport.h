@@ -170,6 +170,13 @@ inline std::vector<std::string> displayNames (const std::vector<midiport::Endpoi
     return names;
 }
 
+// The names without those equal to `name`.
+inline std::vector<std::string> without (std::vector<std::string> names, const std::string& name)
+{
+    names.erase (std::remove (names.begin(), names.end(), name), names.end());
+    return names;
+}
+
 // Where the first difference between what was sent and what arrived lies, for
 // failure messages.
 inline std::string describeDifference (const Bytes& sent, const Bytes& received)
