@@ -31,7 +31,7 @@ std::optional<juce::File> FrameworkFileChooserDialog::choose (const juce::String
     if (guard.wasAlreadyOpen())
         return std::nullopt;
 
-    juce::FileChooser chooser (title, startFolder(), "*" + extension, true);
+    juce::FileChooser chooser (title, startFolder(), "*" + extension, kind == Kind::desktopWhereInstalled);
     const bool chosen = forSaving ? chooser.browseForFileToSave (true) : chooser.browseForFileToOpen();
     guard.leave();
 

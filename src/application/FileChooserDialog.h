@@ -23,24 +23,36 @@ public:
     virtual std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) = 0;
 };
 
-// The framework's chooser (on Linux zenity or kdialog when one is installed,
-// the framework's own dialog otherwise), run modally with the modal-dialog
-// flag held. It starts without an initial file, in the folder of the file
-// last chosen through this object, or in the home folder before any (never
-// in the folder the program happened to be started from).
+// The framework's chooser, run modally with the modal-dialog flag held. It
+// starts without an initial file, in the folder of the file last chosen
+// through this object, or in the home folder before any (never in the
+// folder the program happened to be started from).
 class FrameworkFileChooserDialog : public FileChooserDialog
 {
 public:
+    // Which of the framework's choosers runs. The application's is the
+    // desktop's (on Linux zenity or kdialog when one is installed, the
+    // framework's own dialog otherwise); the framework's own dialog is the
+    // same on every machine.
+    enum class Kind
+    {
+        desktopWhereInstalled,
+        frameworksOwn
+    };
+
+    explicit FrameworkFileChooserDialog (Kind kindToRun = Kind::desktopWhereInstalled) : kind (kindToRun) {}
+
     std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) override;
     std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) override;
 
-    // The one the application's file operations use.
+    // The one the application's file operations use: the desktop's.
     static FrameworkFileChooserDialog& getShared();
 
 private:
     std::optional<juce::File> choose (const juce::String& title, const juce::String& extension, bool forSaving);
     juce::File startFolder() const;
 
+    Kind kind;
     juce::File lastChosenFolder;
 };
 } // namespace x48305_application

@@ -24,6 +24,7 @@
 #include "library/DataCenter.h"
 #include "midi/MidiDeviceManager.h"
 #include "resources/FactoryPresetLibrary.h"
+#include "ui/InterfaceShutdown.h"
 #include "ui/MainWindowManager.h"
 #include "ui/ModalDialogState.h"
 #include "ui/SelectedProgramStatus.h"
@@ -147,6 +148,7 @@ void solivaneLibrarianApplication::shutdown()
 {
     x48305_application::ForwardedCommandLineMailbox::getInstance().clearHandler();
     x48305_ui::MainWindowManager::getInstance()->deleteMainWindow();
+    x48305_ui::endAnimationsBeforeShutdown();
 }
 
 void solivaneLibrarianApplication::anotherInstanceStarted (const juce::String& commandLine)

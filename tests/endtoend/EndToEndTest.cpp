@@ -1,6 +1,8 @@
 #include "action/ApplicationUndoManager.h"
 #include "action/DataEditStatus.h"
 #include "action/LastSavedFileStatus.h"
+#include "application/ApplicationMenuManager.h"
+#include "application/FileChooserDialog.h"
 #include "application/SolivaneLibrarianApplication.h"
 #include "formats/LibraryFile.h"
 #include "library/DataCenter.h"
@@ -254,6 +256,11 @@ TEST (EndToEndScenario, DISABLED_FromFirstStartToQuit)
     solivaneLibrarianApplication app;
     app.initialise ({});
     auto* undo = application::ApplicationUndoManager::getInstance();
+    // The framework's own chooser, which the test drives, whatever desktop
+    // chooser is installed.
+    x48305_application::FrameworkFileChooserDialog ownChooser (
+        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
+    x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget().setFileChooser (&ownChooser);
 
     // First start: the search finds the instrument, its library and units come in.
     ASSERT_TRUE (testsupport::runMessageLoopUntil ([&] {
@@ -405,6 +412,7 @@ TEST (EndToEndScenario, DISABLED_FromFirstStartToQuit)
     EXPECT_TRUE (reread.getFavoriteData() == edited.getFavoriteData());
     EXPECT_FALSE (isEdited());
 
+    x48305_menu::ApplicationMenuManager::getInstance()->getCommandTarget().setFileChooser (nullptr);
     app.shutdown();
 }
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -41,6 +42,21 @@ std::optional<exectest::ScreenWindow> windowTitled (const std::function<bool (co
 bool isMainWindowTitle (const juce::String& title)
 {
     return title.startsWith (applicationName + " - ");
+}
+
+// The main window once the same one has shown on two looks in a row: while
+// it starts, the application may replace its first native window with
+// another, so a window seen once may have gone at the next look.
+std::optional<exectest::ScreenWindow> waitForMainWindow()
+{
+    std::optional<exectest::ScreenWindow> seen;
+    const auto settled = waitFor ([&seen] {
+        const auto now = windowTitled (isMainWindowTitle);
+        const bool same = now.has_value() && seen.has_value() && now->id == seen->id;
+        seen = now;
+        return same;
+    }, 60000);
+    return settled ? seen : std::nullopt;
 }
 
 // The transfer dialog that automatic receive opens over the main window.
@@ -79,15 +95,34 @@ bool dismissTransferDialog (const exectest::ScreenWindow& dialog)
     return waitFor (gone, 3000);
 }
 
-juce::String sanitizerFindings (const juce::String& output)
+// What the sanitizers and the framework's debug assertions reported.
+juce::String reportedFaults (const juce::String& output)
 {
     juce::StringArray findings;
     juce::StringArray lines;
     lines.addLines (output);
     for (const auto& line : lines)
-        if (line.contains ("Sanitizer") || line.contains ("runtime error:"))
+        if (line.contains ("Sanitizer") || line.contains ("runtime error:") || line.contains ("JUCE Assertion failure"))
             findings.add (line);
     return findings.joinIntoString ("\n");
+}
+
+// The built application, with a home folder of its own.
+std::unique_ptr<SpawnedProcess> startApplication (const juce::File& home)
+{
+    SpawnedProcess::Options options;
+    options.environment = { { "HOME", home.getFullPathName().toStdString() }, { "XDG_CONFIG_HOME", std::nullopt } };
+    return std::make_unique<SpawnedProcess> (juce::StringArray { SLVN_APPLICATION_EXECUTABLE }, options);
+}
+
+// After Ctrl+Q: the application ends soon, with exit code 0 and nothing
+// reported on the way.
+void expectCleanQuit (SpawnedProcess& application)
+{
+    const auto exitCode = application.waitForExit (30000);
+    ASSERT_TRUE (exitCode.has_value()) << "Ctrl+Q did not end the application\n" << application.getOutput();
+    EXPECT_EQ (*exitCode, 0) << application.getOutput();
+    EXPECT_EQ (reportedFaults (application.getOutput()), "");
 }
 
 // The built application as `scripts/run.sh` starts it, on a machine without
@@ -100,14 +135,12 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     ASSERT_FALSE (juce::File ("/dev/snd/seq").exists()) << "this test expects a machine without sound devices";
     testsupport::TemporaryFolder home;
 
-    SpawnedProcess::Options options;
-    options.environment = { { "HOME", home.get().getFullPathName().toStdString() }, { "XDG_CONFIG_HOME", std::nullopt } };
-    SpawnedProcess application ({ juce::String (SLVN_APPLICATION_EXECUTABLE) }, options);
+    auto started = startApplication (home.get());
+    auto& application = *started;
     ASSERT_TRUE (application.hasStarted());
 
-    ASSERT_TRUE (waitFor ([] { return windowTitled (isMainWindowTitle).has_value(); }, 60000))
-        << "no main window\n" << application.getOutput();
-    const auto mainWindow = windowTitled (isMainWindowTitle);
+    const auto mainWindow = waitForMainWindow();
+    ASSERT_TRUE (mainWindow.has_value()) << "no main window\n" << application.getOutput();
     EXPECT_EQ (juce::String::fromUTF8 (mainWindow->title.c_str()), applicationName + " - Untitled");
     EXPECT_GE (mainWindow->width, 800);
 
@@ -128,10 +161,7 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     EXPECT_TRUE (application.isRunning());
     ASSERT_TRUE (exectest::typeKeyAt (mainWindow->x + mainWindow->width / 2, mainWindow->y + mainWindow->height / 2,
                                       "q", true));
-    const auto exitCode = application.waitForExit (30000);
-    ASSERT_TRUE (exitCode.has_value()) << "Ctrl+Q did not end the application\n" << application.getOutput();
-    EXPECT_EQ (*exitCode, 0) << application.getOutput();
-    EXPECT_EQ (sanitizerFindings (application.getOutput()), "");
+    expectCleanQuit (application);
     // Without sound devices the terminal shows the program's own line, not
     // the sound library's.
     EXPECT_FALSE (application.getOutput().contains ("ALSA lib")) << application.getOutput();
@@ -142,5 +172,30 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     for (const auto* key : { "MidiPortAutoScan", "AutoReceive", "WarnBeforeWriting", "ProgramListHeight" })
         EXPECT_NE (preferences->getChildByName (key), nullptr) << key;
     EXPECT_EQ (preferences->getChildByName ("ProgramListHeight")->getStringAttribute ("Value"), "25");
+}
+
+// A program row dragged onto the header, where nothing takes it, and Ctrl+Q
+// straight after the drop: the application quits while the drag's image is
+// still floating back to the list, and ends cleanly.
+TEST (ExecutableTest, QuitsCleanlyWhileARefusedDragsImageFloatsBack)
+{
+    testsupport::TemporaryFolder home;
+    // Neither a device search nor an automatic receive: no dialog comes up.
+    home.write (".config/Preferences/VEXO solivane Sound Librarian/PreferencesData.xml",
+                "<PreferencesData><MidiPortAutoScan Value=\"0\"/><AutoReceive Value=\"0\"/></PreferencesData>");
+    auto started = startApplication (home.get());
+    auto& application = *started;
+    ASSERT_TRUE (application.hasStarted());
+    const auto mainWindow = waitForMainWindow();
+    ASSERT_TRUE (mainWindow.has_value()) << "no main window\n" << application.getOutput();
+    // Time for the list to fill and paint.
+    std::this_thread::sleep_for (std::chrono::milliseconds (1000));
+    const auto& window = *mainWindow;
+
+    // The name of the second program row, a point of the header, and another
+    // one away from the image's way back.
+    ASSERT_TRUE (exectest::dragThenTypeKeyAt (window.x + 90, window.y + 200, window.x + 420, window.y + 60,
+                                              window.x + 120, window.y + 60, "q", true));
+    expectCleanQuit (application);
 }
 } // namespace

@@ -55,6 +55,22 @@ void flush (Display* display)
 {
     XSync (display, False);
 }
+
+// Queues a key press and release, with the Control key held when asked.
+bool queueKey (Display* display, const char* keySymbolName, bool withControl)
+{
+    const auto key = XKeysymToKeycode (display, XStringToKeysym (keySymbolName));
+    const auto control = XKeysymToKeycode (display, XK_Control_L);
+    if (key == 0 || control == 0)
+        return false;
+    if (withControl)
+        XTestFakeKeyEvent (display, control, True, CurrentTime);
+    XTestFakeKeyEvent (display, key, True, CurrentTime);
+    XTestFakeKeyEvent (display, key, False, CurrentTime);
+    if (withControl)
+        XTestFakeKeyEvent (display, control, False, CurrentTime);
+    return true;
+}
 } // namespace
 
 std::vector<ScreenWindow> titledWindows()
@@ -96,18 +112,28 @@ bool typeKeyAt (int x, int y, const char* keySymbolName, bool withControl)
         return false;
     XTestFakeMotionEvent (display.get(), -1, x, y, CurrentTime);
     flush (display.get());
-    const auto key = XKeysymToKeycode (display.get(), XStringToKeysym (keySymbolName));
-    const auto control = XKeysymToKeycode (display.get(), XK_Control_L);
-    if (key == 0 || control == 0)
-        return false;
-    if (withControl)
-        XTestFakeKeyEvent (display.get(), control, True, CurrentTime);
-    XTestFakeKeyEvent (display.get(), key, True, CurrentTime);
-    XTestFakeKeyEvent (display.get(), key, False, CurrentTime);
-    if (withControl)
-        XTestFakeKeyEvent (display.get(), control, False, CurrentTime);
+    const bool queued = queueKey (display.get(), keySymbolName, withControl);
     flush (display.get());
-    return true;
+    return queued;
+}
+
+bool dragThenTypeKeyAt (int fromX, int fromY, int toX, int toY, int keyX, int keyY, const char* keySymbolName,
+                        bool withControl)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    XTestFakeMotionEvent (display.get(), -1, fromX, fromY, CurrentTime);
+    XTestFakeButtonEvent (display.get(), 1, True, CurrentTime);
+    constexpr int steps = 10;
+    for (int step = 1; step <= steps; ++step)
+        XTestFakeMotionEvent (display.get(), -1, fromX + (toX - fromX) * step / steps,
+                              fromY + (toY - fromY) * step / steps, CurrentTime);
+    XTestFakeButtonEvent (display.get(), 1, False, CurrentTime);
+    XTestFakeMotionEvent (display.get(), -1, keyX, keyY, CurrentTime);
+    const bool queued = queueKey (display.get(), keySymbolName, withControl);
+    flush (display.get());
+    return queued;
 }
 
 bool clickAt (int x, int y)

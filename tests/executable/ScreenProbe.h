@@ -29,6 +29,12 @@ bool typeKeyAt (int x, int y, const char* keySymbolName, bool withControl);
 // Moves the pointer to a point of the screen and clicks the left button.
 bool clickAt (int x, int y);
 
+// Presses the left button at one point, drags in small steps to another and
+// releases it there, then types a key at a third point: all sent at once, so
+// that the program gets the key straight after the drop.
+bool dragThenTypeKeyAt (int fromX, int fromY, int toX, int toY, int keyX, int keyY, const char* keySymbolName,
+                        bool withControl);
+
 // The whole screen as 0xAARRGGBB pixels, row after row.
 struct ScreenImage
 {

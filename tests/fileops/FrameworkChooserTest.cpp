@@ -4,6 +4,7 @@
 #include "application/CPXWResource.h"
 #include "application/FileDialogProcessor.h"
 #include "formats/LibraryFile.h"
+#include "support/ChildProcessRunner.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/ModalDialogDriver.h"
@@ -42,12 +43,10 @@ std::function<void (juce::Component&)> lookAt (ChooserView& view)
 using FrameworkChooser = FileOpsTest;
 } // namespace
 
-// The real chooser, not the tests' stand-in: without zenity and kdialog the
-// framework shows its own dialog, which is driven here with mouse and keys.
+// The real chooser, not the tests' stand-in: the framework's own dialog
+// (whatever desktop chooser is installed), driven here with mouse and keys.
 TEST_F (FrameworkChooser, OpensALibraryThroughTheFrameworksOwnDialog)
 {
-    ASSERT_FALSE (juce::FileChooser::isPlatformDialogAvailable())
-        << "zenity or kdialog is installed: the framework would not use its own dialog";
     testsupport::setUpInterfaceFonts();
     testsupport::ScopedInterfaceLanguage english (false);
 
@@ -56,7 +55,9 @@ TEST_F (FrameworkChooser, OpensALibraryThroughTheFrameworksOwnDialog)
     ChooserView view;
     testsupport::ModalDialogDriver driver (testsupport::chooseInFrameworkDialog (source, "Open", lookAt (view)), 10000);
 
-    EXPECT_EQ (x48305_application::FileDialogProcessor().openLibrary(), 1);
+    x48305_application::FrameworkFileChooserDialog ownDialog (
+        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
+    EXPECT_EQ (x48305_application::FileDialogProcessor (ownDialog).openLibrary(), 1);
     EXPECT_TRUE (driver.hasActed());
     EXPECT_TRUE (view.ownDialog);
     EXPECT_EQ (view.title, getLocalizedText ("FileOpenLibraryTitle"));
@@ -97,7 +98,6 @@ juce::String japaneseFor (const char* english)
 // its overwrite question show Japanese words only.
 TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
 {
-    ASSERT_FALSE (juce::FileChooser::isPlatformDialogAvailable());
     testsupport::setUpInterfaceFonts();
     testsupport::ScopedInterfaceLanguage japanese (true);
     const auto target = writeLibraryFile ("Older Bank.slvnlib", 5);
@@ -130,7 +130,9 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
                               answerQuestion),
         10000);
 
-    EXPECT_EQ (x48305_application::FileDialogProcessor().saveAs(), 1);
+    x48305_application::FrameworkFileChooserDialog ownDialog (
+        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
+    EXPECT_EQ (x48305_application::FileDialogProcessor (ownDialog).saveAs(), 1);
     EXPECT_TRUE (driver.hasActed());
     for (auto* word : { "Save", "Cancel", "New Folder", "file:", "Overwrite" })
         EXPECT_TRUE (shown.contains (japaneseFor (word))) << word << " in " << shown.joinIntoString ("|");
@@ -144,7 +146,6 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
 // program was started from; every later one where the last file was chosen.
 TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
 {
-    ASSERT_FALSE (juce::FileChooser::isPlatformDialogAvailable());
     testsupport::setUpInterfaceFonts();
     testsupport::ScopedInterfaceLanguage english (false);
 
@@ -155,7 +156,8 @@ TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
         auto* browser = testsupport::findDescendantOfType<juce::FileBrowserComponent> (dialog);
         startFolders.push_back (browser != nullptr ? browser->getRoot().getFullPathName() : juce::String());
     };
-    x48305_application::FrameworkFileChooserDialog chooser;
+    x48305_application::FrameworkFileChooserDialog chooser (
+        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
     x48305_application::FileDialogProcessor processor (chooser);
     {
         testsupport::ModalDialogDriver driver (
@@ -170,4 +172,36 @@ TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
     EXPECT_EQ (startFolders,
                (std::vector<juce::String> { juce::File::getSpecialLocation (juce::File::userHomeDirectory).getFullPathName(),
                                             source.getParentDirectory().getFullPathName() }));
+}
+
+// With zenity on the path the application's chooser is zenity: here a
+// stand-in that notes its arguments and answers at once as a person who
+// cancelled. The framework looks for a desktop chooser once per process, so
+// the file operation runs in a child process with that path.
+TEST_F (FrameworkChooser, TheApplicationAsksZenityWhereItIsInstalled)
+{
+    const auto zenity = file ("zenity");
+    ASSERT_TRUE (zenity.replaceWithText ("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/asked\"\nexit 1\n",
+                                         false, false, "\n"));
+    ASSERT_TRUE (zenity.setExecutePermission (true));
+
+    int exitCode = -1;
+    const auto output = testsupport::runTestInChildProcess (
+        "FrameworkChooser.DISABLED_OpenLibraryWithTheApplicationsChooser",
+        { "PATH=" + folder.getFolder().getFullPathName() + ":" + juce::SystemStats::getEnvironmentVariable ("PATH", {}),
+          "KDE_FULL_SESSION=" },
+        exitCode, 60000);
+    EXPECT_EQ (exitCode, 0) << output;
+    EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << output;
+    juce::StringArray asked;
+    asked.addLines (file ("asked").loadFileAsString());
+    EXPECT_TRUE (asked.contains ("--file-selection")) << asked.joinIntoString (" ");
+    EXPECT_TRUE (asked.contains ("--file-filter=*.slvnlib")) << asked.joinIntoString (" ");
+}
+
+TEST_F (FrameworkChooser, DISABLED_OpenLibraryWithTheApplicationsChooser)
+{
+    EXPECT_TRUE (juce::FileChooser::isPlatformDialogAvailable());
+    EXPECT_EQ (x48305_application::FileDialogProcessor().openLibrary(), 0) << "cancelled";
+    EXPECT_FALSE (ui::ModalDialogState::getInstance()->dialogOpen);
 }

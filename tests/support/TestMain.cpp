@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "ui/InterfaceShutdown.h"
+
 namespace testsupport
 {
 void installNonFatalXErrorHandler();
@@ -15,6 +17,8 @@ int main (int argc, char** argv)
         juce::ScopedJuceInitialiser_GUI framework;
         juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
         result = RUN_ALL_TESTS();
+        // A test that ends right after a drop leaves its drag image floating.
+        x48305_ui::endAnimationsBeforeShutdown();
     }
     return result;
 }
