@@ -1,47 +1,17 @@
-#include "ScreenProbe.h"
+#include "DesktopSession.h"
 
-#include "support/Snapshot.h"
-#include "support/SpawnedProcess.h"
 #include "support/TemporaryHome.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
-#include <optional>
 #include <thread>
 
 namespace
 {
-using testsupport::SpawnedProcess;
+using namespace exectest;
 
 const juce::String applicationName ("solivane Sound Librarian");
-
-// Polls until the condition holds or the time is up.
-bool waitFor (const std::function<bool()>& condition, int timeoutMilliseconds)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (timeoutMilliseconds);
-    while (std::chrono::steady_clock::now() < deadline)
-    {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for (std::chrono::milliseconds (50));
-    }
-    return condition();
-}
-
-std::optional<exectest::ScreenWindow> windowTitled (const std::function<bool (const juce::String&)>& matches)
-{
-    for (const auto& window : exectest::titledWindows())
-        if (matches (juce::String::fromUTF8 (window.title.c_str())))
-            return window;
-    return std::nullopt;
-}
-
-bool isMainWindowTitle (const juce::String& title)
-{
-    return title.startsWith (applicationName + " - ");
-}
 
 // The transfer dialog that automatic receive opens over the main window.
 std::optional<exectest::ScreenWindow> transferDialog()
@@ -49,25 +19,11 @@ std::optional<exectest::ScreenWindow> transferDialog()
     return windowTitled ([] (const juce::String& title) { return ! isMainWindowTitle (title); });
 }
 
-void writeScreenSnapshot (const juce::String& name)
-{
-    const auto screen = exectest::captureScreen();
-    juce::Image image (juce::Image::ARGB, juce::jmax (1, screen.width), juce::jmax (1, screen.height), true);
-    for (int y = 0; y < screen.height; ++y)
-        for (int x = 0; x < screen.width; ++x)
-            image.setPixelAt (x, y, juce::Colour (screen.pixels[static_cast<size_t> (y * screen.width + x)]));
-    testsupport::writeSnapshot (image, name);
-}
-
 // Closes the transfer dialog with the Return key that its focused OK button
 // takes (or, where the focus is elsewhere, a click on that button).
 bool dismissTransferDialog (const exectest::ScreenWindow& dialog)
 {
-    const auto gone = [&dialog] {
-        return ! windowTitled ([&dialog] (const juce::String& title) {
-                     return title == juce::String::fromUTF8 (dialog.title.c_str());
-                 }).has_value();
-    };
+    const auto gone = [&dialog] { return ! windowTitled (titleOf (dialog)).has_value(); };
     // The content (460 x 150 with the report) lies at the bottom of the
     // window, below the title bar; its OK button's centre is at (396, 116).
     const int buttonX = dialog.x + 396;
@@ -77,17 +33,6 @@ bool dismissTransferDialog (const exectest::ScreenWindow& dialog)
         return true;
     exectest::clickAt (buttonX, buttonY);
     return waitFor (gone, 3000);
-}
-
-juce::String sanitizerFindings (const juce::String& output)
-{
-    juce::StringArray findings;
-    juce::StringArray lines;
-    lines.addLines (output);
-    for (const auto& line : lines)
-        if (line.contains ("Sanitizer") || line.contains ("runtime error:"))
-            findings.add (line);
-    return findings.joinIntoString ("\n");
 }
 
 // The built application as `scripts/run.sh` starts it, on a machine without
@@ -100,15 +45,14 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     ASSERT_FALSE (juce::File ("/dev/snd/seq").exists()) << "this test expects a machine without sound devices";
     testsupport::TemporaryFolder home;
 
-    SpawnedProcess::Options options;
-    options.environment = { { "HOME", home.get().getFullPathName().toStdString() }, { "XDG_CONFIG_HOME", std::nullopt } };
-    SpawnedProcess application ({ juce::String (SLVN_APPLICATION_EXECUTABLE) }, options);
+    ApplicationRun run (home.get());
+    auto& application = run.process();
     ASSERT_TRUE (application.hasStarted());
 
     ASSERT_TRUE (waitFor ([] { return windowTitled (isMainWindowTitle).has_value(); }, 60000))
         << "no main window\n" << application.getOutput();
     const auto mainWindow = windowTitled (isMainWindowTitle);
-    EXPECT_EQ (juce::String::fromUTF8 (mainWindow->title.c_str()), applicationName + " - Untitled");
+    EXPECT_EQ (titleOf (*mainWindow), applicationName + " - Untitled");
     EXPECT_GE (mainWindow->width, 800);
 
     const juce::StringArray transferTitles { "Receive Library", "Receive User Units" };
@@ -120,7 +64,7 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
         std::this_thread::sleep_for (std::chrono::milliseconds (500));
         const auto dialog = transferDialog();
         ASSERT_TRUE (dialog.has_value());
-        EXPECT_EQ (juce::String::fromUTF8 (dialog->title.c_str()), transferTitles[transfer]);
+        EXPECT_EQ (titleOf (*dialog), transferTitles[transfer]);
         writeScreenSnapshot ("executable-no-instrument-" + juce::String (transfer));
         ASSERT_TRUE (dismissTransferDialog (*dialog)) << application.getOutput();
     }
@@ -133,8 +77,7 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     EXPECT_EQ (*exitCode, 0) << application.getOutput();
     EXPECT_EQ (sanitizerFindings (application.getOutput()), "");
 
-    const auto preferences = juce::parseXML (
-        home.get().getChildFile (".config/Preferences/VEXO solivane Sound Librarian/PreferencesData.xml"));
+    const auto preferences = juce::parseXML (preferencesFile (home.get()));
     ASSERT_NE (preferences, nullptr) << "no preferences written";
     for (const auto* key : { "MidiPortAutoScan", "AutoReceive", "WarnBeforeWriting", "ProgramListHeight" })
         EXPECT_NE (preferences->getChildByName (key), nullptr) << key;
