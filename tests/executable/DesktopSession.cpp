@@ -104,7 +104,9 @@ void writeScreenSnapshot (const juce::String& name)
     for (int y = 0; y < screen.height; ++y)
         for (int x = 0; x < screen.width; ++x)
             image.setPixelAt (x, y, juce::Colour (screen.pixels[static_cast<size_t> (y * screen.width + x)]));
-    testsupport::writeSnapshot (image, name);
+    // The test command runs these tests under more than one window manager.
+    const auto manager = juce::SystemStats::getEnvironmentVariable ("SLVN_WINDOW_MANAGER", {});
+    testsupport::writeSnapshot (image, manager.isEmpty() ? name : name + "-" + manager);
 }
 
 int differingPixels (const ScreenImage& before, const ScreenImage& after, juce::Rectangle<int> area)
