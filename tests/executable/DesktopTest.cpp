@@ -12,7 +12,7 @@ namespace
 using namespace exectest;
 
 // The built application on a desktop with a window manager (the test
-// command runs these under openbox and under metacity), driven with the
+// command runs these under openbox and under xfwm4), driven with the
 // mouse and the keyboard as a person drives it.
 
 const juce::String presetWindowTitle ("Presets");

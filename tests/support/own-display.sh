@@ -3,7 +3,7 @@
 # run side by side would otherwise share one display and take the keyboard
 # focus from each other's windows in the middle of a key test.
 #
-# With SLVN_WINDOW_MANAGER set to openbox, metacity or xfwm4, that window
+# With SLVN_WINDOW_MANAGER set to openbox or xfwm4, that window
 # manager runs on the server as well, as on a person's desktop: it frames the
 # windows, answers their configure requests and moves the focus. The program
 # starts once the manager has taken over the screen.
@@ -40,7 +40,6 @@ manager_started() {
 if [ -n "${SLVN_WINDOW_MANAGER:-}" ]; then
     case "$SLVN_WINDOW_MANAGER" in
         openbox) command=(openbox --sm-disable) ;;
-        metacity) command=(dbus-run-session -- metacity --replace) ;;
         xfwm4) command=(dbus-run-session -- xfwm4 --compositor=off) ;;
         *) echo "own-display: unknown window manager $SLVN_WINDOW_MANAGER" >&2; exit 1 ;;
     esac
