@@ -71,8 +71,8 @@ TEST (ExecutableTest, FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOn
     }
 
     EXPECT_TRUE (application.isRunning());
-    ASSERT_TRUE (exectest::typeKeyAt (mainWindow->x + mainWindow->width / 2, mainWindow->y + mainWindow->height / 2,
-                                      "q", true));
+    ASSERT_TRUE (movePointerTo (mainWindow->x + mainWindow->width / 2, mainWindow->y + mainWindow->height / 2));
+    typeKeyUntil ("q", true, [&application] { return ! application.isRunning(); });
     const auto exitCode = application.waitForExit (30000);
     ASSERT_TRUE (exitCode.has_value()) << "Ctrl+Q did not end the application\n" << application.getOutput();
     EXPECT_EQ (*exitCode, 0) << application.getOutput();
