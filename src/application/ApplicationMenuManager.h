@@ -25,8 +25,9 @@ struct WatchedModelsFirst
 
 // Owns the application's commands: the command manager with the command
 // target, and the menu bar model with its four menus. The main window shows
-// the menu bar (getMenuBarModel) and installs the key mappings
-// (getCommandManager().getKeyMappings()); views whose commands are not their
+// the menu bar (getMenuBarModel); every window of the program installs the
+// key mappings (getCommandManager().getKeyMappings(), through
+// x48305_ui::CommandShortcuts); views whose commands are not their
 // own pass them on to getCommandTarget(); buttons and start-up invoke
 // commands through getCommandManager().
 //

@@ -2,7 +2,6 @@
 
 #include "application/ApplicationCommandIDs.h"
 #include "application/ApplicationMenuManager.h"
-#include "application/MainWindowAccess.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
 #include "midi/MidiDeviceManager.h"
@@ -29,11 +28,9 @@ void ApplicationStartupProcess::start()
         return;
 
     auto* preferences = x48305_preferences::PreferencesData::getInstance();
+    // Opened after the main window, the preset window shows above it.
     if (preferences->getBool (keys::showPresetWindow, false))
-    {
         x48305_ui::PresetWindowManager::getInstance()->openWindow();
-        x48305_application::bringMainWindowToFront();
-    }
 
     if (preferences->getBool (keys::midiPortAutoScan, true))
         midi::MidiDeviceManager::getInstance()->startScan();

@@ -158,7 +158,10 @@ void solivaneLibrarianApplication::anotherInstanceStarted (const juce::String& c
 
 void solivaneLibrarianApplication::handleForwardedCommandLine (const x48305_application::ForwardedCommandLine& forwarded)
 {
-    x48305_application::bringMainWindowToFront();
+    // An open dialog keeps the keyboard and stays on top; the command line
+    // is then dropped.
+    if (! ui::ModalDialogState::getInstance()->dialogOpen)
+        x48305_application::bringMainWindowToFront();
     x48305_application::CommandLineProcessor (startupProcess.get())
         .processArguments (forwarded.arguments, juce::File (forwarded.folder));
 }

@@ -4,6 +4,7 @@
 #include "midi/DialogWithNoCloseButton.h"
 #include "midi/MidiCommunicationError.h"
 #include "midi/MidiDeviceManager.h"
+#include "ui/DialogContent.h"
 #include "ui/FontLibrary.h"
 #include "ui/ModalDialogGuard.h"
 
@@ -246,6 +247,8 @@ void MidiCommunicationDialog::showCloseButton()
     closeButton.setVisible (true);
     closeButton.setEnabled (true);
     cancelButton.setVisible (false);
+    // The one way out: Return and Escape both close the dialog.
+    x48305_ui::giveDialogKeys (closeButton, closeButton);
     if (closeButton.isShowing())
         closeButton.grabKeyboardFocus();
 }

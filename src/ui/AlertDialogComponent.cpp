@@ -37,16 +37,19 @@ AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& 
             firstButton->setButtonText (getLocalizedText ("CommonOK"));
             secondButton->setVisible (false);
             thirdButton->setVisible (false);
+            x48305_ui::giveDialogKeys (*firstButton, *firstButton);
             break;
         case okCancel:
             firstButton->setButtonText (getLocalizedText ("CommonOK"));
             secondButton->setVisible (false);
             thirdButton->setButtonText (getLocalizedText ("CommonCancel"));
+            x48305_ui::giveDialogKeys (*firstButton, *thirdButton);
             break;
         default:
             firstButton->setButtonText (getLocalizedText ("CommonYes"));
             secondButton->setButtonText (getLocalizedText ("CommonNo"));
             thirdButton->setButtonText (getLocalizedText ("CommonCancel"));
+            x48305_ui::giveDialogKeys (*firstButton, *thirdButton);
             break;
     }
 

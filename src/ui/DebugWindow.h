@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Singleton.h"
+#include "ui/CommandShortcuts.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -27,6 +28,9 @@ public:
 
     // Asks the manager to delete the window once this callback is over.
     void closeButtonPressed() override;
+
+private:
+    x48305_ui::CommandShortcuts shortcuts { *this };
 };
 
 // Keeps at most one debug window: creates it on request and deletes it on

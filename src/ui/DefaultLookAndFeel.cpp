@@ -2,6 +2,7 @@
 
 #include "application/CurrentLanguageModel.h"
 #include "ui/FontLibrary.h"
+#include "ui/PopupMenuParent.h"
 
 #include <cmath>
 
@@ -222,5 +223,10 @@ void DefaultLookAndFeel::drawMenuBarItem (juce::Graphics& g, int width, int heig
 int DefaultLookAndFeel::getTabButtonBestWidth (juce::TabBarButton&, int)
 {
     return tabButtonWidth;
+}
+
+juce::Component* DefaultLookAndFeel::getParentComponentForMenuOptions (const juce::PopupMenu::Options& options)
+{
+    return popupMenuParentFor (options);
 }
 } // namespace x48305_ui

@@ -49,6 +49,10 @@ public:
     // Tabbed button bar
     int getTabButtonBestWidth (juce::TabBarButton&, int tabDepth) override;
 
+    // Pop-up menus open inside a window with the system's title bar (see
+    // popupMenuParentFor).
+    juce::Component* getParentComponentForMenuOptions (const juce::PopupMenu::Options&) override;
+
     // The fixed width of a menu-bar item by position (File, Edit, MIDI,
     // Option), wider for the Japanese captions. An item is never narrower
     // than its caption plus menuBarCaptionPadding on each side, or half the

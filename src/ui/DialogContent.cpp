@@ -14,6 +14,12 @@ void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juc
     button.setColour (juce::TextButton::textColourOnId, juce::Colours::white);
 }
 
+void giveDialogKeys (juce::Button& defaultButton, juce::Button& cancellingButton)
+{
+    defaultButton.addShortcut (juce::KeyPress (juce::KeyPress::returnKey));
+    cancellingButton.addShortcut (juce::KeyPress (juce::KeyPress::escapeKey));
+}
+
 void endEnclosingDialog (juce::Component& content, int result)
 {
     if (auto* window = content.findParentComponentOfClass<juce::DialogWindow>())

@@ -11,6 +11,11 @@ namespace x48305_ui
 // A square-cornered dialog button with white text in both states.
 void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juce::Colour buttonOnColour);
 
+// Return presses the default button and Escape the cancelling one, wherever
+// the keyboard focus is within the button's window. A dialog with one button
+// passes it for both.
+void giveDialogKeys (juce::Button& defaultButton, juce::Button& cancellingButton);
+
 // Ends the modal state of the dialog window that holds the content with the
 // result; does nothing when the content sits in no dialog window.
 void endEnclosingDialog (juce::Component& content, int result);

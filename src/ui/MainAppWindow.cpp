@@ -23,7 +23,6 @@ MainAppWindow::MainAppWindow()
     setMenuBar (&menus->getMenuBarModel(), x48305_ui::DefaultLookAndFeel::menuBarHeight);
     setContentOwned (new MainComponent(), true);
     restoreBounds();
-    addKeyListener (menus->getCommandManager().getKeyMappings());
     updateTitle();
     setVisible (true);
     setResizable (true, false);
@@ -41,7 +40,6 @@ MainAppWindow::~MainAppWindow()
     x48305_ui::MainWindowBounds::store (rememberedBounds);
     x48305_ui::TooltipWindowManager::getInstance()->deleteTooltipWindow();
 
-    removeKeyListener (x48305_menu::ApplicationMenuManager::getInstance()->getCommandManager().getKeyMappings());
     setMenuBar (nullptr);
     clearContentComponent();
     setLookAndFeel (nullptr);
@@ -54,8 +52,8 @@ void MainAppWindow::restoreBounds()
                                                       ui::StoredWindowBounds::getConnectedDisplayAreas());
     if (placement.restorePosition)
     {
-        const int width = placement.bounds.getWidth();
-        setResizeLimits (width, MainWindowBounds::minimumHeight, width, MainWindowBounds::maximumHeight);
+        fixedWidth = placement.bounds.getWidth();
+        setResizeLimits (fixedWidth, MainWindowBounds::minimumHeight, fixedWidth, MainWindowBounds::maximumHeight);
         setBounds (placement.bounds);
         rememberedBounds = placement.bounds;
     }
@@ -79,7 +77,25 @@ void MainAppWindow::moved()
 
 void MainAppWindow::rememberBounds()
 {
-    rememberedBounds = getBounds();
+    rememberedBounds = getBounds().withPosition (ui::StoredWindowBounds::outerCorner (*this));
+    fitWidthLimitsToFrame();
+}
+
+void MainAppWindow::fitWidthLimitsToFrame()
+{
+    // The limits count the frame: once the framework knows the frame, it
+    // hands the window manager the limits less the frame's width, and the
+    // window would lose that much of its fixed width.
+    auto* limits = getConstrainer();
+    const auto* peer = getPeer();
+    if (fixedWidth <= 0 || limits == nullptr || peer == nullptr)
+        return;
+    const auto frame = peer->getFrameSizeIfPresent();
+    if (! frame)
+        return;
+    const int outerWidth = fixedWidth + frame->getLeftAndRight();
+    if (limits->getMinimumWidth() != outerWidth || limits->getMaximumWidth() != outerWidth)
+        setResizeLimits (outerWidth, limits->getMinimumHeight(), outerWidth, limits->getMaximumHeight());
 }
 
 void MainAppWindow::closeButtonPressed()

@@ -2,6 +2,7 @@
 
 #include "action/DataEditStatusListener.h"
 #include "action/LastSavedFileStatusListener.h"
+#include "ui/CommandShortcuts.h"
 #include "ui/DefaultLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -32,7 +33,8 @@ public:
 
     MainComponent& getMainComponent();
 
-    // The bounds that are written to the preferences when the window goes.
+    // The bounds that are written to the preferences when the window goes,
+    // with the frame's corner as the position.
     juce::Rectangle<int> getRememberedBounds() const { return rememberedBounds; }
 
     // The application's name, " - ", the current file's name (or the
@@ -43,9 +45,14 @@ private:
     void restoreBounds();
     void updateTitle();
     void rememberBounds();
+    void fitWidthLimitsToFrame();
 
     x48305_ui::DefaultLookAndFeel lookAndFeel;
+    x48305_ui::CommandShortcuts shortcuts { *this };
     juce::Rectangle<int> rememberedBounds;
+    // The width of a window restored at its place, which stays fixed; 0 for
+    // a window free to resize.
+    int fixedWidth = 0;
 
     JUCE_DECLARE_NON_COPYABLE (MainAppWindow)
 };

@@ -12,16 +12,13 @@ MainWindowBounds MainWindowBounds::compute (const Stored& stored, juce::Point<in
     const int height = stored.height > 0 ? stored.height : currentSize.y;
 
     MainWindowBounds result;
-    if (stored.x >= 0 && stored.y >= 0)
+    const ui::StoredWindowBounds place { stored.x, stored.y, juce::jmax (currentSize.x, minimumWidth),
+                                         juce::jmax (height, minimumHeight) };
+    if (! place.shouldCentre (displayAreas, 1))
     {
-        const ui::StoredWindowBounds place { stored.x, stored.y, juce::jmax (currentSize.x, minimumWidth),
-                                             juce::jmax (height, minimumHeight) };
-        if (! place.shouldCentre (displayAreas, 1))
-        {
-            result.restorePosition = true;
-            result.bounds = place.getBounds (1);
-            return result;
-        }
+        result.restorePosition = true;
+        result.bounds = place.getBounds (1);
+        return result;
     }
 
     result.restorePosition = false;

@@ -5,12 +5,13 @@
 namespace x48305_ui
 {
 // Where the main window opens, from the place and height it had when it was
-// last closed (preferences MainWindowPositionX, MainWindowPositionY,
-// MainWindowHeight). A stored place opens the window there with its width
-// fixed (at least minimumWidth) and its height between minimumHeight and
-// maximumHeight; without one, or when the stored place lies on no connected
-// display (a monitor since removed; see ui::StoredWindowBounds), the window
-// is centred at the size it has and may be resized freely.
+// last closed (preferences MainWindowPositionX, MainWindowPositionY: the
+// frame's corner; MainWindowHeight). A stored place opens the window there
+// with its width fixed (at least minimumWidth) and its height between
+// minimumHeight and maximumHeight; without one, or when the stored place lies
+// on no connected display (a monitor since removed; see
+// ui::StoredWindowBounds), the window is centred at the size it has and may
+// be resized freely.
 struct MainWindowBounds
 {
     static constexpr int minimumWidth = 870;

@@ -71,8 +71,9 @@ void PresetWindow::showIcon (const juce::Image& icon)
 
 void PresetWindow::saveBounds()
 {
-    savedX = getX();
-    savedY = getY();
+    const auto corner = ui::StoredWindowBounds::outerCorner (*this);
+    savedX = corner.x;
+    savedY = corner.y;
     savedWidth = getWidth();
     savedHeight = getHeight();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/CommandShortcuts.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace x48305_ui
@@ -19,7 +21,8 @@ public:
     void moved() override;
     void resized() override;
 
-    // The bounds as last moved or resized: what the preferences receive.
+    // The bounds as last moved or resized, with the frame's corner as the
+    // position: what the preferences receive.
     juce::Rectangle<int> getSavedBounds() const { return { savedX, savedY, savedWidth, savedHeight }; }
 
     static constexpr int minimumSize = 100;
@@ -33,6 +36,7 @@ private:
     void saveBounds();
 
     PresetWindowManager& manager;
+    CommandShortcuts shortcuts { *this };
     int savedX = 0;
     int savedY = 0;
     int savedWidth = 0;

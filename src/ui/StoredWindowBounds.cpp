@@ -5,7 +5,7 @@ namespace ui
 bool StoredWindowBounds::shouldCentre (const juce::Array<juce::Rectangle<int>>& displayAreas,
                                        int minimumSize) const
 {
-    if (x < 0 || y < 0)
+    if (x == notPlaced || y == notPlaced)
         return true;
 
     // Judged at the size the window will open with.
@@ -38,5 +38,14 @@ juce::Array<juce::Rectangle<int>> StoredWindowBounds::getConnectedDisplayAreas()
     for (const auto& display : juce::Desktop::getInstance().getDisplays().displays)
         areas.add (display.userArea);
     return areas;
+}
+
+juce::Point<int> StoredWindowBounds::outerCorner (const juce::Component& window)
+{
+    auto corner = window.getPosition();
+    if (const auto* peer = window.getPeer())
+        if (const auto frame = peer->getFrameSizeIfPresent())
+            corner -= { frame->getLeft(), frame->getTop() };
+    return corner;
 }
 } // namespace ui

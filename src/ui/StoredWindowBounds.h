@@ -4,12 +4,18 @@
 
 namespace ui
 {
-// Where a window reopens from the geometry stored when it last closed. A
-// stored position of -1 (or any negative value) means "never placed": the
-// window is centred. So is a stored position on which no connected display
-// shows enough of the window to reach it (a monitor removed since), so that
-// the window never opens where nobody can see it. The size is never below
-// minimumSize in either direction.
+// Where a window reopens from the geometry stored when it last closed: the
+// upper-left corner of its window manager's frame (outerCorner) and the size
+// of the window inside the frame. Restored before the window's frame is
+// known, that corner is where every window manager puts the frame, so the
+// window opens where it was.
+//
+// A stored coordinate of notPlaced (-1, what an absent key reads as) means
+// "never placed": the window is centred. So is a stored position on which no
+// connected display shows enough of the window to reach it (a monitor
+// removed since), so that the window never opens where nobody can see it;
+// a place on a monitor left of or above the main one is kept. The size is
+// never below minimumSize in either direction.
 struct StoredWindowBounds
 {
     int x = -1;
@@ -20,6 +26,8 @@ struct StoredWindowBounds
     // The part of a window that must lie on one display (in each direction)
     // for its stored position to be kept.
     static constexpr int minimumVisiblePart = 32;
+
+    static constexpr int notPlaced = -1;
 
     // True when the window is to be centred with getSize(); otherwise it goes
     // to getBounds().
@@ -33,5 +41,10 @@ struct StoredWindowBounds
     // The user areas of the displays connected now, in the framework's
     // logical coordinates.
     static juce::Array<juce::Rectangle<int>> getConnectedDisplayAreas();
+
+    // The upper-left corner of the frame around a window on the desktop, as
+    // far as the window manager has told it; the window's own position
+    // while it has no frame.
+    static juce::Point<int> outerCorner (const juce::Component& window);
 };
 } // namespace ui

@@ -71,6 +71,42 @@ bool queueKey (Display* display, const char* keySymbolName, bool withControl)
         XTestFakeKeyEvent (display, control, False, CurrentTime);
     return true;
 }
+
+// The window with a title at or below the window: under a window manager a
+// top-level window is the manager's frame, and the program's own window with
+// its title lies inside it.
+Window titledWindowIn (Display* display, Window window, std::string& title, int depth)
+{
+    title = titleOf (display, window);
+    if (! title.empty())
+        return window;
+    if (depth == 0)
+        return 0;
+
+    Window root = 0, parent = 0, found = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree (display, window, &root, &parent, &children, &count) == 0)
+        return 0;
+    for (unsigned int i = 0; i < count && found == 0; ++i)
+        found = titledWindowIn (display, children[i], title, depth - 1);
+    if (children != nullptr)
+        XFree (children);
+    return found;
+}
+
+bool hasProperty (Display* display, Window window, const char* name)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const auto status = XGetWindowProperty (display, window, XInternAtom (display, name, False), 0, 4, False,
+                                            AnyPropertyType, &type, &format, &count, &after, &data);
+    if (data != nullptr)
+        XFree (data);
+    return status == Success && type != None;
+}
 } // namespace
 
 std::vector<ScreenWindow> titledWindows()
@@ -82,21 +118,29 @@ std::vector<ScreenWindow> titledWindows()
     // A window may go between the query and the look at it.
     auto* previous = XSetErrorHandler (ignoreError);
 
+    const auto rootWindow = DefaultRootWindow (display.get());
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (XQueryTree (display.get(), DefaultRootWindow (display.get()), &root, &parent, &children, &count) != 0)
+    if (XQueryTree (display.get(), rootWindow, &root, &parent, &children, &count) != 0)
     {
         for (unsigned int i = 0; i < count; ++i)
         {
             XWindowAttributes attributes {};
+            // The managers' own windows lie off the screen.
             if (XGetWindowAttributes (display.get(), children[i], &attributes) == 0
-                || attributes.map_state != IsViewable)
+                || attributes.map_state != IsViewable || attributes.x + attributes.width <= 0
+                || attributes.y + attributes.height <= 0)
                 continue;
-            auto title = titleOf (display.get(), children[i]);
-            if (title.empty())
+            std::string title;
+            const auto window = titledWindowIn (display.get(), children[i], title, 3);
+            if (window == 0 || XGetWindowAttributes (display.get(), window, &attributes) == 0)
                 continue;
-            result.push_back ({ children[i], title, attributes.x, attributes.y, attributes.width, attributes.height });
+            int x = 0, y = 0;
+            Window child = 0;
+            XTranslateCoordinates (display.get(), window, rootWindow, 0, 0, &x, &y, &child);
+            result.push_back ({ window, title, x, y, attributes.width, attributes.height,
+                                hasProperty (display.get(), window, "_NET_FRAME_EXTENTS") });
         }
         if (children != nullptr)
             XFree (children);
@@ -105,16 +149,88 @@ std::vector<ScreenWindow> titledWindows()
     return result;
 }
 
-bool typeKeyAt (int x, int y, const char* keySymbolName, bool withControl)
+bool windowManagerRuns()
+{
+    auto display = openDisplay();
+    return display != nullptr
+           && hasProperty (display.get(), DefaultRootWindow (display.get()), "_NET_SUPPORTING_WM_CHECK");
+}
+
+bool activateWindow (unsigned long window)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom (display.get(), "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2; // asked by a pager, which managers follow at once
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
+                SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    flush (display.get());
+    return true;
+}
+
+unsigned long activeWindow()
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return 0;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    unsigned long window = 0;
+    if (XGetWindowProperty (display.get(), DefaultRootWindow (display.get()),
+                            XInternAtom (display.get(), "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW, &type,
+                            &format, &count, &after, &data)
+            == Success
+        && data != nullptr && count == 1 && format == 32)
+        window = *reinterpret_cast<unsigned long*> (data);
+    if (data != nullptr)
+        XFree (data);
+    return window;
+}
+
+bool typeKey (const char* keySymbolName, bool withControl)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    const bool queued = queueKey (display.get(), keySymbolName, withControl);
+    flush (display.get());
+    return queued;
+}
+
+bool movePointerTo (int x, int y)
 {
     auto display = openDisplay();
     if (display == nullptr)
         return false;
     XTestFakeMotionEvent (display.get(), -1, x, y, CurrentTime);
     flush (display.get());
-    const bool queued = queueKey (display.get(), keySymbolName, withControl);
+    return true;
+}
+
+bool typeKeyAt (int x, int y, const char* keySymbolName, bool withControl)
+{
+    return movePointerTo (x, y) && typeKey (keySymbolName, withControl);
+}
+
+bool clickAt (int x, int y)
+{
+    if (! movePointerTo (x, y))
+        return false;
+    auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    XTestFakeButtonEvent (display.get(), 1, True, 50);
+    XTestFakeButtonEvent (display.get(), 1, False, 50);
     flush (display.get());
-    return queued;
+    return true;
 }
 
 bool dragThenTypeKeyAt (int fromX, int fromY, int toX, int toY, int keyX, int keyY, const char* keySymbolName,
@@ -134,19 +250,6 @@ bool dragThenTypeKeyAt (int fromX, int fromY, int toX, int toY, int keyX, int ke
     const bool queued = queueKey (display.get(), keySymbolName, withControl);
     flush (display.get());
     return queued;
-}
-
-bool clickAt (int x, int y)
-{
-    auto display = openDisplay();
-    if (display == nullptr)
-        return false;
-    XTestFakeMotionEvent (display.get(), -1, x, y, CurrentTime);
-    flush (display.get());
-    XTestFakeButtonEvent (display.get(), 1, True, 50);
-    XTestFakeButtonEvent (display.get(), 1, False, 50);
-    flush (display.get());
-    return true;
 }
 
 ScreenImage captureScreen()

@@ -14,17 +14,35 @@ struct ScreenWindow
 {
     unsigned long id = 0;
     std::string title;
+    // The program's own window (inside the frame of a window manager), its
+    // upper-left corner on the screen.
     int x = 0, y = 0, width = 0, height = 0;
+    // The window manager has framed it and said how.
+    bool framed = false;
 };
 
-// The top-level windows that are mapped and have a title, bottom to top.
+// The top-level windows that are mapped, have a title and lie on the
+// screen, bottom to top.
 std::vector<ScreenWindow> titledWindows();
+
+// True when a window manager runs on the display.
+bool windowManagerRuns();
+
+// Asks the window manager to raise the window and give it the keyboard, as
+// a click on its entry in a task bar does; and the window it says is active.
+bool activateWindow (unsigned long window);
+unsigned long activeWindow();
 
 // Moves the pointer to a point of the screen, then presses and releases a
 // key (an X key symbol name such as "Return" or "q"), with the Control key
 // held when asked. Without a window manager the keyboard follows the
 // pointer: the window under the point gets the key.
 bool typeKeyAt (int x, int y, const char* keySymbolName, bool withControl);
+
+// The same without moving the pointer: the focused window gets the key.
+bool typeKey (const char* keySymbolName, bool withControl);
+
+bool movePointerTo (int x, int y);
 
 // Moves the pointer to a point of the screen and clicks the left button.
 bool clickAt (int x, int y);

@@ -122,6 +122,13 @@ TEST (MainWindowBoundsTest, AStoredPlaceCountsOnlyOnADisplayConnectedNow)
     EXPECT_EQ (secondRemoved.bounds.getWidth(), 870);
     EXPECT_EQ (secondRemoved.bounds.getHeight(), 800);
 
+    // A monitor left of and above the main one: a place on it is kept.
+    const juce::Array<Area> leftAndAbove { Area (-1920, -300, 1920, 1080), Area (0, 0, 1280, 1024) };
+    const auto onLeft = MainWindowBounds::compute ({ -1500, -200, 800 }, size, leftAndAbove);
+    EXPECT_TRUE (onLeft.restorePosition);
+    EXPECT_EQ (onLeft.bounds, juce::Rectangle<int> (-1500, -200, 870, 800));
+    EXPECT_FALSE (MainWindowBounds::compute ({ -1500, -200, 800 }, size, firstOnly).restorePosition);
+
     // A window narrower than its content opens at the least width.
     const auto narrow = MainWindowBounds::compute ({ 10, 10, 500 }, { 600, 500 }, firstOnly);
     EXPECT_EQ (narrow.bounds, juce::Rectangle<int> (10, 10, 870, 500));

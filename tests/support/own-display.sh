@@ -2,6 +2,11 @@
 # Runs one test program on a virtual X server of its own. Test programs that
 # run side by side would otherwise share one display and take the keyboard
 # focus from each other's windows in the middle of a key test.
+#
+# With SLVN_WINDOW_MANAGER set to openbox or xfwm4, that window
+# manager runs on the server as well, as on a person's desktop: it frames the
+# windows, answers their configure requests and moves the focus. The program
+# starts once the manager has taken over the screen.
 set -u
 fifo="$(mktemp -u)"
 mkfifo "$fifo"
@@ -15,5 +20,44 @@ if [ -z "$display" ]; then
     kill "$server" 2>/dev/null
     exit 1
 fi
-trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null' EXIT
-DISPLAY=":$display" "$@"
+manager=""
+manager_home=""
+stop() {
+    [ -n "$manager" ] && kill "$manager" 2>/dev/null
+    kill "$server" 2>/dev/null
+    wait "$server" 2>/dev/null
+    # Without its display the manager ends too.
+    [ -n "$manager" ] && wait "$manager" 2>/dev/null
+    [ -n "$manager_home" ] && rm -rf "$manager_home"
+}
+trap stop EXIT
+export DISPLAY=":$display"
+
+manager_started() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+if [ -n "${SLVN_WINDOW_MANAGER:-}" ]; then
+    case "$SLVN_WINDOW_MANAGER" in
+        openbox) command=(openbox --sm-disable) ;;
+        xfwm4) command=(dbus-run-session -- xfwm4 --compositor=off) ;;
+        *) echo "own-display: unknown window manager $SLVN_WINDOW_MANAGER" >&2; exit 1 ;;
+    esac
+    # The managers write their settings and caches below the home folder.
+    manager_home="$(mktemp -d)"
+    env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME HOME="$manager_home" \
+        "${command[@]}" >/dev/null 2>&1 &
+    manager=$!
+    for _ in $(seq 100); do
+        manager_started && break
+        sleep 0.1
+    done
+    if ! manager_started; then
+        echo "own-display: the window manager $SLVN_WINDOW_MANAGER did not start" >&2
+        exit 1
+    fi
+fi
+
+"$@"
+status=$?
+exit "$status"

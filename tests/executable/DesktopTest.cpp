@@ -1,0 +1,273 @@
+#include "DesktopSession.h"
+
+#include "support/TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace
+{
+using namespace exectest;
+
+// The built application on a desktop with a window manager (the test
+// command runs these under openbox and under xfwm4), driven with the
+// mouse and the keyboard as a person drives it.
+
+const juce::String presetWindowTitle ("Presets");
+
+bool isPresetWindowTitle (const juce::String& title)
+{
+    return title == presetWindowTitle;
+}
+
+bool isDialogTitle (const juce::String& title)
+{
+    return ! isMainWindowTitle (title) && ! isPresetWindowTitle (title);
+}
+
+void pause (int milliseconds)
+{
+    std::this_thread::sleep_for (std::chrono::milliseconds (milliseconds));
+}
+
+// Types the key until the window is gone (see typeKeyUntil).
+bool keyCloses (const char* keySymbolName, const ScreenWindow& window)
+{
+    return typeKeyUntil (keySymbolName, false, [&window] { return stackingIndex (window) < 0; });
+}
+
+// What the screen shows, for the messages of failed checks.
+juce::String shownTitles()
+{
+    juce::StringArray titles;
+    for (const auto& window : titledWindows())
+        titles.add ("\"" + titleOf (window) + "\"");
+    return "windows, bottom to top: " + titles.joinIntoString (", ");
+}
+
+// A window just shown takes keys once the manager has given it the keyboard.
+void waitUntilActive (const ScreenWindow& window)
+{
+    waitFor ([&window] { return activeWindow() == window.id; }, 3000);
+    pause (200);
+}
+
+// Gives a window the keyboard, as a click on it in a task bar does.
+void giveKeyboardTo (const ScreenWindow& window)
+{
+    activateWindow (window.id);
+    waitUntilActive (window);
+}
+
+class DesktopTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE (juce::File ("/dev/snd/seq").exists()) << "these tests expect a machine without sound devices";
+        ASSERT_TRUE (windowManagerRuns()) << "run under tests/support/own-display.sh with SLVN_WINDOW_MANAGER set";
+    }
+
+    testsupport::TemporaryFolder home;
+};
+
+// The menus open inside the window, and the window manager's answer to the
+// window's own configure request after an idle spell closes none of them.
+TEST_F (DesktopTest, EveryMenuOpensAfterAnIdleSpellAndAnItemCanBeChosen)
+{
+    writeQuietPreferences (home.get());
+    ApplicationRun run (home.get());
+    const auto main = settledWindow (isMainWindowTitle, 60000);
+    ASSERT_TRUE (main.has_value()) << run.process().getOutput();
+
+    // File, Edit, MIDI and Option: the left edges of the titles in the bar.
+    const int titleLeft[] = { 0, 40, 80, 160 };
+    for (int title = 0; title < 4; ++title)
+    {
+        SCOPED_TRACE (title);
+        // The pointer rests on the title: nothing repaints the window.
+        movePointerTo (main->x + titleLeft[title] + 15, main->y + 10);
+        pause (4200);
+
+        const juce::Rectangle<int> belowTitle (main->x + titleLeft[title], main->y + 24, 100, 40);
+        const auto before = captureScreen();
+        clickAt (main->x + titleLeft[title] + 15, main->y + 10);
+        pause (600);
+        const auto after = captureScreen();
+        EXPECT_GT (differingPixels (before, after, belowTitle), 1000) << "the menu closed at once";
+        if (title < 3)
+        {
+            typeKey ("Escape", false);
+            pause (300);
+        }
+    }
+    writeScreenSnapshot ("desktop-option-menu");
+
+    // The Option menu's first item opens the preset window. The menu takes
+    // a click once it has seen the pointer over it: on a loaded machine that
+    // may take longer than the pause, and the click is then tried again.
+    const int itemX = main->x + titleLeft[3] + 40, itemY = main->y + 33;
+    movePointerTo (itemX, itemY);
+    bool chosen = false;
+    for (int attempt = 0; attempt < 2 && ! chosen; ++attempt)
+    {
+        pause (300);
+        clickAt (itemX, itemY);
+        chosen = waitFor ([] { return windowTitled (presetWindowTitle).has_value(); }, 4000);
+    }
+    EXPECT_TRUE (chosen);
+}
+
+// Three starts, each quit with Ctrl+Q typed into the preset window: both
+// windows come back where they were with the same size, and the preset
+// window shows above the main window.
+TEST_F (DesktopTest, WindowsKeepPlaceAndSizeOverRestartsAndThePresetWindowTakesTheShortcuts)
+{
+    writeQuietPreferences (home.get(), { { "ShowPresetWindow", "1" } });
+    std::vector<std::pair<ScreenWindow, ScreenWindow>> shown;
+    std::vector<juce::String> stored;
+    for (int start = 0; start < 3; ++start)
+    {
+        SCOPED_TRACE ("start " + std::to_string (start));
+        ApplicationRun run (home.get());
+        const auto main = settledWindow (isMainWindowTitle, 60000);
+        const auto presets = settledWindow (isPresetWindowTitle, 10000);
+        ASSERT_TRUE (main.has_value() && presets.has_value()) << run.process().getOutput();
+        EXPECT_GT (stackingIndex (*presets), stackingIndex (*main)) << "the preset window opens behind";
+        shown.emplace_back (*main, *presets);
+
+        giveKeyboardTo (*presets);
+        if (start == 0)
+        {
+            writeScreenSnapshot ("desktop-preset-window");
+            EXPECT_TRUE (typeKeyUntil ("comma", true, [] { return windowTitled ("Preferences").has_value(); }))
+                << "Ctrl+, in the preset window";
+            if (const auto preferences = windowTitled ("Preferences"))
+            {
+                waitUntilActive (*preferences);
+                EXPECT_TRUE (keyCloses ("Escape", *preferences)) << shownTitles();
+            }
+            // The commands wait until the dialog's modal loop has ended.
+            pause (1000);
+            giveKeyboardTo (*presets);
+        }
+        const bool quit = run.quitWithCtrlQ();
+        EXPECT_TRUE (quit) << "Ctrl+Q in the preset window";
+        if (! quit)
+        {
+            giveKeyboardTo (*main);
+            ASSERT_TRUE (run.quitWithCtrlQ()) << shownTitles() << "\n" << run.process().getOutput();
+        }
+        EXPECT_EQ (sanitizerFindings (run.process().getOutput()), "");
+
+        juce::StringArray places;
+        const auto preferences = juce::parseXML (preferencesFile (home.get()));
+        ASSERT_NE (preferences, nullptr);
+        for (const auto* key : { "MainWindowPositionX", "MainWindowPositionY", "MainWindowHeight",
+                                 "PresetWindowPositionX", "PresetWindowPositionY", "PresetWindowWidth",
+                                 "PresetWindowHeight" })
+            places.add (key + juce::String ("=") + preferences->getChildByName (key)->getStringAttribute ("Value"));
+        stored.push_back (places.joinIntoString (" "));
+    }
+
+    const auto geometry = [] (const ScreenWindow& w) { return juce::Rectangle<int> (w.x, w.y, w.width, w.height); };
+    for (size_t start = 1; start < shown.size(); ++start)
+    {
+        EXPECT_EQ (geometry (shown[start].first), geometry (shown[0].first)) << "main window, start " << start;
+        EXPECT_EQ (geometry (shown[start].second), geometry (shown[0].second)) << "preset window, start " << start;
+        EXPECT_EQ (stored[start], stored[0]) << "start " << start;
+    }
+}
+
+// Return presses the default button and Escape the cancelling one, in
+// every kind of alert that a start without an instrument brings up.
+TEST_F (DesktopTest, AlertsCloseWithReturnAndWithEscape)
+{
+    // A preset file that does not read is reported before the automatic
+    // receive runs (a preset file leaves it on).
+    const auto broken = home.write ("broken.slvnpreset", "not a preset");
+    ApplicationRun run (home.get(), { broken.getFullPathName() });
+    const auto main = settledWindow (isMainWindowTitle, 60000);
+    ASSERT_TRUE (main.has_value()) << run.process().getOutput();
+
+    struct Alert
+    {
+        const char* what;
+        std::function<void()> bringUp;
+        const char* key;
+    };
+    const Alert alerts[] = {
+        { "read error of the command line's file", {}, "Return" },
+        { "no instrument for the library receive", {}, "Escape" },
+        { "no instrument for the user-unit receive", {}, "Return" },
+        { "save the edits before quitting?", [&main] {
+              // Clear the selected program, then ask to quit.
+              giveKeyboardTo (*main);
+              typeKeyUntil ("k", true, [&main] {
+                  const auto shown = windowTitled (isMainWindowTitle);
+                  return shown.has_value() && shown->title != main->title; // the edited mark
+              });
+              typeKeyUntil ("q", true, [] { return windowTitled (isDialogTitle).has_value(); });
+          },
+          "Escape" },
+    };
+    for (const auto& alert : alerts)
+    {
+        SCOPED_TRACE (alert.what);
+        if (alert.bringUp)
+            alert.bringUp();
+        const auto dialog = settledWindow (isDialogTitle, 30000);
+        ASSERT_TRUE (dialog.has_value()) << run.process().getOutput();
+        waitUntilActive (*dialog);
+        // A transfer's report needs a moment to replace its progress.
+        pause (300);
+        writeScreenSnapshot ("desktop-alert-" + juce::String (alert.key) + "-" + titleOf (*dialog));
+        ASSERT_TRUE (keyCloses (alert.key, *dialog)) << alert.key << " left it open; " << shownTitles();
+    }
+    // Cancelled: the application goes on.
+    pause (500);
+    EXPECT_TRUE (run.process().isRunning());
+}
+
+// A second start while a dialog is open hands over its command line and
+// ends; the dialog stays on top and keeps the keyboard.
+TEST_F (DesktopTest, ASecondStartLeavesTheOpenDialogOnTopTakingEscape)
+{
+    writeQuietPreferences (home.get());
+    ApplicationRun first (home.get());
+    const auto main = settledWindow (isMainWindowTitle, 60000);
+    ASSERT_TRUE (main.has_value()) << first.process().getOutput();
+    giveKeyboardTo (*main);
+    typeKeyUntil ("comma", true, [] { return windowTitled (isDialogTitle).has_value(); });
+    const auto dialog = settledWindow (isDialogTitle, 10000);
+    ASSERT_TRUE (dialog.has_value());
+    waitUntilActive (*dialog);
+
+    // The keyboard is watched until a second after the second start ended:
+    // the command line reaches this one a moment later.
+    ApplicationRun second (home.get(), { home.get().getChildFile ("other.slvnlib").getFullPathName() });
+    // The main window may have it only for a moment: it is looked at often.
+    bool keptKeyboard = true;
+    const auto watchKeyboardUntil = [&] (const std::function<bool()>& done) {
+        while (! done())
+        {
+            keptKeyboard = keptKeyboard && activeWindow() == dialog->id;
+            pause (5);
+        }
+    };
+    const auto secondEnded = std::chrono::steady_clock::now() + std::chrono::seconds (30);
+    watchKeyboardUntil ([&] { return ! second.process().isRunning() || std::chrono::steady_clock::now() > secondEnded; });
+    ASSERT_FALSE (second.process().isRunning()) << second.process().getOutput();
+    const auto watchEnd = std::chrono::steady_clock::now() + std::chrono::seconds (1);
+    watchKeyboardUntil ([&] { return std::chrono::steady_clock::now() > watchEnd; });
+    writeScreenSnapshot ("desktop-second-start");
+
+    const auto dialogNow = windowTitled (isDialogTitle);
+    ASSERT_TRUE (dialogNow.has_value());
+    EXPECT_GT (stackingIndex (*dialogNow), stackingIndex (*main)) << "the main window came over the dialog";
+    EXPECT_TRUE (keptKeyboard) << "the dialog lost the keyboard";
+    EXPECT_TRUE (keyCloses ("Escape", *dialogNow)) << shownTitles();
+}
+} // namespace
