@@ -63,12 +63,9 @@ TEST_F (UnreadableFileOps, APathThatCannotBeOpenedSaysSoWithoutWaiting)
           [] (const juce::File& f) {
               DialogScript script ({ pressOk() });
               x48305_application::CommandLineProcessor (nullptr).processArguments ({ f.getFullPathName() });
-              if (! script.isComplete())
-                  return -1;
-              for (int code = 0; code <= file::ReadErrorUserUnitFileWrongModule; ++code)
-                  if (x48305_file::getReadErrorText (code) == script.getShown()[0].message)
-                      return code;
-              return -2;
+              const bool saysCannotOpen = script.isComplete()
+                  && script.getShown()[0].message == x48305_file::getReadErrorText (file::ReadErrorOpenFile);
+              return saysCannotOpen ? file::ReadErrorOpenFile : -1;
           } },
     };
 
