@@ -153,8 +153,7 @@ TEST (ApplicationScenario, DISABLED_ProgramOnCommandLine)
     const auto file = files.get().getChildFile (juce::String::fromUTF8 ("my \"q\" s\xc3\xb6und.slvnprog"));
     ASSERT_EQ (x48305_file::ProgramFileWriter (&program).write (file), 0);
 
-    // The process arguments, as the framework's main keeps them, and the
-    // joined string it hands to initialise.
+    // The process arguments as the framework's main keeps them.
     const std::string path = file.getFullPathName().toStdString();
     const char* const arguments[] = { "solivane-librarian", "-NSDocumentRevisionsDebugMode", "YES", path.c_str() };
     juce::juce_argv = arguments;

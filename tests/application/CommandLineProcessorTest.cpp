@@ -112,10 +112,8 @@ TEST_F (CommandLineProcessorTest, SkipsSystemOptionsAndOpensAQuotedLibraryPath)
     EXPECT_EQ (undoSteps(), "") << "opening a library leaves no undo history";
 }
 
-// Each argument is one path exactly as the system handed it, on the first
-// start and after the trip through the forwarded command line: quotes,
-// spaces, a leading dash and letters beyond ASCII stay what they are. A
-// relative argument that begins with a dash is an option.
+// Each argument is one path exactly as given, also after forwarding: quotes,
+// spaces, a leading dash and non-ASCII letters stay; a relative "-..." is an option.
 TEST_F (CommandLineProcessorTest, ArgumentsArePathsExactlyAsGiven)
 {
     struct Case
@@ -123,8 +121,7 @@ TEST_F (CommandLineProcessorTest, ArgumentsArePathsExactlyAsGiven)
         const char* fileName;
         bool relative;
         const char* opened; // the first program's name afterwards; null: nothing opened
-    };
-    const Case cases[] = {
+    } const cases[] = {
         { "q\"x.slvnlib", true, "Quote" },
         { "\"quoted all\".slvnlib", false, "Quoted" },
         { "two  spaces .slvnlib", true, "Spaces" },
@@ -132,38 +129,27 @@ TEST_F (CommandLineProcessorTest, ArgumentsArePathsExactlyAsGiven)
         { "-dash.slvnlib", true, nullptr },
         { "\xc3\x9c ber \xd0\x96 \xe9\x9f\xb3.slvnlib", true, "Letters" },
     };
-
     for (const bool forwarded : { false, true })
-    {
         for (const auto& c : cases)
         {
             const auto name = juce::String::fromUTF8 (c.fileName);
             SCOPED_TRACE (name + (forwarded ? " (forwarded)" : ""));
             store().getLibraryData() = x48305_data::LibraryData();
             const auto file = writeLibrary (name, c.opened != nullptr ? c.opened : "Unexpected");
-            const juce::StringArray arguments { "-NSDocumentRevisionsDebugMode", "YES",
-                                                c.relative ? name : file.getFullPathName() };
-
+            x48305_application::ForwardedCommandLine line { folder.get().getFullPathName(),
+                { "-NSDocumentRevisionsDebugMode", "YES", c.relative ? name : file.getFullPathName() } };
             if (forwarded)
             {
-                const auto decoded = x48305_application::ForwardedCommandLine::decode (
-                    x48305_application::ForwardedCommandLine { folder.get().getFullPathName(), arguments }.encode());
+                const auto decoded = x48305_application::ForwardedCommandLine::decode (line.encode());
                 ASSERT_TRUE (decoded.has_value());
-                CommandLineProcessor (&startup).processArguments (decoded->arguments, juce::File (decoded->folder));
+                line = *decoded;
             }
-            else
-            {
-                CommandLineProcessor (&startup).processArguments (arguments, folder.get());
-            }
+            CommandLineProcessor (&startup).processArguments (line.arguments, juce::File (line.folder));
             testsupport::runMessageLoop (5);
 
             EXPECT_EQ (juce::String (programName (0)).trimEnd(), c.opened != nullptr ? c.opened : "Init Program");
-            if (c.opened != nullptr)
-            {
-                EXPECT_EQ (application::LastSavedFileStatus::getInstance()->getFile(), file);
-            }
+            EXPECT_TRUE (c.opened == nullptr || application::LastSavedFileStatus::getInstance()->getFile() == file);
         }
-    }
 }
 
 TEST_F (CommandLineProcessorTest, ExtensionsAreComparedIgnoringCaseAndRelativePathsMeanTheSendersFolder)

@@ -40,7 +40,21 @@ std::function<void (juce::Component&)> lookAt (ChooserView& view)
     };
 }
 
+// The texts of every button and label inside a window.
+juce::StringArray shownTexts (juce::Component& root)
+{
+    juce::StringArray texts;
+    if (auto* button = dynamic_cast<juce::Button*> (&root))
+        texts.add (button->getButtonText());
+    if (auto* label = dynamic_cast<juce::Label*> (&root))
+        texts.add (label->getText());
+    for (auto* child : root.getChildren())
+        texts.addArray (shownTexts (*child));
+    return texts;
+}
+
 using FrameworkChooser = FileOpsTest;
+using FrameworkDialog = x48305_application::FrameworkFileChooserDialog;
 } // namespace
 
 // The real chooser, not the tests' stand-in: the framework's own dialog
@@ -55,8 +69,7 @@ TEST_F (FrameworkChooser, OpensALibraryThroughTheFrameworksOwnDialog)
     ChooserView view;
     testsupport::ModalDialogDriver driver (testsupport::chooseInFrameworkDialog (source, "Open", lookAt (view)), 10000);
 
-    x48305_application::FrameworkFileChooserDialog ownDialog (
-        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
+    FrameworkDialog ownDialog (FrameworkDialog::Kind::frameworksOwn);
     EXPECT_EQ (x48305_application::FileDialogProcessor (ownDialog).openLibrary(), 1);
     EXPECT_TRUE (driver.hasActed());
     EXPECT_TRUE (view.ownDialog);
@@ -69,33 +82,7 @@ TEST_F (FrameworkChooser, OpensALibraryThroughTheFrameworksOwnDialog)
     EXPECT_FALSE (isEdited());
 }
 
-namespace
-{
-// The texts of every button and label inside a window.
-juce::StringArray shownTexts (juce::Component& root)
-{
-    juce::StringArray texts;
-    if (auto* button = dynamic_cast<juce::Button*> (&root))
-        texts.add (button->getButtonText());
-    if (auto* label = dynamic_cast<juce::Label*> (&root))
-        texts.add (label->getText());
-    for (auto* child : root.getChildren())
-        texts.addArray (shownTexts (*child));
-    return texts;
-}
-
-// The framework's word as the Japanese interface shows it; a word without a
-// mapping would come back in English.
-juce::String japaneseFor (const char* english)
-{
-    const auto shown = juce::translate (english);
-    EXPECT_NE (shown, english) << english << " has no Japanese mapping";
-    return shown;
-}
-} // namespace
-
-// Saving over a library file in Japanese: the framework's own chooser and
-// its overwrite question show Japanese words only.
+// The framework's own chooser and its overwrite question show Japanese words only.
 TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
 {
     testsupport::setUpInterfaceFonts();
@@ -104,22 +91,18 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
     putLibrary (makeLibrary (2));
 
     juce::StringArray shown;
-    juce::String questionTitle;
     const auto lookAtChooser = [&shown] (juce::Component& dialog)
     {
         shown.addArray (shownTexts (dialog));
         testsupport::writeSnapshot (dialog, "fileops-framework-chooser-save-ja");
     };
-    const auto answerQuestion = [&] (juce::Component&)
+    const auto answerQuestion = [&shown] (juce::Component&)
     {
-        juce::AlertWindow* question = nullptr;
-        testsupport::runMessageLoopUntil ([&question] {
-            question = dynamic_cast<juce::AlertWindow*> (juce::ModalComponentManager::getInstance()->getModalComponent (0));
-            return question != nullptr;
-        }, 3000);
-        ASSERT_NE (question, nullptr) << "no overwrite question";
+        const auto modal = [] { return dynamic_cast<juce::AlertWindow*> (juce::ModalComponentManager::getInstance()->getModalComponent (0)); };
+        ASSERT_TRUE (testsupport::runMessageLoopUntil ([&] { return modal() != nullptr; }, 3000)) << "no overwrite question";
         testsupport::runMessageLoop (50);
-        questionTitle = question->getName();
+        auto* question = modal();
+        shown.add (question->getName());
         shown.addArray (shownTexts (*question));
         testsupport::writeSnapshot (*question, "fileops-framework-chooser-overwrite-ja");
         testsupport::click (*testsupport::findDescendantOfType<juce::TextButton> (
@@ -130,35 +113,34 @@ TEST_F (FrameworkChooser, SavesOverAFileAfterAQuestionInJapanese)
                               answerQuestion),
         10000);
 
-    x48305_application::FrameworkFileChooserDialog ownDialog (
-        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
+    FrameworkDialog ownDialog (FrameworkDialog::Kind::frameworksOwn);
     EXPECT_EQ (x48305_application::FileDialogProcessor (ownDialog).saveAs(), 1);
     EXPECT_TRUE (driver.hasActed());
-    for (auto* word : { "Save", "Cancel", "New Folder", "file:", "Overwrite" })
-        EXPECT_TRUE (shown.contains (japaneseFor (word))) << word << " in " << shown.joinIntoString ("|");
-    EXPECT_EQ (questionTitle, japaneseFor ("File already exists"));
+    for (auto* word : { "Save", "Cancel", "New Folder", "file:", "Overwrite", "File already exists" })
+    {
+        EXPECT_NE (juce::translate (word), word) << word << " has no Japanese mapping";
+        EXPECT_TRUE (shown.contains (juce::translate (word))) << word << " in " << shown.joinIntoString ("|");
+    }
     x48305_data::LibraryData written;
     EXPECT_EQ (x48305_file::LibraryFileReader (&written).read (target), 0);
     EXPECT_TRUE (fingerprint (written) == fingerprint (makeLibrary (2)));
 }
 
-// The first chooser of a run opens in the home folder, not the folder the
-// program was started from; every later one where the last file was chosen.
+// The first chooser of a run opens in the home folder, not the start folder;
+// every later one where the last file was chosen.
 TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
 {
     testsupport::setUpInterfaceFonts();
     testsupport::ScopedInterfaceLanguage english (false);
-
     const auto source = writeLibraryFile ("Chosen Bank.slvnlib", 11);
+    FrameworkDialog chooser (FrameworkDialog::Kind::frameworksOwn);
+    x48305_application::FileDialogProcessor processor (chooser);
     std::vector<juce::String> startFolders;
     const auto noteFolder = [&startFolders] (juce::Component& dialog)
     {
         auto* browser = testsupport::findDescendantOfType<juce::FileBrowserComponent> (dialog);
         startFolders.push_back (browser != nullptr ? browser->getRoot().getFullPathName() : juce::String());
     };
-    x48305_application::FrameworkFileChooserDialog chooser (
-        x48305_application::FrameworkFileChooserDialog::Kind::frameworksOwn);
-    x48305_application::FileDialogProcessor processor (chooser);
     {
         testsupport::ModalDialogDriver driver (
             testsupport::andThen (noteFolder, testsupport::chooseInFrameworkDialog (source, "Open")), 10000);
@@ -174,10 +156,9 @@ TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
                                             source.getParentDirectory().getFullPathName() }));
 }
 
-// With zenity on the path the application's chooser is zenity: here a
-// stand-in that notes its arguments and answers at once as a person who
-// cancelled. The framework looks for a desktop chooser once per process, so
-// the file operation runs in a child process with that path.
+// With zenity on the path the application asks zenity (here a stand-in that
+// notes its arguments and cancels). The framework looks for it once per
+// process, so the operation runs in a child process with that path.
 TEST_F (FrameworkChooser, TheApplicationAsksZenityWhereItIsInstalled)
 {
     const auto zenity = file ("zenity");
@@ -193,10 +174,9 @@ TEST_F (FrameworkChooser, TheApplicationAsksZenityWhereItIsInstalled)
         exitCode, 60000);
     EXPECT_EQ (exitCode, 0) << output;
     EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << output;
-    juce::StringArray asked;
-    asked.addLines (file ("asked").loadFileAsString());
-    EXPECT_TRUE (asked.contains ("--file-selection")) << asked.joinIntoString (" ");
-    EXPECT_TRUE (asked.contains ("--file-filter=*.slvnlib")) << asked.joinIntoString (" ");
+    const auto asked = juce::StringArray::fromLines (file ("asked").loadFileAsString());
+    for (auto* argument : { "--file-selection", "--file-filter=*.slvnlib" })
+        EXPECT_TRUE (asked.contains (argument)) << asked.joinIntoString (" ");
 }
 
 TEST_F (FrameworkChooser, DISABLED_OpenLibraryWithTheApplicationsChooser)

@@ -149,9 +149,8 @@ TEST (MidiCommunicationManager, OnlySuccessReturnsZero)
     }
 }
 
-// A background send that the instrument leaves unanswered, at its inquiry or
-// at the program itself, gives up at once when a job starts or the manager
-// goes: the message thread never waits for its time-outs.
+// An unanswered background send gives up at once when a job starts or the
+// manager goes: the message thread never waits for its time-outs.
 TEST (MidiCommunicationManager, AnUnansweredBackgroundSendGivesUpAtOnce)
 {
     const std::pair<const char*, sim::RequestKind> unanswered[] = {
@@ -159,7 +158,6 @@ TEST (MidiCommunicationManager, AnUnansweredBackgroundSendGivesUpAtOnce)
         { "the program unanswered", sim::RequestKind::currentProgramDump },
     };
     for (const auto& [what, kind] : unanswered)
-    {
         for (const bool receive : { true, false })
         {
             SCOPED_TRACE (std::string (what) + (receive ? ", then a receive" : ", then the manager goes"));
@@ -185,9 +183,8 @@ TEST (MidiCommunicationManager, AnUnansweredBackgroundSendGivesUpAtOnce)
                 manager.reset();
                 ended = std::chrono::steady_clock::now();
             }
-            EXPECT_LT (std::chrono::duration_cast<std::chrono::milliseconds> (ended - start).count(), 200);
+            EXPECT_LT (ended - start, 200ms);
             manager.reset();
             EXPECT_TRUE (devicetest::JobRig::isDeviceReleased());
         }
-    }
 }

@@ -423,8 +423,7 @@ TEST_F (UserListFileDrop, APackageDroppedOnARowLoadsIntoThatSlot)
     const auto below = list.getLocalBounds().getBottomLeft() + juce::Point<int> (100, -10);
     EXPECT_EQ (list.getListBox().getRowContainingPosition (below.x, below.y), -1);
     dropFiles (list, below, { package.getFullPathName() });
-    // On the column header, also with the first row half scrolled away
-    // under it: nothing.
+    // Nor on the header, also with the first row half scrolled under it.
     auto& box = list.getListBox();
     const juce::Point<int> onHeader (rowCentre (list, 3).x, box.getHeaderHeight() / 2);
     dropFiles (list, onHeader, { package.getFullPathName() });
@@ -493,17 +492,14 @@ TEST_F (UserLists, RowHeightOfAllFourListsFollowsThePreference)
     }
 }
 
-// A number or a version cut short reads as another one: at every row height
-// the preferences offer (and so every list font size), the number and
-// version cells of the program list and of a unit list fit their columns in
-// the fonts that draw them, and the default height keeps the usual widths.
+// A number or version cut short reads as another: at every offered row height
+// those cells fit their columns in their fonts; the default keeps the usual widths.
 TEST_F (UserLists, NumbersAndVersionsShowWholeAtEveryOfferedSize)
 {
     const std::uint32_t parts[][3] = { { 99, 99, 99 }, { 12, 34, 56 }, { 1, 5, 3 }, { 127, 127, 127 } };
     for (std::uint32_t i = 0; i < std::size (parts); ++i)
         oscCase().put (i, unitHeader (UnitModuleOscillator, "Version " + std::to_string (i),
                                       UnitHeaderRecord::packVersion (parts[i][0], parts[i][1], parts[i][2])));
-    // Names as wide as they may be, to show how other texts are shortened.
     oscCase().put (4, unitHeader (UnitModuleOscillator, "WWWWWWWWWWWWW"));
     library().getProgram (498).setName ("WWWWWWWWWWWW");
     auto& unitList = show (oscCase(), { 0, 0 });
@@ -511,47 +507,39 @@ TEST_F (UserLists, NumbersAndVersionsShowWholeAtEveryOfferedSize)
                                                     "Program List"));
     auto& programList = *static_cast<LeftPaneComponent&> (shown.back()->content()).getProgramListComponent();
 
-    struct Column
-    {
-        juce::TableListBox& box;
-        int id;
-        const char* fontKey;
-        int usualWidth;
-        std::function<juce::String (int row)> text;
-    };
+    const auto number = [] (int row) { return juce::String (row + 1); };
     const auto slot = [] (int row) -> const x48305_data::UserUnitSlotData& { return oscCase().slot ((std::uint32_t) row); };
-    const std::vector<Column> columns {
-        { programList.getListBox(), 1, "ProgramListNumber", 48, [] (int row) { return juce::String (row + 1); } },
-        { unitList.getListBox(), 1, "ProgramListNumber", 48, [] (int row) { return juce::String (row + 1); } },
+    const std::tuple<juce::TableListBox&, int, const char*, int, std::function<juce::String (int)>> columns[] = {
+        { programList.getListBox(), 1, "ProgramListNumber", 48, number },
+        { unitList.getListBox(), 1, "ProgramListNumber", 48, number },
         { unitList.getListBox(), 3, "ProgramListCategory", 80, [slot] (int row) { return juce::String (slot (row).getVersionText()); } },
         { unitList.getListBox(), 4, "ProgramListCategory", 80, [slot] (int row) { return juce::String (slot (row).getApiVersionText()); } },
     };
-    constexpr int indent = 12;
-
-    auto* preferences = x48305_preferences::PreferencesData::getInstance();
-    for (const int height : PreferencesEditComponent::rowHeights)
+    const auto setRowHeight = [] (int height)
     {
-        preferences->setInt (x48305_preferences::keys::programListHeight, height);
+        x48305_preferences::PreferencesData::getInstance()->setInt (x48305_preferences::keys::programListHeight, height);
         x48305_preferences::PreferencesDataUpdater().applyFontSettings();
         testsupport::runMessageLoop (30);
-        for (const auto& column : columns)
+    };
+    for (const int height : PreferencesEditComponent::rowHeights)
+    {
+        setRowHeight (height);
+        for (const auto& [box, id, fontKey, usualWidth, text] : columns)
         {
-            const auto font = ui::FontLibrary::getInstance()->getFont (column.fontKey);
+            SCOPED_TRACE (box.getName() + " column " + juce::String (id) + " at height " + juce::String (height));
+            const auto font = ui::FontLibrary::getInstance()->getFont (fontKey);
             ASSERT_EQ (font.getHeight(), (float) x48305_application::listFontSizeForRowHeight (height));
-            const int width = column.box.getHeader().getColumnWidth (column.id);
-            EXPECT_TRUE (height != 25 || width == column.usualWidth) << column.box.getName() << " column " << column.id;
-            for (int row = 0; row < column.box.getModel()->getNumRows(); ++row)
-                EXPECT_LE ((float) indent + font.getStringWidthFloat (column.text (row)), (float) width)
-                    << column.box.getName() << " column " << column.id << " row " << row << " at height " << height;
+            const int width = box.getHeader().getColumnWidth (id);
+            EXPECT_TRUE (height != 25 || width == usualWidth);
+            for (int row = 0; row < box.getModel()->getNumRows(); ++row)
+                EXPECT_LE (12.0f + font.getStringWidthFloat (text (row)), (float) width) << "row " << row;
         }
     }
 
-    // The largest size as the lists show it, the program list at its end:
-    // long texts of other columns end with an ellipsis.
+    // Long texts of other columns end with an ellipsis.
     programList.getListBox().scrollToEnsureRowIsOnscreen (499);
     testsupport::runMessageLoop (30);
     testsupport::writeSnapshot (unitList, "user-osc-list-largest");
     testsupport::writeSnapshot (programList, "program-list-largest");
-    preferences->setInt (x48305_preferences::keys::programListHeight, 25);
-    x48305_preferences::PreferencesDataUpdater().applyFontSettings();
+    setRowHeight (25);
 }

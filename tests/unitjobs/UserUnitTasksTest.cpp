@@ -202,10 +202,8 @@ TYPED_TEST (UserUnitTasks, TransmitterMapsEveryReply)
     EXPECT_TRUE (rig.instrument.getUnitSlot (K::simKind, 0).isEmpty());
 }
 
-// Written through a link paced as the ALSA backend paces it (256 bytes a
-// millisecond: some 75 s for the largest unit), at the production time-outs:
-// the send lasts until the last byte has left, the acknowledgement is awaited
-// from then, and the exchanges after it are answered in turn.
+// Paced as the ALSA backend paces (256 bytes/ms), at production time-outs: the
+// acknowledgement is awaited from the last byte sent, and the rest answered.
 TEST (UserUnitTasksLarge, TheLargestUnitThatAPackageMayHoldArrivesWhole)
 {
     JobRig rig;
