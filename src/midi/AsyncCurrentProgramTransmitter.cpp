@@ -13,6 +13,7 @@ AsyncCurrentProgramTransmitter::AsyncCurrentProgramTransmitter()
     : juce::Thread (threadName), devices (*midi::MidiDeviceManager::getInstance())
 {
     loopEnded.signal();
+    devices.addListener (this);
 }
 
 AsyncCurrentProgramTransmitter::~AsyncCurrentProgramTransmitter()
@@ -20,6 +21,7 @@ AsyncCurrentProgramTransmitter::~AsyncCurrentProgramTransmitter()
     stop();
     // The thread reads the members below until it ends.
     waitUntilEnded();
+    devices.removeListener (this);
     cancelPendingUpdate();
 }
 
@@ -29,6 +31,8 @@ void AsyncCurrentProgramTransmitter::request (const x48305_data::ProgramData& pr
         const juce::ScopedLock guard (lock);
         pendingProgram = program;
         pending = true;
+        keptForSearch = false;
+        searchEnded = false;
         if (loopActive && ! stopRequested)
             return; // the loop tests pending again under the lock before it ends
     }
@@ -56,6 +60,8 @@ void AsyncCurrentProgramTransmitter::stop()
     {
         const juce::ScopedLock guard (lock);
         pending = false;
+        keptForSearch = false;
+        searchEnded = false;
         stopRequested = true;
     }
     // Ends the wait of the send under way. A thread that is not running
@@ -99,9 +105,15 @@ bool AsyncCurrentProgramTransmitter::takePending()
 
 void AsyncCurrentProgramTransmitter::send()
 {
-    // A program that cannot go out is dropped; a newer one waiting is tried.
+    // Until the search has ended, the ports are unknown and cannot be opened.
+    const bool searchUnfinished = devices.isAutoScan() && ! devices.isScanFinished();
+
+    // A program that cannot go out is dropped, unless it only waits for the
+    // search; a newer one waiting is tried.
     if (! devices.openPorts())
     {
+        if (searchUnfinished)
+            keepUntilSearchEnds();
         triggerAsyncUpdate();
         return;
     }
@@ -122,5 +134,46 @@ void AsyncCurrentProgramTransmitter::send()
     }
 
     devices.closePorts();
+}
+
+void AsyncCurrentProgramTransmitter::keepUntilSearchEnds()
+{
+    const juce::ScopedLock guard (lock);
+    // A newer program replaces it; a stop drops it.
+    if (pending || stopRequested)
+        return;
+
+    pendingProgram = sending;
+    // The search may have ended since the ports were refused, and its notice
+    // found nothing kept: the loop tries once more.
+    if (devices.isScanFinished())
+        pending = true;
+    else
+        keptForSearch = true;
+}
+
+void AsyncCurrentProgramTransmitter::scanFinished()
+{
+    {
+        const juce::ScopedLock guard (lock);
+        if (! keptForSearch)
+            return;
+        searchEnded = true;
+    }
+    triggerAsyncUpdate();
+}
+
+void AsyncCurrentProgramTransmitter::handleAsyncUpdate()
+{
+    x48305_data::ProgramData program;
+    {
+        const juce::ScopedLock guard (lock);
+        if (! (keptForSearch && searchEnded))
+            return;
+        keptForSearch = false;
+        searchEnded = false;
+        program = pendingProgram;
+    }
+    request (program);
 }
 }

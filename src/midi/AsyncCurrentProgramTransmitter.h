@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/ProgramData.h"
+#include "midi/MidiDeviceManagerListener.h"
 
 #include <juce_events/juce_events.h>
 
@@ -20,11 +21,17 @@ namespace x48305_midi
 // replace the one waiting, and the loop sends whatever waits when the send
 // under way ends. Failures show nothing.
 //
+// A program that finds the ports unknown because the device search has not
+// finished yet is kept, and goes out when the search ends (unless a newer one
+// or a stop came meanwhile): the program chosen while the search runs, at
+// start-up for instance, still reaches the instrument.
+//
 // The thread opens and closes the device manager's ports for each send; it
 // takes neither the job lock nor the progress dialog, so whoever starts a job
 // stops the transmitter and waits until it has ended first.
 class AsyncCurrentProgramTransmitter : public juce::Thread,
-                                       private juce::AsyncUpdater
+                                       private juce::AsyncUpdater,
+                                       private midi::MidiDeviceManagerListener
 {
 public:
     static constexpr const char* threadName = "AsyncCurrentProgramTransmitter";
@@ -56,12 +63,20 @@ public:
 
 private:
     void run() override;
-    void handleAsyncUpdate() override {}
+    // Message thread. Sends the program kept for the search once the search
+    // has ended; a failed send shows nothing.
+    void handleAsyncUpdate() override;
+    // Message thread. Lets the kept program go through the message queue, so
+    // that what the search's end starts first (a start-up receive, which
+    // stops the transmitter) comes before it.
+    void scanFinished() override;
 
     // Under the lock: takes the waiting program into the copy being sent, or
     // marks the loop as ended when nothing waits or a stop was asked for.
     bool takePending();
     void send();
+    // The ports could not be opened because the search had not finished.
+    void keepUntilSearchEnds();
     void waitForThreadToVanish() const;
 
     midi::MidiDeviceManager& devices;
@@ -76,6 +91,10 @@ private:
     // set leaves the waiting program to the loop.
     bool loopActive = false;
     bool stopRequested = false;
+    // Under the lock. keptForSearch: pendingProgram waits for the device
+    // search to end; searchEnded: it has ended, the program may go.
+    bool keptForSearch = false;
+    bool searchEnded = false;
     juce::WaitableEvent loopEnded { true };
 
     std::atomic<std::uint32_t> taskTimeout { 0 };

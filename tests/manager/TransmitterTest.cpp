@@ -179,3 +179,37 @@ TEST (AsyncCurrentProgramTransmitter, FailedSendsEndSilently)
     EXPECT_FALSE (ui::ModalDialogState::getInstance()->dialogOpen);
     EXPECT_TRUE (devicetest::JobRig::isDeviceReleased());
 }
+
+// The ports are unknown while the device search runs (at start-up, say): a
+// program chosen then goes out once the search has found the instrument,
+// unless a stop (a job starting) drops it first.
+TEST (AsyncCurrentProgramTransmitter, AProgramChosenDuringTheSearchGoesOutWhenItEnds)
+{
+    ManagerRig rig;
+    rig.instrument.addRule (sim::every (sim::RequestKind::deviceSearch), sim::Behaviour::delayed (300ms));
+    auto& devices = ManagerRig::devices();
+    devices.setAutoScan (true);
+    AsyncCurrentProgramTransmitter transmitter;
+    const auto searchEnds = [&] {
+        return testsupport::runMessageLoopUntil ([&] { return devices.isScanFinished() && ! devices.isScanning(); }, 5000);
+    };
+
+    devices.startScan();
+    transmitter.request (programNamed ("Dropped", 1));
+    ASSERT_TRUE (transmitterEnds (transmitter));
+    transmitter.stop();
+    ASSERT_TRUE (searchEnds());
+    testsupport::runMessageLoop (50);
+    EXPECT_TRUE (transmitterEnds (transmitter));
+    EXPECT_EQ (currentDumps (rig), 0u);
+
+    devices.startScan();
+    transmitter.request (programNamed ("Early", 2));
+    transmitter.request (programNamed ("Chosen", 3));
+    ASSERT_TRUE (transmitterEnds (transmitter));
+    EXPECT_EQ (currentDumps (rig), 0u) << "the search still runs";
+    ASSERT_TRUE (searchEnds());
+    ASSERT_TRUE (testsupport::runMessageLoopUntil ([&] { return currentDumps (rig) == 1; }, 5000));
+    ASSERT_TRUE (transmitterEnds (transmitter));
+    EXPECT_EQ (rig.currentProgramNames(), names ({ "Chosen" }));
+}

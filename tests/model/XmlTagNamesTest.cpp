@@ -31,12 +31,19 @@ x48305_data::PresetInformation presetInformation()
 } // namespace
 
 // The watch below would see nothing if the framework did not report its
-// assertions: it must see the one that a case-blind name look-up raises.
+// assertions: it must see the one that a case-blind name look-up raises. That
+// one is raised on purpose and stays out of the log (the outer watch stands in
+// for standard error).
 TEST (AssertionWatch, SeesTheFrameworksCaseBlindNameAssertion)
 {
-    AssertionWatch watch;
-    EXPECT_TRUE (juce::XmlElement ("Bank").hasTagName ("bank"));
-    EXPECT_EQ (watch.getCount(), AssertionWatch::assertionsAreReported() ? 1 : 0);
+    AssertionWatch log;
+    {
+        AssertionWatch watch;
+        EXPECT_TRUE (juce::XmlElement ("Bank").hasTagName ("bank"));
+        EXPECT_EQ (watch.getCount(), AssertionWatch::assertionsAreReported() ? 1 : 0);
+        watch.forgetSeen();
+    }
+    EXPECT_EQ (log.getCount(), 0);
 }
 
 // Roots and children whose names differ from the written ones only in letter

@@ -25,6 +25,11 @@ int AssertionWatch::getCount() const
     return count;
 }
 
+void AssertionWatch::forgetSeen()
+{
+    captured.str ({});
+}
+
 bool AssertionWatch::assertionsAreReported()
 {
    #if JUCE_DEBUG || JUCE_LOG_ASSERTIONS

@@ -22,6 +22,11 @@ public:
     // The number of assertion lines seen so far.
     int getCount() const;
 
+    // Drops what was kept so far, so that it never reaches standard error:
+    // for assertions a test raises on purpose, which would read as faults in
+    // the log.
+    void forgetSeen();
+
     // Whether this build reports assertions at all.
     static bool assertionsAreReported();
 
