@@ -10,7 +10,7 @@
 namespace x48305_midi
 {
 AsyncCurrentProgramTransmitter::AsyncCurrentProgramTransmitter()
-    : juce::Thread (threadName), devices (*midi::MidiDeviceManager::getInstance())
+    : juce::Thread (threadName), devices (*midi::MidiDeviceManager::getInstance()), devicesAlive (&devices)
 {
     loopEnded.signal();
     devices.addListener (this);
@@ -21,7 +21,8 @@ AsyncCurrentProgramTransmitter::~AsyncCurrentProgramTransmitter()
     stop();
     // The thread reads the members below until it ends.
     waitUntilEnded();
-    devices.removeListener (this);
+    if (auto* stillThere = devicesAlive.get())
+        stillThere->removeListener (this);
     cancelPendingUpdate();
 }
 

@@ -80,6 +80,8 @@ private:
     void waitForThreadToVanish() const;
 
     midi::MidiDeviceManager& devices;
+    // Tells whether the device manager is still there when this one goes.
+    juce::WeakReference<midi::MidiDeviceManager> devicesAlive;
 
     bool pending = false;
     x48305_data::ProgramData pendingProgram;
