@@ -9,6 +9,7 @@
 #include "support/DialogScript.h"
 #include "support/LibraryFixtures.h"
 #include "support/MessageLoop.h"
+#include "support/NameEditing.h"
 #include "support/ScriptedChooser.h"
 #include "support/UserInput.h"
 #include "ui/ProgramPaneComponent.h"
@@ -48,21 +49,7 @@ protected:
 
     juce::TextEditor* nameEditor() { return testsupport::findDescendantOfType<juce::TextEditor> (list()); }
 
-    // Double-clicks the name until its editor has the keyboard focus.
-    void startEditing (int row)
-    {
-        auto& box = list().getListBox();
-        const auto cell = box.getHeader().getColumnPosition (box.getHeader().getIndexOfColumnId (2, true));
-        const auto rowArea = list().getLocalArea (&box, box.getRowPosition (row, true));
-        for (int attempt = 0; attempt < 5; ++attempt)
-        {
-            testsupport::doubleClick (list(), { (float) cell.getCentreX(), (float) rowArea.getCentreY() });
-            if (auto* editor = nameEditor(); editor != nullptr && editor->hasKeyboardFocus (false))
-                return;
-            testsupport::runMessageLoop (100);
-        }
-        FAIL() << "the name editor never got the keyboard focus";
-    }
+    void startEditing (int row) { ASSERT_TRUE (testsupport::openNameEditor (list(), row)); }
 
     // Shortcuts reach their commands on the next turn of the message loop.
     void press (int key, juce::ModifierKeys held = {})

@@ -1,6 +1,7 @@
 #include "ProgramListFixture.h"
 
 #include "support/MessageLoop.h"
+#include "support/NameEditing.h"
 #include "support/Snapshot.h"
 #include "support/UserInput.h"
 #include "ui/SelectedProgramStatus.h"
@@ -43,26 +44,7 @@ protected:
         return wrapper->getLabel();
     }
 
-    // Double-clicks the name so that its editor opens with the keyboard
-    // focus. The tests of other areas share the X server and their windows
-    // take the focus when they open, which closes an editor as it would for
-    // a person switching windows: the keys then follow at once, before the
-    // message loop can see such a change, and an editor that never got the
-    // focus is closed and opened again.
-    void startEditing (int row)
-    {
-        const auto point = cellCentre (row, 2);
-        for (int attempt = 0; attempt < 5; ++attempt)
-        {
-            testsupport::doubleClick (list(), point);
-            auto* editor = nameLabel (row).getCurrentTextEditor();
-            if (editor != nullptr && editor->hasKeyboardFocus (false))
-                return;
-            clickCell (row, 3);
-            testsupport::runMessageLoop (100);
-        }
-        FAIL() << "the name editor never got the keyboard focus";
-    }
+    void startEditing (int row) { ASSERT_TRUE (testsupport::openNameEditor (list(), row)); }
 
     void type (const juce::String& text)
     {
