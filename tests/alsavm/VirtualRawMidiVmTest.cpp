@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <thread>
 
 using namespace seqtest;
@@ -31,7 +32,17 @@ public:
             input = output = nullptr;
             return;
         }
-        reader = std::thread ([this] { read(); });
+        // The driver drops what reaches its port until the raw input has
+        // been read or polled once, and its buffer holds only a few
+        // milliseconds of a paced send: start reading before anything can be
+        // sent, whenever the reader thread happens to get going.
+        std::uint8_t first[1];
+        if (snd_rawmidi_read (input, first, sizeof (first)) == 1)
+            received.push_back (first[0]);
+        std::promise<void> reading;
+        auto started = reading.get_future();
+        reader = std::thread ([this, &reading] { read (reading); });
+        started.wait();
     }
 
     ~RawMidiSide()
@@ -77,12 +88,13 @@ public:
     }
 
 private:
-    void read()
+    void read (std::promise<void>& reading)
     {
         const int count = snd_rawmidi_poll_descriptors_count (input);
         std::vector<pollfd> fds ((std::size_t) count);
         snd_rawmidi_poll_descriptors (input, fds.data(), (unsigned int) count);
         std::uint8_t buffer[1024];
+        reading.set_value();
         while (! stopping)
         {
             if (poll (fds.data(), (nfds_t) count, 50) <= 0)
