@@ -1,6 +1,7 @@
 #include "application/CPXWResource.h"
 
 #include "application/CurrentLanguageModel.h"
+#include "formats/Utf8Text.h"
 #include "formats/XmlDocumentText.h"
 #include "formats/XmlTagNames.h"
 
@@ -102,10 +103,11 @@ std::unique_ptr<juce::XmlElement> CPXWResource::loadXml (const juce::File& file)
     // shrank between the two passes yields fewer bytes, never stale ones.
     // Malformed UTF-8 counts as unparsable: decoding it could step past the
     // last byte.
-    if (! juce::CharPointer_UTF8::isValidString (buffer.get(), bytesRead))
+    const auto text = formats::textFromUtf8Bytes (buffer.get(), (size_t) bytesRead);
+    if (text.isEmpty())
         return nullptr;
 
-    return data::parseXmlDocumentText (juce::String::fromUTF8 (buffer.get(), bytesRead));
+    return data::parseXmlDocumentText (text);
 }
 
 void CPXWResource::ensureBuffer (int size)

@@ -9,7 +9,6 @@
 #include "action/UndoSteps.h"
 #include "action/UserUnitSlotActions.h"
 #include "file/FileResultCodes.h"
-#include "file/OpenedFileStream.h"
 #include "file/PresetFileManager.h"
 #include "file/UserUnitFileReader.h"
 #include "file/VoicingEditorLibraryDataImporter.h"
@@ -114,10 +113,9 @@ int FileAccessProcessor::importPreset (const juce::File& file)
 {
     // A file that cannot be opened says so, rather than that the store
     // refused it.
-    if (file::OpenedFileStream::open (file) == nullptr)
-        return file::ReadErrorOpenFile;
-    if (! x48305_file::PresetFileManager::getInstance()->importPresetFile (file))
-        return file::ReadErrorFailedToImportPresetData;
+    int readResult = file::ReadErrorNoError;
+    if (! x48305_file::PresetFileManager::getInstance()->importPresetFile (file, &readResult))
+        return readResult == file::ReadErrorOpenFile ? readResult : file::ReadErrorFailedToImportPresetData;
     return reloadPresets();
 }
 

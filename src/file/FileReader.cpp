@@ -12,4 +12,9 @@ int FileReader::read (const juce::File& file)
         return ReadErrorOpenFile;
     return readContent (*content);
 }
+
+int FileReader::read (juce::InputStream& content)
+{
+    return readContent (content);
+}
 } // namespace file

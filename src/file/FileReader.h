@@ -16,6 +16,8 @@ class FileReader
 public:
     virtual ~FileReader() = default;
     int read (const juce::File& file);
+    // Reads content already in hand, such as a file read into memory once.
+    int read (juce::InputStream& content);
 
 protected:
     virtual int readContent (juce::InputStream& content) = 0;

@@ -65,8 +65,19 @@ juce::File PresetFileManager::getStoredFile (const juce::String& fileName) const
     return getFileInsideFolder (getPresetFolder(), fileName);
 }
 
-bool PresetFileManager::importPresetFile (const juce::File& source)
+bool PresetFileManager::importPresetFile (const juce::File& source, int* readResult)
 {
+    juce::MemoryBlock bytes;
+    const auto content = file::OpenedFileStream::open (source);
+    if (content == nullptr)
+    {
+        if (readResult != nullptr)
+            *readResult = file::ReadErrorOpenFile;
+        return false;
+    }
+    if ((juce::int64) content->readIntoMemoryBlock (bytes) != content->getTotalLength())
+        return false;
+
     if (! index.isValid())
     {
         // Leaves an unreadable index file alone rather than overwrite the
@@ -77,8 +88,8 @@ bool PresetFileManager::importPresetFile (const juce::File& source)
     }
 
     x48305_data::PresetData preset;
-    PresetFileReader reader (&preset);
-    if (reader.read (source) != file::ReadErrorNoError)
+    juce::MemoryInputStream presetBytes (bytes, false);
+    if (PresetFileReader (&preset).read (presetBytes) != file::ReadErrorNoError)
         return false;
 
     const auto dataID = preset.getInformation().DataID;
@@ -86,34 +97,31 @@ bool PresetFileManager::importPresetFile (const juce::File& source)
     {
         const auto stored = getStoredFile (PresetFileIndex::getFileName (*installed));
         if (stored != juce::File())
-            return replaceStoredCopy (source, stored);
-        return renameStoredCopy (*installed, source, dataID);
+            return replaceStoredCopy (source, bytes, stored);
+        return renameStoredCopy (*installed, source, bytes, dataID);
     }
-    return addPreset (source, dataID);
+    return addPreset (source, bytes, dataID);
 }
 
-bool PresetFileManager::replaceStoredCopy (const juce::File& source, const juce::File& stored) const
+bool PresetFileManager::replaceStoredCopy (const juce::File& source, const juce::MemoryBlock& bytes,
+                                           const juce::File& stored) const
 {
     if (source == stored)
         return true;
 
     // The copy is written beside the stored file and takes its place only
     // once it is complete, so a failed copy keeps the installed preset.
-    juce::MemoryBlock bytes;
-    const auto content = file::OpenedFileStream::open (source);
-    if (content == nullptr || (juce::int64) content->readIntoMemoryBlock (bytes) != content->getTotalLength())
-        return false;
     return file::replaceFileContent (stored, bytes) == file::WriteErrorNoError;
 }
 
 bool PresetFileManager::renameStoredCopy (juce::XmlElement& installed, const juce::File& source,
-                                          const juce::String& dataID)
+                                          const juce::MemoryBlock& bytes, const juce::String& dataID)
 {
     // The entry's "File" text pointed outside the store: the preset keeps its
     // place in the order and gets a stored copy under a safe name.
     const auto name = chooseNewFileName (dataID, &installed);
     const auto target = name.isNotEmpty() ? getStoredFile (name) : juce::File();
-    if (target == juce::File() || ! replaceStoredCopy (source, target))
+    if (target == juce::File() || ! replaceStoredCopy (source, bytes, target))
         return false;
 
     const auto previousName = PresetFileIndex::getFileName (installed);
@@ -127,11 +135,12 @@ bool PresetFileManager::renameStoredCopy (juce::XmlElement& installed, const juc
     return false;
 }
 
-bool PresetFileManager::addPreset (const juce::File& source, const juce::String& dataID)
+bool PresetFileManager::addPreset (const juce::File& source, const juce::MemoryBlock& bytes,
+                                   const juce::String& dataID)
 {
     const auto name = chooseNewFileName (dataID, nullptr);
     const auto target = name.isNotEmpty() ? getStoredFile (name) : juce::File();
-    if (target == juce::File() || ! replaceStoredCopy (source, target))
+    if (target == juce::File() || ! replaceStoredCopy (source, bytes, target))
         return false;
 
     auto* added = index.appendPreset (dataID, name);

@@ -32,7 +32,10 @@ public:
     // Installs a preset file. A file whose DataID is installed already
     // replaces that preset's stored copy (its place in the order stays);
     // any other is stored beside the others and appended to the index.
-    bool importPresetFile (const juce::File& file);
+    // The file is read once: the bytes checked are the bytes stored. When
+    // given, readResult tells a file that could not be opened
+    // (ReadErrorOpenFile) from one the store refused.
+    bool importPresetFile (const juce::File& file, int* readResult = nullptr);
 
     // Installs a preset file held in memory (the factory preset library).
     bool installPresetData (const juce::MemoryBlock& presetFile);
@@ -50,9 +53,10 @@ public:
 private:
     static juce::File getPresetFolderPath();
 
-    bool replaceStoredCopy (const juce::File& source, const juce::File& stored) const;
-    bool renameStoredCopy (juce::XmlElement& preset, const juce::File& source, const juce::String& dataID);
-    bool addPreset (const juce::File& source, const juce::String& dataID);
+    bool replaceStoredCopy (const juce::File& source, const juce::MemoryBlock& bytes, const juce::File& stored) const;
+    bool renameStoredCopy (juce::XmlElement& preset, const juce::File& source, const juce::MemoryBlock& bytes,
+                           const juce::String& dataID);
+    bool addPreset (const juce::File& source, const juce::MemoryBlock& bytes, const juce::String& dataID);
     juce::String chooseNewFileName (const juce::String& dataID, const juce::XmlElement* except) const;
     juce::File getStoredFile (const juce::String& fileName) const;
 
