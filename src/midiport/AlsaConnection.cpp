@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <algorithm>
 #include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -223,21 +224,63 @@ void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
             break;
         }
         if (fds.back().revents != 0)
-            break;
-
-        while (! self->stopping)
         {
-            snd_seq_event_t* event = nullptr;
-            auto result = snd_seq_event_input (self->seq, &event);
-            if (result == -ENOSPC)
-            {
-                ++self->losses; // the kernel dropped the events it held
-                continue;
-            }
-            if (result < 0 || event == nullptr)
-                break;
-            self->dispatch (*event);
+            std::uint64_t wakes = 0;
+            [[maybe_unused]] auto got = ::read (self->wakeFd, &wakes, sizeof (wakes));
         }
+
+        std::uint64_t requested = 0;
+        {
+            std::lock_guard<std::mutex> lock (self->readMutex);
+            requested = self->readsRequested;
+        }
+        if (! self->readAll())
+            break;
+        self->markRead (requested);
     }
+
+    // Nothing more is read: a caller still waiting goes on.
+    self->markRead (~std::uint64_t (0));
+}
+
+// Reads and dispatches until the sequencer holds nothing more; false once the
+// connection is stopping.
+bool AlsaConnection::readAll()
+{
+    while (! stopping)
+    {
+        snd_seq_event_t* event = nullptr;
+        auto result = snd_seq_event_input (seq, &event);
+        if (result == -ENOSPC)
+        {
+            ++losses; // the kernel dropped the events it held
+            continue;
+        }
+        if (result < 0 || event == nullptr)
+            return true;
+        dispatch (*event);
+    }
+    return false;
+}
+
+void AlsaConnection::markRead (std::uint64_t served)
+{
+    {
+        std::lock_guard<std::mutex> lock (readMutex);
+        readsServed = std::max (readsServed, served);
+    }
+    readDone.notify_all();
+}
+
+void AlsaConnection::waitUntilRead()
+{
+    if (stopping || std::this_thread::get_id() == reader.get_id())
+        return;
+
+    std::unique_lock<std::mutex> lock (readMutex);
+    const auto wanted = ++readsRequested;
+    std::uint64_t one = 1;
+    [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
+    readDone.wait (lock, [&] { return readsServed >= wanted; });
 }
 }

@@ -188,6 +188,14 @@ public:
         sink->gate.advanceGeneration();
     }
 
+    // Deliveries run on the backend's one thread in the order they were
+    // posted, so a marker posted now runs after every packet that reached
+    // the port before it.
+    void waitUntilDelivered() override
+    {
+        state->worker.waitUntilIdle();
+    }
+
 private:
     std::shared_ptr<State> state;
     std::shared_ptr<ReadSink> sink;
