@@ -86,6 +86,9 @@ AlsaConnection::~AlsaConnection()
 
 void AlsaConnection::start()
 {
+    const int count = snd_seq_poll_descriptors_count (seq, POLLIN);
+    inputFds.resize ((std::size_t) std::max (count, 0));
+    snd_seq_poll_descriptors (seq, inputFds.data(), (unsigned int) count, POLLIN);
     reader = std::thread (&AlsaConnection::read, shared_from_this());
 }
 
@@ -210,14 +213,15 @@ void AlsaConnection::dispatch (const snd_seq_event_t& event)
 
 void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
 {
-    const int count = snd_seq_poll_descriptors_count (self->seq, POLLIN);
-    std::vector<pollfd> fds ((std::size_t) std::max (count, 0) + 1);
-    snd_seq_poll_descriptors (self->seq, fds.data(), (unsigned int) count, POLLIN);
-    fds.back() = pollfd { self->wakeFd, POLLIN, 0 };
+    auto fds = self->inputFds;
+    fds.push_back (pollfd { self->wakeFd, POLLIN, 0 });
 
     while (! self->stopping)
     {
-        if (poll (fds.data(), (nfds_t) fds.size(), -1) < 0)
+        self->polling = true;
+        const auto polled = poll (fds.data(), (nfds_t) fds.size(), -1);
+        self->polling = false;
+        if (polled < 0)
         {
             if (errno == EINTR)
                 continue;
@@ -272,9 +276,20 @@ void AlsaConnection::markRead (std::uint64_t served)
     readDone.notify_all();
 }
 
+bool AlsaConnection::nothingToRead()
+{
+    // The sequencer is asked first: an event that the reader takes after
+    // that is one it had not yet, and the reader leaves its poll only once
+    // it has dispatched everything it took.
+    auto fds = inputFds;
+    if (poll (fds.data(), (nfds_t) fds.size(), 0) != 0)
+        return false;
+    return polling;
+}
+
 void AlsaConnection::waitUntilRead()
 {
-    if (stopping || std::this_thread::get_id() == reader.get_id())
+    if (stopping || std::this_thread::get_id() == reader.get_id() || nothingToRead())
         return;
 
     std::unique_lock<std::mutex> lock (readMutex);

@@ -14,6 +14,9 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include <poll.h>
 
 namespace midiport
 {
@@ -90,6 +93,7 @@ private:
     void dispatch (const snd_seq_event_t& event);
     bool readAll();
     void markRead (std::uint64_t served);
+    bool nothingToRead();
 
     snd_seq_t* seq = nullptr;
     int clientId = -1;
@@ -101,6 +105,8 @@ private:
     std::atomic<std::uint64_t> losses { 0 };
     std::atomic<std::int64_t> sysExPause { 0 };
     std::thread reader;
+    std::vector<pollfd> inputFds;       // the sequencer's, set before the reader starts
+    std::atomic<bool> polling { false }; // the reader waits in poll with nothing in hand
 
     // Requests to read everything up to now, and how many of them the reading
     // thread has served; a request is served by a read that began after it.
