@@ -50,6 +50,8 @@ private:
         ~InputPort() override { source.read = nullptr; }
         bool connectSource (const midiport::Endpoint&) override { return true; }
         void disconnectSource() override { source.read = nullptr; }
+        // Packets are delivered on the caller's thread as they come.
+        void waitUntilDelivered() override {}
 
     private:
         PacketSource& source;

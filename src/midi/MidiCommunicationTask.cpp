@@ -70,8 +70,9 @@ void MidiCommunicationTask::sendMessage (const juce::MemoryBlock& message)
     if (midi == nullptr || message.getSize() == 0)
         return;
 
-    // The instrument has not seen the request yet: nothing queued can be its
-    // answer.
+    // The instrument has not seen the request yet: nothing received so far
+    // can be its answer, also what the port layer is still handing over.
+    midi->deliverReceived();
     queue.clear();
     midi->send (CPXWMidiMessage (static_cast<const std::uint8_t*> (message.getData()),
                                  (std::uint32_t) message.getSize(), 0));

@@ -18,9 +18,11 @@ namespace x48305_midi
 // analysed reply of an expected type. From its construction to its
 // destruction the task receives every System Exclusive message that the
 // wrapper assembles, so a reply that comes while the request is still being
-// sent is not lost; what came before the request is dropped as it goes out,
-// because it answers something else (a late or repeated reply to an earlier
-// request). Used on one thread (a job's); filled on the port layer's.
+// sent is not lost; everything the port received before the request, also
+// what it was still handing over or had only partly received, is dropped as
+// the request goes out, because it answers something else (a late or
+// repeated reply to an earlier request). Used on one thread (a job's);
+// filled on the port layer's.
 class MidiCommunicationTask : public CPXWMidiListener
 {
 public:
@@ -65,7 +67,7 @@ protected:
     // broken message 8, anything else (the time-out) 3.
     static std::int32_t codeForReply (std::int32_t type, std::int32_t successType, std::int32_t refusalCode);
 
-    // Drops what was queued so far, then sends the message through the
+    // Drops everything received so far, then sends the message through the
     // wrapper (the result is dropped, as the wrapper's own send does).
     void sendMessage (const juce::MemoryBlock& message);
 

@@ -45,8 +45,8 @@ std::int32_t ReceiveUserDataProcess::receiveKind (std::uint32_t channel, std::ui
 
     for (std::uint32_t slot = 0; slot < numSlots; ++slot)
     {
-        if (const auto code = receiver.receive (slot))
-            return endWithError (code);
+        if (const auto code = receiveSure (receiver, slot))
+            return code;
         slotAt (slot) = receiver.getReceived();
         countStep();
         if (isCancelRequested())

@@ -9,7 +9,8 @@ namespace x48305_midi
 // in that order. Each slot becomes InSlot with its slot index, or Empty; the
 // images stay empty, as the instrument reports headers only. Slots received
 // before a failure or a cancel stay in the store; the caller uses it only
-// after a success that was not skipped.
+// after a success that was not skipped. A success means every slot was
+// received as the instrument holds it, whatever the link repeated.
 class ReceiveUserDataProcess : public UserDataProcess
 {
 public:

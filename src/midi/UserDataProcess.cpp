@@ -21,6 +21,7 @@ bool UserDataProcess::beginUnitTransfer (std::uint32_t& channel, std::int32_t& c
     beginTransfer();
     steps = 0;
     skipped = false;
+    lastHeader.reset();
 
     DeviceInquiry inquiry (getMidi());
     code = identifyInstrument (inquiry);
@@ -35,6 +36,12 @@ bool UserDataProcess::beginUnitTransfer (std::uint32_t& channel, std::int32_t& c
     }
     channel = inquiry.getChannel();
     return true;
+}
+
+std::int32_t UserDataProcess::settleReplies()
+{
+    DeviceInquiry inquiry (getMidi());
+    return identifyInstrument (inquiry);
 }
 
 void UserDataProcess::countStep()

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "library/UserData.h"
+#include "midi/SysExProtocol.h"
 #include "midi/TransferProcess.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace x48305_midi
 {
@@ -39,9 +42,76 @@ protected:
     // One slot more done: progress steps / 48.
     void countStep();
 
+    // What a header must hold to confirm a step.
+    using HeaderTest = std::function<bool (const UnitHeaderSummary&)>;
+
+    // Reads the slot's header into the receiver, sure that the answer is
+    // this request's own. The instrument answers in order, and whatever was
+    // received before a request is dropped as it goes out, so a stale reply
+    // (an earlier answer repeated or late) can only be a copy of the last
+    // header this run took. An answer that could be such a copy is asked for
+    // again after the replies have settled; when the two differ, the run ends
+    // with 8. 0, or the code the run ended with.
+    template <typename Receiver>
+    std::int32_t receiveSure (Receiver& receiver, std::uint32_t slot)
+    {
+        if (const auto code = receiver.receive (slot))
+            return endWithError (code);
+        const auto first = receiver.getReceivedHeader();
+        if (couldBeStale (first))
+        {
+            if (const auto code = settleReplies())
+                return code;
+            if (const auto code = receiver.receive (slot))
+                return endWithError (code);
+            if (receiver.getReceivedHeader() != first)
+                return endWithError (MidiCommunicationError::messageBroken);
+        }
+        lastHeader = first;
+        return MidiCommunicationError::noError;
+    }
+
+    // Confirms a step by reading the slot back: 0 when it holds what
+    // `holdsWanted` accepts; otherwise the run ends with 7 (or the read's own
+    // code). Where a copy of the last header would pass, the replies settle
+    // first; a header that fails and could be such a copy is read once more,
+    // so the answer is always sure.
+    template <typename Receiver>
+    std::int32_t confirmSlot (Receiver& receiver, std::uint32_t slot, const HeaderTest& holdsWanted)
+    {
+        bool settled = false;
+        if (couldBeStale (holdsWanted))
+        {
+            if (const auto code = settleReplies())
+                return code;
+            settled = true;
+        }
+        if (const auto code = receiver.receive (slot))
+            return endWithError (code);
+        if (! settled && ! holdsWanted (receiver.getReceivedHeader()) && couldBeStale (receiver.getReceivedHeader()))
+        {
+            if (const auto code = settleReplies())
+                return code;
+            if (const auto code = receiver.receive (slot))
+                return endWithError (code);
+        }
+        lastHeader = receiver.getReceivedHeader();
+        return holdsWanted (*lastHeader) ? MidiCommunicationError::noError
+                                         : endWithError (MidiCommunicationError::receiveWriteError);
+    }
+
     x48305_data::UserData* store;
 
 private:
+    bool couldBeStale (const UnitHeaderSummary& header) const { return lastHeader && *lastHeader == header; }
+    bool couldBeStale (const HeaderTest& test) const { return lastHeader && test (*lastHeader); }
+
+    // Makes sure that no reply to an earlier request is still on its way:
+    // asks for the identity again, whose answer the instrument sends after
+    // everything it sent before. 0, or the code the run ended with.
+    std::int32_t settleReplies();
+
+    std::optional<UnitHeaderSummary> lastHeader;
     int steps = 0;
     std::atomic<bool> skipped { false };
 };

@@ -47,6 +47,7 @@ std::int32_t UserUnitHeaderReceiver::receiveHeader (std::uint32_t slot, UnitHead
         return MidiCommunicationError::messageBroken;
 
     std::memcpy (header.data(), reply.data.getData(), header.size());
+    receivedHeader = header;
     return MidiCommunicationError::noError;
 }
 

@@ -17,6 +17,9 @@ public:
 
     UserUnitKind getKind() const { return kind; }
 
+    // The 32 bytes of the last header received.
+    const UnitHeaderSummary& getReceivedHeader() const { return receivedHeader; }
+
 protected:
     // userErrorCode: the code of a user-unit error reply (0x27 to 0x2F).
     UserUnitHeaderReceiver (CPXWMidi* midi, std::uint32_t channel, UserUnitKind kind, std::int32_t userErrorCode);
@@ -29,6 +32,7 @@ protected:
 private:
     UserUnitKind kind;
     std::int32_t userErrorCode;
+    UnitHeaderSummary receivedHeader {};
 };
 
 // One receiver per unit kind: `receive` fills its slot object, which keeps

@@ -19,6 +19,12 @@ bool namesASlot (std::uint32_t slotIndex)
     return (std::int32_t) slotIndex >= 0;
 }
 
+// What a slot that the instrument has cleared reports.
+bool isEmptyHeader (const UnitHeaderSummary& header)
+{
+    return x48305_data::UserUnitSlotData (0, header).getState() == UnitSlotState::Empty;
+}
+
 template <typename SlotAccess>
 bool claimsConflict (std::uint32_t numSlots, SlotAccess slotAt)
 {
@@ -67,18 +73,18 @@ std::int32_t WriteUserDataProcess::run()
     // come right after the start. Reverb units stay FromFile after a write,
     // so they are written again on every run.
     auto& units = *store;
-    std::int32_t code = writeKind<UserOscDataTransmitter> (
+    std::int32_t code = writeKind<UserOscDataTransmitter, UserOscDataReceiver> (
         channel, UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); }, false, true);
     if (code == 0)
-        code = writeKind<UserModFXDataTransmitter> (
+        code = writeKind<UserModFXDataTransmitter, UserModFXDataReceiver> (
             channel, UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); }, true,
             true);
     if (code == 0)
-        code = writeKind<UserDelFXDataTransmitter> (
+        code = writeKind<UserDelFXDataTransmitter, UserDelFXDataReceiver> (
             channel, UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); }, true,
             true);
     if (code == 0)
-        code = writeKind<UserRevFXDataTransmitter> (
+        code = writeKind<UserRevFXDataTransmitter, UserRevFXDataReceiver> (
             channel, UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); }, true,
             false);
     if (code != 0)
@@ -88,12 +94,14 @@ std::int32_t WriteUserDataProcess::run()
     return MidiCommunicationError::noError;
 }
 
-template <typename Transmitter, typename SlotAccess>
+template <typename Transmitter, typename Receiver, typename SlotAccess>
 std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt,
                                               bool cancelBeforeSwaps, bool recordWrites)
 {
     Transmitter transmitter (getMidi(), channel);
     prepareTask (transmitter);
+    Receiver receiver (getMidi(), channel);
+    prepareTask (receiver);
 
     // The units the instrument holds, from the highest position down.
     std::vector<Move> moves;
@@ -107,20 +115,27 @@ std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32
     if (cancelBeforeSwaps && isCancelRequested())
         return endCanceled();
 
-    if (const auto code = swapIntoPlace (transmitter, moves, slotAt))
+    if (const auto code = swapIntoPlace (transmitter, receiver, moves, slotAt))
         return code;
-    return clearAndWrite (transmitter, numSlots, slotAt, recordWrites);
+    return clearAndWrite (transmitter, receiver, numSlots, slotAt, recordWrites);
 }
 
-template <typename Transmitter, typename SlotAccess>
-std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, std::vector<Move>& moves, SlotAccess slotAt)
+template <typename Transmitter, typename Receiver, typename SlotAccess>
+std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, Receiver& receiver, std::vector<Move>& moves,
+                                                  SlotAccess slotAt)
 {
     for (std::size_t k = 0; k < moves.size(); ++k)
     {
         const auto move = moves[k];
         if (move.from != move.position)
+        {
             if (const auto code = transmitter.swapSlots (move.from, move.position))
                 return endWithError (code);
+            const auto moved = slotAt (move.position).getHeaderSummary();
+            if (const auto code = confirmSlot (receiver, move.position,
+                                               [&] (const UnitHeaderSummary& h) { return h == moved; }))
+                return code;
+        }
 
         // The unit now sits in its position. The unit that sat there went to
         // `from`: the object still waiting for it follows it there. Only the
@@ -144,9 +159,9 @@ std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, std:
     return MidiCommunicationError::noError;
 }
 
-template <typename Transmitter, typename SlotAccess>
-std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, std::uint32_t numSlots, SlotAccess slotAt,
-                                                  bool recordWrites)
+template <typename Transmitter, typename Receiver, typename SlotAccess>
+std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, Receiver& receiver, std::uint32_t numSlots,
+                                                  SlotAccess slotAt, bool recordWrites)
 {
     for (std::uint32_t position = 0; position < numSlots; ++position)
     {
@@ -156,14 +171,19 @@ std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, std:
         {
             case UnitSlotState::InSlot: continue;
             case UnitSlotState::Empty: code = transmitter.clearSlot (position); break;
-            case UnitSlotState::FromFile:
-                code = transmitter.transmit (position, slot);
-                if (code == MidiCommunicationError::noError && recordWrites)
-                    slot.setSlotIndex (position);
-                break;
+            case UnitSlotState::FromFile: code = transmitter.transmit (position, slot); break;
         }
         if (code != MidiCommunicationError::noError)
             return endWithError (code);
+
+        const auto written = slot.getHeaderSummary();
+        const bool clearing = slot.getState() == UnitSlotState::Empty;
+        if (const auto confirmed = confirmSlot (receiver, position, [&] (const UnitHeaderSummary& h) {
+                return clearing ? isEmptyHeader (h) : h == written;
+            }))
+            return confirmed;
+        if (! clearing && recordWrites)
+            slot.setSlotIndex (position);
 
         countStep();
         if (isCancelRequested())

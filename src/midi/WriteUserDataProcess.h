@@ -12,10 +12,14 @@ namespace x48305_midi
 // the units that sit in the wrong slot into place, then it clears the slots
 // that are empty in the store and writes the units loaded from packages.
 //
-// The store's bookkeeping stays true after every acknowledged exchange: an
-// InSlot object's slot index names the instrument slot that holds its unit,
-// so a run that ends early (error or cancel) leaves store and instrument
-// agreeing and the next run completes the work.
+// Every swap, write and clear is confirmed by reading the slot's header
+// back before anything else is sent, since an acknowledgement proves
+// nothing when the link repeats or delays replies; the run stops at the
+// first slot that does not hold what the step should have left there. The
+// store's bookkeeping follows confirmed steps only: an InSlot object's slot
+// index names the instrument slot that holds its unit, so a run that ends
+// early (error or cancel) leaves store and instrument agreeing and the next
+// run completes the work.
 class WriteUserDataProcess : public UserDataProcess
 {
 public:
@@ -44,15 +48,17 @@ private:
         std::uint32_t position;
     };
 
-    template <typename Transmitter, typename SlotAccess>
+    template <typename Transmitter, typename Receiver, typename SlotAccess>
     std::int32_t writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt, bool cancelBeforeSwaps,
                             bool recordWrites);
 
-    template <typename Transmitter, typename SlotAccess>
-    std::int32_t swapIntoPlace (Transmitter& transmitter, std::vector<Move>& moves, SlotAccess slotAt);
+    template <typename Transmitter, typename Receiver, typename SlotAccess>
+    std::int32_t swapIntoPlace (Transmitter& transmitter, Receiver& receiver, std::vector<Move>& moves,
+                                SlotAccess slotAt);
 
-    template <typename Transmitter, typename SlotAccess>
-    std::int32_t clearAndWrite (Transmitter& transmitter, std::uint32_t numSlots, SlotAccess slotAt, bool recordWrites);
+    template <typename Transmitter, typename Receiver, typename SlotAccess>
+    std::int32_t clearAndWrite (Transmitter& transmitter, Receiver& receiver, std::uint32_t numSlots,
+                                SlotAccess slotAt, bool recordWrites);
 
     std::int32_t refuseConflictingClaims();
 };

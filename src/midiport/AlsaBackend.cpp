@@ -213,6 +213,12 @@ public:
         sink->gate.advanceGeneration();
     }
 
+    void waitUntilDelivered() override
+    {
+        if (sink->connectedClient >= 0)
+            connection->waitUntilRead();
+    }
+
 private:
     std::shared_ptr<OwnClientMark> mark;
     std::shared_ptr<AlsaConnection> connection;

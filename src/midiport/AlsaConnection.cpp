@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <algorithm>
 #include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -85,6 +86,9 @@ AlsaConnection::~AlsaConnection()
 
 void AlsaConnection::start()
 {
+    const int count = snd_seq_poll_descriptors_count (seq, POLLIN);
+    inputFds.resize ((std::size_t) std::max (count, 0));
+    snd_seq_poll_descriptors (seq, inputFds.data(), (unsigned int) count, POLLIN);
     reader = std::thread (&AlsaConnection::read, shared_from_this());
 }
 
@@ -209,35 +213,89 @@ void AlsaConnection::dispatch (const snd_seq_event_t& event)
 
 void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
 {
-    const int count = snd_seq_poll_descriptors_count (self->seq, POLLIN);
-    std::vector<pollfd> fds ((std::size_t) std::max (count, 0) + 1);
-    snd_seq_poll_descriptors (self->seq, fds.data(), (unsigned int) count, POLLIN);
-    fds.back() = pollfd { self->wakeFd, POLLIN, 0 };
+    auto fds = self->inputFds;
+    fds.push_back (pollfd { self->wakeFd, POLLIN, 0 });
 
     while (! self->stopping)
     {
-        if (poll (fds.data(), (nfds_t) fds.size(), -1) < 0)
+        self->polling = true;
+        const auto polled = poll (fds.data(), (nfds_t) fds.size(), -1);
+        self->polling = false;
+        if (polled < 0)
         {
             if (errno == EINTR)
                 continue;
             break;
         }
         if (fds.back().revents != 0)
-            break;
-
-        while (! self->stopping)
         {
-            snd_seq_event_t* event = nullptr;
-            auto result = snd_seq_event_input (self->seq, &event);
-            if (result == -ENOSPC)
-            {
-                ++self->losses; // the kernel dropped the events it held
-                continue;
-            }
-            if (result < 0 || event == nullptr)
-                break;
-            self->dispatch (*event);
+            std::uint64_t wakes = 0;
+            [[maybe_unused]] auto got = ::read (self->wakeFd, &wakes, sizeof (wakes));
         }
+
+        std::uint64_t requested = 0;
+        {
+            std::lock_guard<std::mutex> lock (self->readMutex);
+            requested = self->readsRequested;
+        }
+        if (! self->readAll())
+            break;
+        self->markRead (requested);
     }
+
+    // Nothing more is read: a caller still waiting goes on.
+    self->markRead (~std::uint64_t (0));
+}
+
+// Reads and dispatches until the sequencer holds nothing more; false once the
+// connection is stopping.
+bool AlsaConnection::readAll()
+{
+    while (! stopping)
+    {
+        snd_seq_event_t* event = nullptr;
+        auto result = snd_seq_event_input (seq, &event);
+        if (result == -ENOSPC)
+        {
+            ++losses; // the kernel dropped the events it held
+            continue;
+        }
+        if (result < 0 || event == nullptr)
+            return true;
+        dispatch (*event);
+    }
+    return false;
+}
+
+void AlsaConnection::markRead (std::uint64_t served)
+{
+    {
+        std::lock_guard<std::mutex> lock (readMutex);
+        readsServed = std::max (readsServed, served);
+    }
+    readDone.notify_all();
+}
+
+bool AlsaConnection::nothingToRead()
+{
+    // The sequencer is asked first: an event that the reader takes after
+    // that is one it had not yet, and the reader leaves its poll only once
+    // it has dispatched everything it took.
+    auto fds = inputFds;
+    if (poll (fds.data(), (nfds_t) fds.size(), 0) != 0)
+        return false;
+    return polling;
+}
+
+void AlsaConnection::waitUntilRead()
+{
+    if (stopping || std::this_thread::get_id() == reader.get_id() || nothingToRead())
+        return;
+
+    std::unique_lock<std::mutex> lock (readMutex);
+    const auto wanted = ++readsRequested;
+    std::uint64_t one = 1;
+    [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
+    readDone.wait (lock, [&] { return readsServed >= wanted; });
 }
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -13,6 +14,9 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include <poll.h>
 
 namespace midiport
 {
@@ -48,6 +52,11 @@ public:
     // Handlers run on the reading thread; an empty handler removes it.
     void setHandler (int port, EventHandler handler);
 
+    // Returns once the reading thread has read and dispatched every event
+    // that had reached this client before the call. At once on the reading
+    // thread, and once the connection is stopping.
+    void waitUntilRead();
+
     // Ends the reading thread and makes queued sends give up. Called by the
     // owner; may be called on any thread, also the reading one.
     void stop();
@@ -82,6 +91,9 @@ private:
     void start();
     static void read (std::shared_ptr<AlsaConnection> self);
     void dispatch (const snd_seq_event_t& event);
+    bool readAll();
+    void markRead (std::uint64_t served);
+    bool nothingToRead();
 
     snd_seq_t* seq = nullptr;
     int clientId = -1;
@@ -93,6 +105,15 @@ private:
     std::atomic<std::uint64_t> losses { 0 };
     std::atomic<std::int64_t> sysExPause { 0 };
     std::thread reader;
+    std::vector<pollfd> inputFds;       // the sequencer's, set before the reader starts
+    std::atomic<bool> polling { false }; // the reader waits in poll with nothing in hand
+
+    // Requests to read everything up to now, and how many of them the reading
+    // thread has served; a request is served by a read that began after it.
+    std::mutex readMutex;
+    std::condition_variable readDone;
+    std::uint64_t readsRequested = 0;
+    std::uint64_t readsServed = 0;
     std::unique_ptr<TaskThread> sender;
 };
 }

@@ -314,8 +314,19 @@ void CPXWMidi::sysExCompleted (std::uint64_t number, std::uint32_t length)
         completionEvent.signal();
 }
 
+void CPXWMidi::deliverReceived()
+{
+    if (inputPort == nullptr)
+        return;
+
+    inputPort->waitUntilDelivered();
+    const std::lock_guard<std::mutex> lock (parserLock);
+    parser.reset();
+}
+
 void CPXWMidi::packetsReceived (const midiport::PacketList& packets)
 {
+    const std::lock_guard<std::mutex> lock (parserLock);
     ParserOutput output (*this);
     for (const auto& packet : packets)
         parser.parse (packet.bytes.data(), packet.bytes.size(), packet.timestamp, output);

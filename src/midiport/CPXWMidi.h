@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 // The program's thin layer over the MIDI port layer for the transfers: one
@@ -37,6 +38,12 @@ public:
     bool openOutputByName (const juce::String& name);
     void closeInput();
     void closeOutput();
+
+    // Returns once everything the input port has received so far has reached
+    // the listeners, and abandons a System Exclusive message then only partly
+    // received (the rest of it is skipped). Called before a request goes out:
+    // nothing received by then can answer it. At once without an input port.
+    void deliverReceived();
 
     void addListener (CPXWMidiListener* listener);
     void removeListener (CPXWMidiListener* listener);
@@ -96,6 +103,7 @@ private:
     int inputIndex = -1;
     int outputIndex = -1;
     MidiPacketParser parser; // holds the System Exclusive assembly buffer
+    std::mutex parserLock;   // the backend's thread parses; deliverReceived resets
     Listeners listeners;
     juce::CriticalSection listenerLock;
     juce::CriticalSection sendLock;

@@ -66,6 +66,11 @@ public:
 
     // Ends the connection; no packet of it is delivered after this returns.
     virtual void disconnectSource() = 0;
+
+    // Returns once every packet that reached the port before the call has
+    // been handed to the read callback. At once on the thread that runs the
+    // read callback, and when the port is not connected.
+    virtual void waitUntilDelivered() = 0;
 };
 
 // Sends to destinations. Everything sent through one port leaves in the order

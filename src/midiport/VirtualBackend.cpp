@@ -4,6 +4,7 @@
 #include "midiport/TaskThread.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -18,6 +19,38 @@ struct ReadSink
 
     CallbackGate gate;
     const ReadCallback onRead;
+    // Counts of the deliveries to an input port posted and run: they run in
+    // the order posted, so once `run` reaches what `posted` was, everything
+    // posted until then has been handed over.
+    std::mutex countLock;
+    std::condition_variable ran;
+    std::uint64_t posted = 0;
+    std::uint64_t run = 0;
+
+    void deliveryPosted()
+    {
+        std::lock_guard<std::mutex> lock (countLock);
+        ++posted;
+    }
+
+    void deliveryRun()
+    {
+        {
+            std::lock_guard<std::mutex> lock (countLock);
+            ++run;
+        }
+        ran.notify_all();
+    }
+
+    // Waits until every delivery posted so far has run.
+    void waitForPosted (TaskThread& worker)
+    {
+        if (worker.isCurrentThread())
+            return;
+        std::unique_lock<std::mutex> lock (countLock);
+        const auto wanted = posted;
+        ran.wait (lock, [&] { return run >= wanted; });
+    }
 };
 
 struct NoticeSink
@@ -186,6 +219,11 @@ public:
 
         // Outside the backend's lock: a read callback running now may send.
         sink->gate.advanceGeneration();
+    }
+
+    void waitUntilDelivered() override
+    {
+        sink->waitForPosted (state->worker);
     }
 
 private:
@@ -385,10 +423,12 @@ public:
 
         for (const auto& connection : device->connections)
         {
+            connection.sink->deliveryPosted();
             state->worker.post ([connection, packets]
             {
                 connection.sink->gate.runInGeneration (connection.generation,
                                                        [&] { connection.sink->onRead (*packets); });
+                connection.sink->deliveryRun();
             });
         }
         return true;

@@ -180,6 +180,35 @@ TEST_F (AlsaBackendVm, ShortMessagesInBothDirectionsArriveInOrder)
     EXPECT_EQ (program.received.getBytes(), messages);
 }
 
+// A request goes out only once everything that reached the input port
+// before it has been handed over: a reader that falls behind is waited for.
+TEST_F (AlsaBackendVm, WaitingForDeliveryReturnsOnceEverythingReceivedIsHandedOver)
+{
+    Receiver received;
+    auto slowReader = [record = received.callback()] (const midiport::PacketList& packets) {
+        std::this_thread::sleep_for (50ms);
+        record (packets);
+    };
+    auto client = backend.createClient ("Librarian Under Test", [] {});
+    ASSERT_NE (client, nullptr);
+    auto input = client->createInputPort ("Librarian In", slowReader);
+    Peer peer (backend);
+    ASSERT_NE (input, nullptr);
+    ASSERT_NE (peer.device, nullptr);
+    ASSERT_TRUE (input->connectSource (peer.device->getSource()));
+
+    constexpr std::size_t count = 20;
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const Bytes noteOn { 0x90, (std::uint8_t) i, 0x40 };
+        ASSERT_TRUE (peer.device->send (noteOn.data(), noteOn.size()));
+    }
+    // Everything reaches the kernel's queue long before the reader is done.
+    std::this_thread::sleep_for (300ms);
+    input->waitUntilDelivered();
+    EXPECT_EQ (received.getBytes().size(), 3 * count);
+}
+
 TEST_F (AlsaBackendVm, DisconnectedInputReceivesNothingAndCanConnectAgain)
 {
     ProgramSide program (backend);

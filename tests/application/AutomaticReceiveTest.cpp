@@ -78,7 +78,7 @@ TEST (ApplicationScenario, DISABLED_FirstStart)
 
     EXPECT_EQ (summariseBeforeBackgroundSends (world.instrument),
                "device search x1, identity request x1, program dump request x500, live-set request x1, "
-               "identity request x1, unit header request x48");
+               "identity request x1, " + unitReceiveSummary (world.instrument));
     EXPECT_EQ (currentProgramName (world.instrument), "Sim Prog 000") << "the selected program, sent back";
 
     // The instrument's programs are the library now, one undoable step.
@@ -131,7 +131,7 @@ TEST (ApplicationScenario, DISABLED_NoSearch)
 
     EXPECT_EQ (summariseBeforeBackgroundSends (world.instrument),
                "identity request x1, program dump request x500, live-set request x1, "
-               "identity request x1, unit header request x48");
+               "identity request x1, " + unitReceiveSummary (world.instrument));
     EXPECT_EQ (programName (7), "Sim Prog 007");
     app.shutdown();
 }

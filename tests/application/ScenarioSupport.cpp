@@ -3,6 +3,7 @@
 #include "application/SolivaneLibrarianApplication.h"
 #include "midiport/DefaultBackend.h"
 #include "support/MessageLoop.h"
+#include "support/sim/UnitReceiveRequests.h"
 
 namespace apptest
 {
@@ -64,6 +65,11 @@ std::string summariseBeforeBackgroundSends (const sim::SimulatedInstrument& inst
            && requests[requests.size() - 2].kind == sim::RequestKind::identityRequest)
         requests.resize (requests.size() - 2);
     return summariseRequests (requests);
+}
+
+std::string unitReceiveSummary (const sim::SimulatedInstrument& instrument)
+{
+    return summariseRequests (sim::unitReceiveRequests (instrument));
 }
 
 std::string currentProgramName (const sim::SimulatedInstrument& instrument)

@@ -37,6 +37,10 @@ std::string summariseRequests (const std::vector<sim::Request>& requests);
 // none came.
 std::string summariseBeforeBackgroundSends (const sim::SimulatedInstrument& instrument);
 
+// The summary of what a receive of the user units asks this instrument,
+// after its identity request.
+std::string unitReceiveSummary (const sim::SimulatedInstrument& instrument);
+
 // The name in the instrument's current program.
 std::string currentProgramName (const sim::SimulatedInstrument& instrument);
 

@@ -7,8 +7,10 @@
 #include "library/DataCenter.h"
 #include "support/ModalDialogScript.h"
 #include "support/midi/JobRig.h"
+#include "support/sim/UnitReceiveRequests.h"
 #include "ui/ModalDialogState.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace commandstest
@@ -233,7 +235,11 @@ TEST_F (UserDataCommands, ReceiveUserDataIsOneUndoStep)
 
     EXPECT_EQ (runCommand (commandMidiReceiveUserData), 0);
 
-    EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitHeaderRequest).size(), 48u);
+    const auto asked = sim::unitReceiveRequests (rig.instrument);
+    EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitHeaderRequest).size(),
+               (std::size_t) std::count_if (asked.begin(), asked.end(), [] (const sim::Request& r) {
+                   return r.kind == RequestKind::unitHeaderRequest;
+               }));
     EXPECT_EQ (units().getUserOscData (3).getName(), "OscA");
     EXPECT_FALSE (units().getUserOscData (5).hasUnit());
     EXPECT_EQ (units().getUserRevFXData (1).getName(), "RevB");

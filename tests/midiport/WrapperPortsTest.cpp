@@ -80,6 +80,27 @@ TEST (CPXWMidiPorts, ClosedInputDeliversNothing)
     EXPECT_TRUE (rig.listener.shorts.empty());
 }
 
+// Before a request goes out, what has come is handed over at once, and a
+// System Exclusive message then only begun is given up: it answers
+// something asked before.
+TEST (CPXWMidiPorts, DeliverReceivedHandsOverWhatCameAndGivesUpAMessageBegun)
+{
+    WrapperRig rig;
+    const Bytes whole { 0xF0, 0x7D, 0x01, 0xF7 };
+    const Bytes begun { 0xF0, 0x7D, 0x02 };
+    rig.device->send (whole.data(), whole.size());
+    rig.device->send (begun.data(), begun.size());
+    rig.midi.deliverReceived();
+    {
+        std::lock_guard<std::mutex> lock (rig.listener.mutex);
+        EXPECT_EQ (rig.listener.sysEx, std::vector<Bytes> { whole });
+    }
+
+    const Bytes next { 0xF0, 0x7D, 0x04, 0xF7 };
+    rig.feed (concat ({ { 0x03, 0xF7 }, next }));
+    EXPECT_EQ (rig.listener.sysEx, (std::vector<Bytes> { whole, next }));
+}
+
 TEST (CPXWMidiPorts, ListsAndOpensByDisplayName)
 {
     auto backend = std::make_shared<VirtualBackend>();

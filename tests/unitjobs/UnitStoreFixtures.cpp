@@ -1,5 +1,7 @@
 #include "UnitStoreFixtures.h"
 
+#include "support/sim/UnitReceiveRequests.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -69,6 +71,15 @@ void fillInstrumentAtRandom (sim::SimulatedInstrument& instrument, std::mt19937&
                                                       : sim::InstrumentMemory::UnitSlot {});
         }
     }
+}
+
+std::vector<std::pair<int, int>> headerRequestsOfAReceive (sim::SimulatedInstrument& instrument, std::size_t count)
+{
+    std::vector<std::pair<int, int>> requests;
+    for (const auto& request : sim::unitReceiveRequests (instrument, count))
+        if (request.kind == sim::RequestKind::unitHeaderRequest)
+            requests.emplace_back (request.unitKind, request.number);
+    return requests;
 }
 
 UserData storeOf (sim::SimulatedInstrument& instrument)

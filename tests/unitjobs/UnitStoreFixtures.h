@@ -37,6 +37,10 @@ x48305_data::UserUnitSlotData unitFromPackage (std::size_t kind, const std::stri
 // A slot object as a receive makes it for an occupied slot (InSlot).
 x48305_data::UserUnitSlotData unitInSlot (std::size_t kind, const std::string& name, std::uint32_t slotIndex);
 
+// The header requests, as (kind byte, slot), of a receive of the first
+// `count` slots in the jobs' order (sim::unitReceiveRequests).
+std::vector<std::pair<int, int>> headerRequestsOfAReceive (sim::SimulatedInstrument& instrument, std::size_t count = 48);
+
 // Puts a unit with a unique name into about half of the instrument's slots
 // and empties the others.
 void fillInstrumentAtRandom (sim::SimulatedInstrument& instrument, std::mt19937& random);

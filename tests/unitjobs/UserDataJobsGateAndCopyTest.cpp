@@ -51,7 +51,8 @@ TEST_F (UserDataJobs, FirmwareWithoutUserUnitsIsSkippedByBothJobs)
         }
         else
         {
-            EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitHeaderRequest).size(), 48u);
+            EXPECT_EQ (unitRequests (rig.instrument, RequestKind::unitHeaderRequest),
+                       headerRequestsOfAReceive (rig.instrument));
             EXPECT_EQ (received.getUserDelFXData (4).getName(), "Kept");
         }
 

@@ -98,6 +98,8 @@ private:
             connected = false;
         }
 
+        void waitUntilDelivered() override { inner->waitUntilDelivered(); }
+
     private:
         std::unique_ptr<midiport::InputPort> inner;
         std::shared_ptr<Counts> counts;
