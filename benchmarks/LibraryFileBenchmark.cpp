@@ -53,7 +53,8 @@ struct Fixture
         x48305_file::LibraryFileWriter (&library).write (file);
 
         // The entries exactly as the file holds them, and their raw deflate.
-        MemoryBasedZipUncompressor zip (file);
+        const auto content = file::OpenedFileStream::open (file);
+        MemoryBasedZipUncompressor zip (*content);
         zip.uncompressAll();
         for (int i = 0; i < zip.getNumEntries(); ++i)
             entries.push_back (zip.getData (zip.getEntry (i)->name));
@@ -137,7 +138,8 @@ void UnpackLibraryArchive (benchmark::State& state)
     auto& f = fixture();
     for (auto _ : state)
     {
-        MemoryBasedZipUncompressor zip (f.file);
+        const auto content = file::OpenedFileStream::open (f.file);
+        MemoryBasedZipUncompressor zip (*content);
         benchmark::DoNotOptimize (zip.uncompressAll().wasOk());
     }
     setCounters (state);

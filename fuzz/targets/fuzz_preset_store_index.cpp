@@ -3,6 +3,7 @@
 // it, as start-up and the preset import do.
 #include "FuzzSupport.h"
 
+#include "file/FileResultCodes.h"
 #include "file/PresetFileManager.h"
 #include "formats/PresetFile.h"
 #include "library/PresetData.h"
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     checkStoredFiles (store);
 
     const int before = store.getNumPresets();
-    if (store.importPresetFile (presetToImport))
+    if (store.importPresetFile (presetToImport) == file::ReadErrorNoError)
     {
         checkStoredFiles (store);
         if (store.getNumPresets() < before)

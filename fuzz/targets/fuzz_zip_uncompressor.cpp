@@ -1,5 +1,5 @@
-// The in-memory zip reader on an archive file, as the library, program and
-// preset files and the user-unit packages are opened.
+// The in-memory zip reader on an archive's bytes, as the library, program and
+// preset files and the user-unit packages are read once opened.
 #include "FuzzSupport.h"
 
 #include "formats/MemoryBasedZipUncompressor.h"
@@ -9,9 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t size)
 {
-    const auto file = fuzzsupport::writeInputFile ("archive.zip", data, size);
-
-    MemoryBasedZipUncompressor zip (file);
+    juce::MemoryInputStream content (data, size, false);
+    MemoryBasedZipUncompressor zip (content);
     const auto result = zip.uncompressAll();
 
     juce::int64 unpacked = 0;

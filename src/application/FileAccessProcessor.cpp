@@ -111,12 +111,8 @@ int FileAccessProcessor::saveProgram (const juce::File& file, int programNumber)
 
 int FileAccessProcessor::importPreset (const juce::File& file)
 {
-    // A file that cannot be opened says so, rather than that the store
-    // refused it.
-    int readResult = file::ReadErrorNoError;
-    if (! x48305_file::PresetFileManager::getInstance()->importPresetFile (file, &readResult))
-        return readResult == file::ReadErrorOpenFile ? readResult : file::ReadErrorFailedToImportPresetData;
-    return reloadPresets();
+    const int result = x48305_file::PresetFileManager::getInstance()->importPresetFile (file);
+    return result != file::ReadErrorNoError ? result : reloadPresets();
 }
 
 int FileAccessProcessor::importPresetFile (const juce::File& file)

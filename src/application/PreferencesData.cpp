@@ -2,6 +2,7 @@
 
 #include "application/PreferenceKeys.h"
 #include "file/FileReplacer.h"
+#include "file/OpenedFileStream.h"
 #include "formats/XmlDocumentText.h"
 #include "formats/XmlTagNames.h"
 
@@ -19,7 +20,7 @@ PreferencesData::PreferencesData()
 {
     auto file = getFile();
     juce::MemoryBlock bytes;
-    if (file != juce::File() && file.loadFileAsData (bytes))
+    if (file::OpenedFileStream::readWhole (file, bytes))
         document = data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
 
     if (document == nullptr)

@@ -25,6 +25,14 @@ std::unique_ptr<OpenedFileStream> OpenedFileStream::open (const juce::File& file
     return std::unique_ptr<OpenedFileStream> (new OpenedFileStream (descriptor, (juce::int64) status.st_size));
 }
 
+bool OpenedFileStream::readWhole (const juce::File& file, juce::MemoryBlock& content)
+{
+    const auto stream = open (file);
+    if (stream == nullptr || stream->getTotalLength() > largestReadableFileSize)
+        return false;
+    return (juce::int64) stream->readIntoMemoryBlock (content) == stream->getTotalLength();
+}
+
 OpenedFileStream::OpenedFileStream (int fd, juce::int64 size) : descriptor (fd), length (size) {}
 
 OpenedFileStream::~OpenedFileStream()

@@ -6,6 +6,11 @@
 
 namespace file
 {
+// No file of the kinds this program reads comes near this size (library and
+// preset files are below a megabyte): a larger one is refused before a byte
+// of it is read or any memory is set aside for it.
+constexpr juce::int64 largestReadableFileSize = 64 * 1024 * 1024;
+
 // A regular file opened for reading, read through its descriptor. Opening
 // never waits: the path is opened without blocking (a named pipe with no
 // writer, a device) and its type is checked on the opened descriptor, so
@@ -16,6 +21,10 @@ class OpenedFileStream : public juce::InputStream
 {
 public:
     static std::unique_ptr<OpenedFileStream> open (const juce::File& file);
+
+    // The whole content of a file that opens and is no larger than
+    // largestReadableFileSize; false otherwise.
+    static bool readWhole (const juce::File& file, juce::MemoryBlock& content);
 
     ~OpenedFileStream() override;
 

@@ -2,6 +2,7 @@
 
 #include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
+#include "file/OpenedFileStream.h"
 #include "formats/XmlDocumentText.h"
 #include "formats/XmlTagNames.h"
 #include "formats/XmlTextElements.h"
@@ -32,7 +33,9 @@ void PresetFileIndex::load (const juce::File& indexFile)
     }
 
     juce::MemoryBlock bytes;
-    root = indexFile.loadFileAsData (bytes) ? data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize()) : nullptr;
+    root.reset();
+    if (file::OpenedFileStream::readWhole (indexFile, bytes))
+        root = data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
     if (root != nullptr && ! data::isNamed (*root, rootTag))
         root.reset();
 }

@@ -6,7 +6,6 @@
 #include "file/OpenedFileStream.h"
 #include "file/FileResultCodes.h"
 #include "file/PresetFileNames.h"
-#include "file/PrivateTemporaryFolder.h"
 #include "formats/PresetFile.h"
 #include "library/PresetData.h"
 
@@ -17,7 +16,6 @@ namespace x48305_file
 namespace
 {
 const juce::String indexFileName { "PresetFileInformation.xml" };
-const juce::String temporaryFileName { "TempPresetData.slvnpreset" };
 constexpr int maxNumberedNames = 1000;
 } // namespace
 
@@ -65,19 +63,28 @@ juce::File PresetFileManager::getStoredFile (const juce::String& fileName) const
     return getFileInsideFolder (getPresetFolder(), fileName);
 }
 
-bool PresetFileManager::importPresetFile (const juce::File& source, int* readResult)
+int PresetFileManager::importPresetFile (const juce::File& source)
 {
-    juce::MemoryBlock bytes;
     const auto content = file::OpenedFileStream::open (source);
     if (content == nullptr)
-    {
-        if (readResult != nullptr)
-            *readResult = file::ReadErrorOpenFile;
-        return false;
-    }
-    if ((juce::int64) content->readIntoMemoryBlock (bytes) != content->getTotalLength())
-        return false;
+        return file::ReadErrorOpenFile;
 
+    // Read once: the bytes checked are the bytes stored.
+    juce::MemoryBlock bytes;
+    if (content->getTotalLength() > file::largestReadableFileSize
+        || (juce::int64) content->readIntoMemoryBlock (bytes) != content->getTotalLength()
+        || ! install (source, bytes))
+        return file::ReadErrorFailedToImportPresetData;
+    return file::ReadErrorNoError;
+}
+
+bool PresetFileManager::installPresetData (const juce::MemoryBlock& presetFile)
+{
+    return install (juce::File(), presetFile);
+}
+
+bool PresetFileManager::install (const juce::File& source, const juce::MemoryBlock& bytes)
+{
     if (! index.isValid())
     {
         // Leaves an unreadable index file alone rather than overwrite the
@@ -171,29 +178,6 @@ juce::String PresetFileManager::chooseNewFileName (const juce::String& dataID,
             return candidate;
     }
     return {};
-}
-
-bool PresetFileManager::installPresetData (const juce::MemoryBlock& presetFile)
-{
-    // A folder of its own that only this user can enter: nobody can plant or
-    // swap the file between writing and importing it, and the folder goes
-    // with the file whatever the outcome.
-    file::PrivateTemporaryFolder temporary;
-    if (! temporary.isValid())
-        return false;
-
-    const auto temporaryFile = temporary.getFolder().getChildFile (temporaryFileName);
-    {
-        juce::FileOutputStream out (temporaryFile);
-        if (out.failedToOpen())
-            return false;
-
-        const bool written = presetFile.getSize() == 0 || out.write (presetFile.getData(), presetFile.getSize());
-        out.flush();
-        if (! written || out.getStatus().failed())
-            return false;
-    }
-    return importPresetFile (temporaryFile);
 }
 
 bool PresetFileManager::deletePresetFolder()

@@ -32,10 +32,9 @@ public:
     // Installs a preset file. A file whose DataID is installed already
     // replaces that preset's stored copy (its place in the order stays);
     // any other is stored beside the others and appended to the index.
-    // The file is read once: the bytes checked are the bytes stored. When
-    // given, readResult tells a file that could not be opened
-    // (ReadErrorOpenFile) from one the store refused.
-    bool importPresetFile (const juce::File& file, int* readResult = nullptr);
+    // A ReadResultCode: ReadErrorOpenFile for a file that cannot be opened,
+    // ReadErrorFailedToImportPresetData for one the store refuses.
+    int importPresetFile (const juce::File& file);
 
     // Installs a preset file held in memory (the factory preset library).
     bool installPresetData (const juce::MemoryBlock& presetFile);
@@ -52,6 +51,10 @@ public:
 
 private:
     static juce::File getPresetFolderPath();
+
+    // The file's bytes are checked and stored; source is the file they came
+    // from, if any.
+    bool install (const juce::File& source, const juce::MemoryBlock& bytes);
 
     bool replaceStoredCopy (const juce::File& source, const juce::MemoryBlock& bytes, const juce::File& stored) const;
     bool renameStoredCopy (juce::XmlElement& preset, const juce::File& source, const juce::MemoryBlock& bytes,

@@ -1,6 +1,7 @@
 #include "file/VoicingEditorLibraryDataImporter.h"
 
 #include "file/FileResultCodes.h"
+#include "file/OpenedFileStream.h"
 #include "file/VoicingEditorFileHeaderReaderWriter.h"
 #include "formats/ByteText.h"
 #include "library/InitialProgram.h"
@@ -35,6 +36,8 @@ VoicingEditorLibraryDataImporter::VoicingEditorLibraryDataImporter (x48305_data:
 
 int VoicingEditorLibraryDataImporter::readContent (juce::InputStream& stream)
 {
+    if (stream.getTotalLength() > file::largestReadableFileSize)
+        return file::ReadErrorInvalidType3;
     if (const int result = checkFileHeader (stream); result != file::ReadErrorNoError)
         return result;
 

@@ -12,7 +12,8 @@ namespace x48305_file
 // of chunks, each a 32-byte header and its payload; among the three chunks
 // after the all-data header the program-set chunk is read and the others are
 // skipped. Programs are written as they are read: those before a failure keep
-// their new content, and the live set is never touched.
+// their new content, and the live set is never touched. A file larger than
+// any the program reads is no all-data file (ReadErrorInvalidType3).
 class VoicingEditorLibraryDataImporter : public file::FileReader
 {
 public:

@@ -12,8 +12,6 @@
 
 namespace x48305_file
 {
-ZipUserUnitFileReader::ZipUserUnitFileReader (const juce::File& file) : zip (file) {}
-
 ZipUserUnitFileReader::ZipUserUnitFileReader (juce::InputStream& content) : zip (content) {}
 
 int ZipUserUnitFileReader::read()

@@ -14,7 +14,6 @@ namespace x48305_file
 class ZipUserUnitFileReader
 {
 public:
-    explicit ZipUserUnitFileReader (const juce::File& file);
     explicit ZipUserUnitFileReader (juce::InputStream& content);
     virtual ~ZipUserUnitFileReader() = default;
 

@@ -1,6 +1,5 @@
 #include "formats/MemoryBasedZipUncompressor.h"
 
-#include "file/OpenedFileStream.h"
 #include "formats/RawInflater.h"
 #include "formats/Utf8Text.h"
 #include "formats/ZipFormat.h"
@@ -80,12 +79,6 @@ bool MemoryBasedZipUncompressor::ZipInputStream::setPosition (juce::int64 newPos
 }
 
 //==============================================================================
-MemoryBasedZipUncompressor::MemoryBasedZipUncompressor (const juce::File& file)
-{
-    if (auto content = file::OpenedFileStream::open (file))
-        init (*content);
-}
-
 MemoryBasedZipUncompressor::MemoryBasedZipUncompressor (juce::InputStream& content)
 {
     init (content);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "file/OpenedFileStream.h"
+
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
@@ -24,7 +26,7 @@ public:
     // Entries above this size are refused; real entries are a few kilobytes.
     static constexpr juce::int64 maxEntrySize = 16 * 1024 * 1024;
     // Cap on the archive file and on the sum of its unpacked entries.
-    static constexpr juce::int64 maxArchiveSize = 64 * 1024 * 1024;
+    static constexpr juce::int64 maxArchiveSize = file::largestReadableFileSize;
 
     struct ZipEntry
     {
@@ -58,10 +60,8 @@ public:
         bool headerValid = false;
     };
 
-    // Opens the file as every file reader does (without waiting; no entries
-    // when it cannot be opened).
-    explicit MemoryBasedZipUncompressor (const juce::File& file);
-    // The archive's bytes from a stream (read once, to its end).
+    // The archive's bytes from a stream (read once, to its end; an archive
+    // above the cap is refused unread).
     explicit MemoryBasedZipUncompressor (juce::InputStream& content);
     virtual ~MemoryBasedZipUncompressor() = default;
 

@@ -42,7 +42,7 @@ bool isWellFormedUtf8 (const void* data, size_t numBytes)
 {
     const auto* bytes = static_cast<const juce::uint8*> (data);
     size_t i = 0;
-    while (i < numBytes && bytes[i] != 0)
+    while (i < numBytes)
     {
         if (bytes[i] < 0x80)
         {

@@ -4,14 +4,14 @@
 
 namespace formats
 {
-// The bytes are UTF-8 as the standard defines it, up to the first zero byte
-// or their end: no overlong form, no surrogate, nothing past U+10FFFF, no
+// Every one of the bytes is UTF-8 as the standard defines it (a zero byte is
+// U+0000): no overlong form, no surrogate, nothing past U+10FFFF, no
 // sequence cut short. The framework's own check lets such forms through,
 // and a text built from them holds bytes that its later copies misjudge.
 bool isWellFormedUtf8 (const void* data, size_t numBytes);
 
-// Bytes read from a file as text. Valid UTF-8 (a zero byte ends the text) is
-// decoded as such; anything else gives the empty text, so that a damaged
+// Bytes read from a file as text. Valid UTF-8 is decoded as such (a zero byte
+// ends the text); anything else gives the empty text, so that a damaged
 // document fails to parse instead of being guessed at.
 juce::String textFromUtf8Bytes (const void* data, size_t numBytes);
 

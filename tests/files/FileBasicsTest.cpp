@@ -5,8 +5,15 @@
 #include "file/FileExtensions.h"
 #include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
+#include "formats/Utf8Text.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <tuple>
 
 
 using namespace ziptest;
@@ -91,16 +98,53 @@ TEST (FileReplacer, ReplacesTheContentAndLeavesNoTemporaryFile)
     EXPECT_EQ (target.getSize(), 0);
 }
 
-TEST (FileReplacer, SavingThroughALinkUpdatesTheLinkedFile)
+TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
 {
+    // lib.slvnlib -> link2.slvnlib -> real/real.slvnlib, a private file.
     ScratchFolder folder;
-    const auto real = folder.write ("Real.slvnlib", bytesOf ("old"));
-    const auto link = folder.file ("Link.slvnlib");
-    ASSERT_TRUE (real.createSymbolicLink (link, false));
-    EXPECT_EQ (file::replaceFileContent (link, bytesOf ("new")), file::WriteErrorNoError);
-    EXPECT_TRUE (link.isSymbolicLink());
-    juce::MemoryBlock content;
-    ASSERT_TRUE (real.loadFileAsData (content));
-    EXPECT_EQ (raw (content), "new");
-    EXPECT_EQ (filesIn (folder.get()), 2);
+    ASSERT_TRUE (folder.file ("real").createDirectory().wasOk());
+    const auto real = folder.write ("real/real.slvnlib", bytesOf ("old"));
+    ASSERT_EQ (::chmod (real.getFullPathName().toRawUTF8(), 0600), 0);
+    const auto middle = folder.file ("link2.slvnlib"), first = folder.file ("lib.slvnlib");
+    ASSERT_EQ (::symlink ("real/real.slvnlib", middle.getFullPathName().toRawUTF8()), 0);
+    ASSERT_EQ (::symlink (middle.getFullPathName().toRawUTF8(), first.getFullPathName().toRawUTF8()), 0);
+
+    struct stat status {};
+    for (const auto& target : { real, first })
+    {
+        EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new " + target.getFileName())), file::WriteErrorNoError);
+        juce::MemoryBlock content;
+        ASSERT_TRUE (real.loadFileAsData (content));
+        EXPECT_EQ (raw (content), "new " + target.getFileName().toStdString());
+        ASSERT_EQ (::stat (real.getFullPathName().toRawUTF8(), &status), 0);
+        EXPECT_EQ (status.st_mode & 07777, 0600u);
+    }
+    EXPECT_TRUE (first.isSymbolicLink());
+    EXPECT_TRUE (middle.isSymbolicLink());
+    EXPECT_EQ (filesIn (folder.get()), 3);
+    EXPECT_EQ (filesIn (real.getParentDirectory()), 1);
+
+    // A new file gets what the user's umask leaves.
+    const auto previousMask = ::umask (002);
+    const auto created = folder.file ("created.slvnlib");
+    EXPECT_EQ (file::replaceFileContent (created, bytesOf ("new")), file::WriteErrorNoError);
+    ::umask (previousMask);
+    ASSERT_EQ (::stat (created.getFullPathName().toRawUTF8(), &status), 0);
+    EXPECT_EQ (status.st_mode & 07777, 0664u);
+}
+
+TEST (Utf8Text, TheStrictCheckCoversEveryByteOfTheLength)
+{
+    const std::tuple<const char*, std::string, bool> rows[] = {
+        { "plain", "abc", true },
+        { "two-byte form", "\xc3\xa9", true },
+        { "cut short", "a\xc3", false },
+        { "overlong form", "\xe0\x82\xb6", false },
+        { "surrogate", "\xed\xa0\x80", false },
+        { "beyond U+10FFFF", "\xf4\x90\x80\x80", false },
+        { "NUL", std::string ("a\0b", 3), true },
+        { "malformed after a NUL", std::string ("a\0\xff\xfe", 4), false },
+    };
+    for (const auto& [what, bytes, wellFormed] : rows)
+        EXPECT_EQ (formats::isWellFormedUtf8 (bytes.data(), bytes.size()), wellFormed) << what;
 }

@@ -1,5 +1,6 @@
 #include "ZipTestSupport.h"
 
+#include "file/OpenedFileStream.h"
 #include "formats/MemoryBasedZipBuilder.h"
 #include "formats/MemoryBasedZipUncompressor.h"
 
@@ -21,12 +22,12 @@ std::vector<juce::uint8> bytesOfBlock (const juce::MemoryBlock& block)
 struct Unpacked
 {
     explicit Unpacked (const juce::MemoryBlock& archive)
-        : file (folder.write ("archive.zip", archive)), zip (file), result (zip.uncompressAll())
+        : bytes (archive), content (bytes, false), zip (content), result (zip.uncompressAll())
     {
     }
 
-    ScratchFolder folder;
-    juce::File file;
+    juce::MemoryBlock bytes;
+    juce::MemoryInputStream content;
     MemoryBasedZipUncompressor zip;
     juce::Result result;
 
@@ -244,20 +245,18 @@ TEST (InMemoryZip, DuplicateNamesKeepTheFirstAndFoldersAreListedNotUnpacked)
 
 TEST (InMemoryZip, ArchivesWithoutADirectoryOpenEmpty)
 {
-    ScratchFolder folder;
-    MemoryBasedZipUncompressor missing (folder.file ("nothing-here.zip"));
-    EXPECT_EQ (missing.getNumEntries(), 0);
-    EXPECT_TRUE (missing.uncompressAll().wasOk());
+    juce::MemoryInputStream nothing (nullptr, 0, false);
+    MemoryBasedZipUncompressor empty (nothing);
+    EXPECT_EQ (empty.getNumEntries(), 0);
+    EXPECT_TRUE (empty.uncompressAll().wasOk());
 
-    MemoryBasedZipUncompressor tiny (folder.write ("tiny.zip", bytesOf ("PK\x05\x06 short")));
-    EXPECT_EQ (tiny.getNumEntries(), 0);
+    EXPECT_EQ (Unpacked (bytesOf ("PK\x05\x06 short")).zip.getNumEntries(), 0);
 
     // An end record followed by more than 1024 bytes of trailing data is too
     // far from the end to be looked for.
     auto archive = buildArchive ({ { "a", bytesOf ("abc") } }, 0);
     archive.append (juce::MemoryBlock (1025, true).getData(), 1025);
-    MemoryBasedZipUncompressor far (folder.write ("far.zip", archive));
-    EXPECT_EQ (far.getNumEntries(), 0);
+    EXPECT_EQ (Unpacked (archive).zip.getNumEntries(), 0);
 }
 
 TEST (InMemoryZip, DirectoryValuesWinOverZeroedLocalHeaders)
@@ -376,7 +375,9 @@ TEST (InMemoryZip, OversizedEntriesAndArchivesFailBeforeAnythingIsAllocated)
         const auto tail = buildArchive ({ { "a", bytesOf ("abc") } }, 0);
         out.write (tail.getData(), tail.getSize());
     }
-    MemoryBasedZipUncompressor hugeZip (huge);
+    const auto content = file::OpenedFileStream::open (huge);
+    ASSERT_NE (content, nullptr);
+    MemoryBasedZipUncompressor hugeZip (*content);
     EXPECT_TRUE (hugeZip.uncompressAll().failed());
 }
 

@@ -1,6 +1,7 @@
 #include "LibraryFileTestSupport.h"
 
 #include "file/FileResultCodes.h"
+#include "file/OpenedFileStream.h"
 #include "formats/LibraryFile.h"
 #include "formats/MemoryBasedZipUncompressor.h"
 #include "formats/PresetFile.h"
@@ -15,7 +16,8 @@ namespace
 {
 juce::StringArray entryNamesOf (const juce::File& file)
 {
-    MemoryBasedZipUncompressor zip (file);
+    const auto content = file::OpenedFileStream::open (file);
+    MemoryBasedZipUncompressor zip (*content);
     juce::StringArray names;
     for (int i = 0; i < zip.getNumEntries(); ++i)
     {
@@ -27,7 +29,8 @@ juce::StringArray entryNamesOf (const juce::File& file)
 
 std::unique_ptr<juce::XmlElement> indexOf (const juce::File& file)
 {
-    MemoryBasedZipUncompressor zip (file);
+    const auto content = file::OpenedFileStream::open (file);
+    MemoryBasedZipUncompressor zip (*content);
     EXPECT_TRUE (zip.uncompressAll().wasOk());
     const auto& bytes = zip.getData ("FileInformation.xml");
     return data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
@@ -127,7 +130,8 @@ TEST (LibraryFiles, IndexAndDocumentsAreWrittenAsFormattedUtf8WithoutTerminator)
     const auto original = makeProgram (8);
     ASSERT_EQ (x48305_file::ProgramFileWriter (&original).write (file), file::WriteErrorNoError);
 
-    MemoryBasedZipUncompressor zip (file);
+    const auto content = file::OpenedFileStream::open (file);
+    MemoryBasedZipUncompressor zip (*content);
     ASSERT_TRUE (zip.uncompressAll().wasOk());
     EXPECT_EQ (raw (zip.getData ("Prog_000.prog_info")), raw (programInformationDocument (original)));
     const auto index = raw (zip.getData ("FileInformation.xml"));

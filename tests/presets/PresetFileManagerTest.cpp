@@ -1,5 +1,6 @@
 #include "PresetTestSupport.h"
 
+#include "file/FileResultCodes.h"
 #include "file/PresetFileManager.h"
 #include "support/AssertionWatch.h"
 
@@ -47,7 +48,7 @@ TEST_F (PresetStore, MissingFolderAndIndexGiveAnEmptyStoreUntilTheFirstImport)
     EXPECT_EQ (manager.getPresetFile (0), juce::File());
     EXPECT_FALSE (indexFile().exists());
 
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A one")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A one")), file::ReadErrorNoError);
     EXPECT_TRUE (home.getStoreFolder().isDirectory());
     EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset"));
     EXPECT_EQ (manager.getNumPresets(), 1);
@@ -55,7 +56,7 @@ TEST_F (PresetStore, MissingFolderAndIndexGiveAnEmptyStoreUntilTheFirstImport)
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A one");
 
     // The index and the order survive a restart.
-    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "B one")));
+    ASSERT_EQ (manager.importPresetFile (source ("Beta", "B one")), file::ReadErrorNoError);
     PresetFileManager restarted;
     ASSERT_EQ (restarted.getNumPresets(), 2);
     EXPECT_EQ (describePresetFile (restarted.getPresetFile (0)), "Alpha|A one");
@@ -65,7 +66,7 @@ TEST_F (PresetStore, MissingFolderAndIndexGiveAnEmptyStoreUntilTheFirstImport)
 TEST_F (PresetStore, IndexPastTheEndOrNegativeGivesNoFile)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorNoError);
     EXPECT_NE (manager.getPresetFile (0), juce::File());
     EXPECT_EQ (manager.getPresetFile (manager.getNumPresets()), juce::File());
     EXPECT_EQ (manager.getPresetFile (-1), juce::File());
@@ -75,8 +76,8 @@ TEST_F (PresetStore, TheSameFileTwiceLeavesOneEntryAndOneFile)
 {
     PresetFileManager manager;
     const auto file = source ("Alpha", "A");
-    ASSERT_TRUE (manager.importPresetFile (file));
-    ASSERT_TRUE (manager.importPresetFile (file));
+    ASSERT_EQ (manager.importPresetFile (file), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (file), file::ReadErrorNoError);
 
     EXPECT_EQ (manager.getNumPresets(), 1);
     EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset"));
@@ -86,8 +87,8 @@ TEST_F (PresetStore, TheSameFileTwiceLeavesOneEntryAndOneFile)
 TEST_F (PresetStore, ImportingTheStoredCopyItselfKeepsIt)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
-    ASSERT_TRUE (manager.importPresetFile (manager.getPresetFile (0)));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (manager.getPresetFile (0)), file::ReadErrorNoError);
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A");
     EXPECT_EQ (manager.getNumPresets(), 1);
 }
@@ -95,12 +96,12 @@ TEST_F (PresetStore, ImportingTheStoredCopyItselfKeepsIt)
 TEST_F (PresetStore, AnInstalledDataIDWithOtherContentKeepsItsPlace)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A old")));
-    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "B")));
-    ASSERT_TRUE (manager.importPresetFile (source ("Gamma", "C")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A old")), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (source ("Beta", "B")), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (source ("Gamma", "C")), file::ReadErrorNoError);
     const auto indexBefore = indexFile().loadFileAsString();
 
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A new")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A new")), file::ReadErrorNoError);
 
     ASSERT_EQ (manager.getNumPresets(), 3);
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A new");
@@ -113,8 +114,8 @@ TEST_F (PresetStore, AnInstalledDataIDWithOtherContentKeepsItsPlace)
 TEST_F (PresetStore, ADataIDDifferingOnlyInCaseIsASecondPreset)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "upper")));
-    ASSERT_TRUE (manager.importPresetFile (source ("alpha", "lower")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "upper")), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (source ("alpha", "lower")), file::ReadErrorNoError);
 
     ASSERT_EQ (manager.getNumPresets(), 2);
     EXPECT_NE (manager.getPresetFile (0), manager.getPresetFile (1));
@@ -127,8 +128,9 @@ TEST_F (PresetStore, AFileThatDoesNotReadNeverReachesTheStore)
     PresetFileManager manager;
     const auto junk = home.getScratchFolder().getChildFile ("junk.slvnpreset");
     junk.replaceWithText ("not a zip");
-    EXPECT_FALSE (manager.importPresetFile (junk));
-    EXPECT_FALSE (manager.importPresetFile (home.getScratchFolder().getChildFile ("missing.slvnpreset")));
+    EXPECT_EQ (manager.importPresetFile (junk), file::ReadErrorFailedToImportPresetData);
+    EXPECT_EQ (manager.importPresetFile (home.getScratchFolder().getChildFile ("missing.slvnpreset")),
+               file::ReadErrorOpenFile);
     EXPECT_EQ (manager.getNumPresets(), 0);
     EXPECT_FALSE (indexFile().exists());
 }
@@ -139,7 +141,7 @@ TEST_F (PresetStore, DataIDsThatAreNoFileNamesStayInsideTheStoreAndKeepTheirIden
     const juce::StringArray ids { "../../escaped", "/tmp/absolute", "", ".", "..", ".hidden", "line\nbreak",
                                   "back\\slash", "~", "a/b", "a%2Fb" };
     for (const auto& id : ids)
-        ASSERT_TRUE (manager.importPresetFile (source (id, "x"))) << id;
+        ASSERT_EQ (manager.importPresetFile (source (id, "x")), file::ReadErrorNoError) << id;
 
     ASSERT_EQ (manager.getNumPresets(), ids.size());
     for (int i = 0; i < ids.size(); ++i)
@@ -167,10 +169,11 @@ TEST_F (PresetStore, DataIDsThatAreNoFileNamesStayInsideTheStoreAndKeepTheirIden
 TEST_F (PresetStore, ADataIDTooLongForAFileNameFailsCleanly)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorNoError);
     const auto indexBefore = indexFile().loadFileAsString();
 
-    EXPECT_FALSE (manager.importPresetFile (source (juce::String::repeatedString ("x", 300), "long")));
+    EXPECT_EQ (manager.importPresetFile (source (juce::String::repeatedString ("x", 300), "long")),
+               file::ReadErrorFailedToImportPresetData);
     EXPECT_EQ (manager.getNumPresets(), 1);
     EXPECT_EQ (indexFile().loadFileAsString(), indexBefore);
     EXPECT_EQ (listFiles (home.getStoreFolder()), juce::StringArray ("Alpha.islvnpreset", "PresetFileInformation.xml"));
@@ -197,8 +200,8 @@ TEST_F (PresetStore, AFileTextPointingOutsideTheStoreIsNoFile)
 
     // Installing one of them again writes inside the store, under its safe
     // name, and the preset keeps its place.
-    ASSERT_TRUE (manager.importPresetFile (source ("Abs", "new")));
-    ASSERT_TRUE (manager.importPresetFile (source ("Self", "self")));
+    ASSERT_EQ (manager.importPresetFile (source ("Abs", "new")), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (source ("Self", "self")), file::ReadErrorNoError);
     EXPECT_EQ (outside.loadFileAsString(), "keep me");
     EXPECT_EQ (manager.getPresetFile (1), home.getStoreFolder().getChildFile ("Abs.islvnpreset"));
     EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Abs|new");
@@ -223,7 +226,7 @@ TEST_F (PresetStore, IndexNamesInOtherCapitalsAreNotTaken)
                                  + "</solivane_PresetInformation>");
     PresetFileManager manager;
     ASSERT_EQ (manager.getNumPresets(), 1);
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "new")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "new")), file::ReadErrorNoError);
     ASSERT_EQ (manager.getNumPresets(), 2);
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|old");
     EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Alpha|new");
@@ -241,7 +244,7 @@ TEST_F (PresetStore, ANewPresetNeverTakesTheFileOfAnotherEntry)
                                  "</solivane_PresetInformation>");
 
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "beta's")));
+    ASSERT_EQ (manager.importPresetFile (source ("Beta", "beta's")), file::ReadErrorNoError);
     ASSERT_EQ (manager.getNumPresets(), 2);
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Other|other's");
     EXPECT_EQ (describePresetFile (manager.getPresetFile (1)), "Beta|beta's");
@@ -250,31 +253,31 @@ TEST_F (PresetStore, ANewPresetNeverTakesTheFileOfAnotherEntry)
 TEST_F (PresetStore, AFailedReplacementKeepsTheInstalledPreset)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A old")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A old")), file::ReadErrorNoError);
     const auto before = listFiles (home.getStoreFolder());
     const auto replacement = source ("Alpha", "A new");
 
     {
         presettest::ScopedFileSizeLimit limit (1024);
-        EXPECT_FALSE (manager.importPresetFile (replacement));
+        EXPECT_EQ (manager.importPresetFile (replacement), file::ReadErrorFailedToImportPresetData);
     }
 
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A old");
     EXPECT_EQ (listFiles (home.getStoreFolder()), before);
-    EXPECT_TRUE (manager.importPresetFile (replacement));
+    EXPECT_EQ (manager.importPresetFile (replacement), file::ReadErrorNoError);
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Alpha|A new");
 }
 
 TEST_F (PresetStore, AFailedCopyOfANewPresetLeavesTheIndexAlone)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorNoError);
     const auto indexBefore = indexFile().loadFileAsString();
     const auto beta = source ("Beta", "B");
 
     {
         presettest::ScopedFileSizeLimit limit (1024);
-        EXPECT_FALSE (manager.importPresetFile (beta));
+        EXPECT_EQ (manager.importPresetFile (beta), file::ReadErrorFailedToImportPresetData);
     }
 
     EXPECT_EQ (manager.getNumPresets(), 1);
@@ -285,7 +288,7 @@ TEST_F (PresetStore, AFailedCopyOfANewPresetLeavesTheIndexAlone)
 TEST_F (PresetStore, AFailedIndexWriteTakesBackTheCopyAndTheEntry)
 {
     PresetFileManager manager;
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorNoError);
     const auto indexBefore = indexFile().loadFileAsString();
 
     // A folder in the index's place cannot be replaced by a file.
@@ -293,7 +296,7 @@ TEST_F (PresetStore, AFailedIndexWriteTakesBackTheCopyAndTheEntry)
     ASSERT_TRUE (indexFile().moveFileTo (moved));
     ASSERT_TRUE (indexFile().createDirectory());
 
-    EXPECT_FALSE (manager.importPresetFile (source ("Beta", "B")));
+    EXPECT_EQ (manager.importPresetFile (source ("Beta", "B")), file::ReadErrorFailedToImportPresetData);
     EXPECT_EQ (manager.getNumPresets(), 1);
     EXPECT_FALSE (home.getStoreFolder().getChildFile ("Beta.islvnpreset").exists());
 
@@ -301,7 +304,7 @@ TEST_F (PresetStore, AFailedIndexWriteTakesBackTheCopyAndTheEntry)
     // the entries that were really installed.
     ASSERT_TRUE (indexFile().deleteRecursively());
     ASSERT_TRUE (moved.moveFileTo (indexFile()));
-    ASSERT_TRUE (manager.importPresetFile (source ("Gamma", "C")));
+    ASSERT_EQ (manager.importPresetFile (source ("Gamma", "C")), file::ReadErrorNoError);
     EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset", "Gamma|Gamma.islvnpreset"));
     EXPECT_NE (indexFile().loadFileAsString(), indexBefore);
 }
@@ -314,7 +317,7 @@ TEST_F (PresetStore, AnIndexThatDoesNotParseIsLeftAlone)
     PresetFileManager manager;
     EXPECT_EQ (manager.getNumPresets(), 0);
     EXPECT_EQ (manager.getPresetFile (0), juce::File());
-    EXPECT_FALSE (manager.importPresetFile (source ("Alpha", "A")));
+    EXPECT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorFailedToImportPresetData);
     EXPECT_EQ (indexFile().loadFileAsString(), "<solivane_PresetInformation><Preset>");
     EXPECT_FALSE (home.getStoreFolder().getChildFile ("Alpha.islvnpreset").exists());
 }
@@ -324,8 +327,8 @@ TEST_F (PresetStore, DeletingTheFolderRemovesEverythingButKeepsTheIndexInMemory)
     PresetFileManager manager;
     EXPECT_FALSE (manager.deletePresetFolder());
 
-    ASSERT_TRUE (manager.importPresetFile (source ("Alpha", "A")));
-    ASSERT_TRUE (manager.importPresetFile (source ("Beta", "B")));
+    ASSERT_EQ (manager.importPresetFile (source ("Alpha", "A")), file::ReadErrorNoError);
+    ASSERT_EQ (manager.importPresetFile (source ("Beta", "B")), file::ReadErrorNoError);
     EXPECT_TRUE (manager.deletePresetFolder());
     EXPECT_FALSE (home.getStoreFolder().exists());
     EXPECT_EQ (manager.getNumPresets(), 2);

@@ -2,6 +2,7 @@
 
 #include "file/FileResultCodes.h"
 #include "file/UserUnitFileReader.h"
+#include "file/OpenedFileStream.h"
 #include "file/ZipUserUnitFileReader.h"
 #include "formats/UnitManifestReader.h"
 #include "formats/UserUnitBinary.h"
@@ -151,7 +152,8 @@ TEST (UserUnitPackage, ManifestFailureKeepsItsTextInTheWorkingObject)
     const auto manifest = ManifestText ("osc").withParams ({ descriptor ("Depth", -50, 50, "%") }).setText ("platform", "Solivane");
     const PackageFile file (buildPackage (manifest.str(), payloadWithMagic ("UOSC")));
 
-    x48305_file::ZipUserUnitFileReader working (file.getFile());
+    const auto content = file::OpenedFileStream::open (file.getFile());
+    x48305_file::ZipUserUnitFileReader working (*content);
     EXPECT_EQ (working.getStatusText(), "Unitialized.");
     EXPECT_EQ (working.read(), file::ReadErrorFailedToParseUserUnitManifest);
     EXPECT_EQ (working.getStatusText(), "Wrong target platform. (Solivane)");
@@ -177,7 +179,8 @@ TEST (UserUnitPackage, ManifestFailureKeepsItsTextInTheWorkingObject)
 TEST (UserUnitPackage, WarningsStayWithASuccessfulRead)
 {
     const PackageFile file (buildPackage (ManifestText ("modfx", "A Rather Long Unit Name").str(), payloadWithMagic ("UMOD")));
-    x48305_file::ZipUserUnitFileReader working (file.getFile());
+    const auto content = file::OpenedFileStream::open (file.getFile());
+    x48305_file::ZipUserUnitFileReader working (*content);
     ASSERT_EQ (working.read(), file::ReadErrorNoError);
     EXPECT_EQ (working.getStatusText(), "Warning: name clipped to 13chars.\n");
     EXPECT_EQ (working.getHeaderRecord().getName(), "A Rather Long");
