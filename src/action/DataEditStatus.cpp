@@ -7,11 +7,6 @@ DataEditStatus::~DataEditStatus()
     cancelPendingUpdate();
 }
 
-void DataEditStatus::setEdited()
-{
-    moveTo (makeNewState());
-}
-
 void DataEditStatus::clearEdited()
 {
     saved = current;

@@ -26,8 +26,6 @@ public:
 
     ~DataEditStatus() override;
 
-    // A change that no undo step leads back from: a state of its own.
-    void setEdited();
     // The current state is the saved one.
     void clearEdited();
     bool isEdited() const { return edited; }

@@ -1,7 +1,6 @@
 #include "application/CommandLineProcessor.h"
 
 #include "application/ApplicationStartupProcess.h"
-#include "application/CommandLineText.h"
 #include "application/FileAccessProcessor.h"
 #include "application/FileDialogProcessor.h"
 #include "application/FileDiscardChecker.h"
@@ -14,11 +13,6 @@ namespace x48305_application
 {
 CommandLineProcessor::CommandLineProcessor (ApplicationStartupProcess* process) : startupProcess (process)
 {
-}
-
-void CommandLineProcessor::process (const juce::String& commandLine, const juce::File& baseFolder)
-{
-    processArguments (tokeniseCommandLine (commandLine), baseFolder);
 }
 
 void CommandLineProcessor::processArguments (const juce::StringArray& tokens, const juce::File& baseFolder)

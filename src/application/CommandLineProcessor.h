@@ -27,10 +27,6 @@ public:
     // process's working folder.
     void processArguments (const juce::StringArray& arguments, const juce::File& baseFolder = {});
 
-    // A command line that arrives as one string: split into arguments by the
-    // tokeniser first.
-    void process (const juce::String& commandLine, const juce::File& baseFolder = {});
-
     // Tell the start-up process that a file was opened (no automatic
     // receive then).
     void openLibraryFile (const juce::File& file);

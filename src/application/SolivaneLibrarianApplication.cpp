@@ -62,7 +62,7 @@ bool solivaneLibrarianApplication::moreThanOneInstanceAllowed()
     return true;
 }
 
-void solivaneLibrarianApplication::initialise (const juce::String& commandLine)
+void solivaneLibrarianApplication::initialise (const juce::String&)
 {
     x48305_application::setUpLanguageAndFonts();
     initialiseApplicationData();
@@ -71,13 +71,8 @@ void solivaneLibrarianApplication::initialise (const juce::String& commandLine)
 
     // The arguments as the system handed them to the process, not the
     // framework's joined string, which a path with a quote in it would not
-    // survive. Only a host that calls initialise itself, without process
-    // arguments, has nothing but the string.
-    x48305_application::CommandLineProcessor processor (startupProcess.get());
-    if (const auto arguments = getCommandLineParameterArray(); ! arguments.isEmpty())
-        processor.processArguments (arguments);
-    else
-        processor.process (commandLine);
+    // survive.
+    x48305_application::CommandLineProcessor (startupProcess.get()).processArguments (getCommandLineParameterArray());
 
     // Command lines of later launches, also those that came while this one
     // was starting.
@@ -149,11 +144,6 @@ void solivaneLibrarianApplication::shutdown()
     x48305_application::ForwardedCommandLineMailbox::getInstance().clearHandler();
     x48305_ui::MainWindowManager::getInstance()->deleteMainWindow();
     x48305_ui::endAnimationsBeforeShutdown();
-}
-
-void solivaneLibrarianApplication::anotherInstanceStarted (const juce::String& commandLine)
-{
-    x48305_application::CommandLineProcessor (startupProcess.get()).process (commandLine);
 }
 
 void solivaneLibrarianApplication::handleForwardedCommandLine (const x48305_application::ForwardedCommandLine& forwarded)

@@ -27,7 +27,6 @@ public:
     bool moreThanOneInstanceAllowed() override;
     void initialise (const juce::String& commandLine) override;
     void shutdown() override;
-    void anotherInstanceStarted (const juce::String& commandLine) override;
     void systemRequestedQuit() override;
 
     x48305_application::ApplicationStartupProcess& getStartupProcess() { return *startupProcess; }

@@ -10,9 +10,8 @@
 namespace x48305_midi
 {
 AsyncCurrentProgramTransmitter::AsyncCurrentProgramTransmitter()
-    : juce::Thread (threadName), devices (*midi::MidiDeviceManager::getInstance()), devicesAlive (&devices)
+    : juce::Thread (threadName), devices (*midi::MidiDeviceManager::getInstance())
 {
-    loopEnded.signal();
     devices.addListener (this);
 }
 
@@ -21,49 +20,80 @@ AsyncCurrentProgramTransmitter::~AsyncCurrentProgramTransmitter()
     stop();
     // The thread reads the members below until it ends.
     waitUntilEnded();
-    if (auto* stillThere = devicesAlive.get())
-        stillThere->removeListener (this);
+    devices.removeListener (this);
     cancelPendingUpdate();
+}
+
+bool AsyncCurrentProgramTransmitter::loopRuns (State state)
+{
+    return state == State::nextWaits || state == State::sending || state == State::stopping;
+}
+
+AsyncCurrentProgramTransmitter::State AsyncCurrentProgramTransmitter::after (State state, Event event)
+{
+    switch (event)
+    {
+        // A newer program replaces the one waiting or kept: a running loop
+        // takes it, otherwise the request starts one (once a stopping one
+        // has ended).
+        case Event::requested:
+            if (state == State::sending || state == State::nextWaits)
+                return State::nextWaits;
+            return state == State::stopping ? State::stopping : State::idle;
+        case Event::started:
+            return State::nextWaits;
+        case Event::startFailed:
+            return State::idle;
+        case Event::stopped:
+            return loopRuns (state) ? State::stopping : State::idle;
+        case Event::looked:
+            if (state == State::nextWaits)
+                return State::sending;
+            return loopRuns (state) ? State::idle : state;
+        case Event::refusedInSearch:
+            return state == State::sending ? State::keptForSearch : state;
+        case Event::searchEnded:
+            return state == State::keptForSearch ? State::searchEnded : state;
+    }
+    return state;
+}
+
+void AsyncCurrentProgramTransmitter::apply (Event event)
+{
+    state = after (state, event);
+    if (! loopRuns (state))
+        loopEnded.notify_all();
 }
 
 void AsyncCurrentProgramTransmitter::request (const x48305_data::ProgramData& program)
 {
     {
-        const juce::ScopedLock guard (lock);
-        pendingProgram = program;
-        pending = true;
-        keptForSearch = false;
-        searchEnded = false;
-        if (loopActive && ! stopRequested)
-            return; // the loop tests pending again under the lock before it ends
+        const std::lock_guard<std::mutex> guard (lock);
+        next = program;
+        apply (Event::requested);
+        if (state == State::nextWaits)
+            return;
     }
 
     // No loop runs, or a stopped one is ending: its thread has been asked to
     // exit and cannot be taken up again. It gives up its send at once.
     waitUntilEnded();
     {
-        const juce::ScopedLock guard (lock);
-        stopRequested = false;
-        loopActive = true;
-        loopEnded.reset();
+        const std::lock_guard<std::mutex> guard (lock);
+        apply (Event::started);
     }
     if (! startThread())
     {
-        const juce::ScopedLock guard (lock);
-        pending = false;
-        loopActive = false;
-        loopEnded.signal();
+        const std::lock_guard<std::mutex> guard (lock);
+        apply (Event::startFailed);
     }
 }
 
 void AsyncCurrentProgramTransmitter::stop()
 {
     {
-        const juce::ScopedLock guard (lock);
-        pending = false;
-        keptForSearch = false;
-        searchEnded = false;
-        stopRequested = true;
+        const std::lock_guard<std::mutex> guard (lock);
+        apply (Event::stopped);
     }
     // Ends the wait of the send under way. A thread that is not running
     // forgets this when it starts again.
@@ -72,7 +102,10 @@ void AsyncCurrentProgramTransmitter::stop()
 
 void AsyncCurrentProgramTransmitter::waitUntilEnded()
 {
-    loopEnded.wait (-1);
+    {
+        std::unique_lock<std::mutex> guard (lock);
+        loopEnded.wait (guard, [this] { return ! loopRuns (state); });
+    }
     waitForThreadToVanish();
 }
 
@@ -85,39 +118,36 @@ void AsyncCurrentProgramTransmitter::waitForThreadToVanish() const
 
 void AsyncCurrentProgramTransmitter::run()
 {
-    while (takePending())
-        send();
+    bool refusedInSearch = false;
+    while (takeNext (refusedInSearch))
+        refusedInSearch = send();
 }
 
-bool AsyncCurrentProgramTransmitter::takePending()
+bool AsyncCurrentProgramTransmitter::takeNext (bool refusedInSearch)
 {
-    const juce::ScopedLock guard (lock);
-    if (stopRequested || threadShouldExit() || ! pending)
+    const std::lock_guard<std::mutex> guard (lock);
+    if (refusedInSearch && state == State::sending)
     {
-        loopActive = false;
-        loopEnded.signal();
-        return false;
+        next = sending;
+        // The search may have ended since the ports were refused, and its
+        // notice found nothing kept: the loop tries once more.
+        apply (devices.isScanFinished() ? Event::requested : Event::refusedInSearch);
     }
-
-    pending = false;
-    sending = pendingProgram;
+    apply (Event::looked);
+    if (state != State::sending)
+        return false;
+    sending = next;
     return true;
 }
 
-void AsyncCurrentProgramTransmitter::send()
+bool AsyncCurrentProgramTransmitter::send()
 {
     // Until the search has ended, the ports are unknown and cannot be opened.
     const bool searchUnfinished = devices.isAutoScan() && ! devices.isScanFinished();
-
     // A program that cannot go out is dropped, unless it only waits for the
     // search; a newer one waiting is tried.
     if (! devices.openPorts())
-    {
-        if (searchUnfinished)
-            keepUntilSearchEnds();
-        triggerAsyncUpdate();
-        return;
-    }
+        return searchUnfinished;
 
     {
         std::unique_ptr<midi::MidiCommunicationProcess> job (
@@ -130,36 +160,20 @@ void AsyncCurrentProgramTransmitter::send()
         // or the application quitting. What the send would still receive is
         // of no use to anyone.
         job->setWaitsEndOnExit (true);
-        if (! job->isSuccess (job->run()))
-            triggerAsyncUpdate();
+        job->run();
     }
 
     devices.closePorts();
-}
-
-void AsyncCurrentProgramTransmitter::keepUntilSearchEnds()
-{
-    const juce::ScopedLock guard (lock);
-    // A newer program replaces it; a stop drops it.
-    if (pending || stopRequested)
-        return;
-
-    pendingProgram = sending;
-    // The search may have ended since the ports were refused, and its notice
-    // found nothing kept: the loop tries once more.
-    if (devices.isScanFinished())
-        pending = true;
-    else
-        keptForSearch = true;
+    return false;
 }
 
 void AsyncCurrentProgramTransmitter::scanFinished()
 {
     {
-        const juce::ScopedLock guard (lock);
-        if (! keptForSearch)
+        const std::lock_guard<std::mutex> guard (lock);
+        apply (Event::searchEnded);
+        if (state != State::searchEnded)
             return;
-        searchEnded = true;
     }
     triggerAsyncUpdate();
 }
@@ -168,12 +182,10 @@ void AsyncCurrentProgramTransmitter::handleAsyncUpdate()
 {
     x48305_data::ProgramData program;
     {
-        const juce::ScopedLock guard (lock);
-        if (! (keptForSearch && searchEnded))
+        const std::lock_guard<std::mutex> guard (lock);
+        if (state != State::searchEnded)
             return;
-        keptForSearch = false;
-        searchEnded = false;
-        program = pendingProgram;
+        program = next;
     }
     request (program);
 }

@@ -6,7 +6,9 @@
 #include <juce_events/juce_events.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 
 namespace midi
 {
@@ -36,8 +38,7 @@ class AsyncCurrentProgramTransmitter : public juce::Thread,
 public:
     static constexpr const char* threadName = "AsyncCurrentProgramTransmitter";
 
-    // Message thread; the device manager is created here if need be, never on
-    // the transmitter's thread.
+    // Message thread; listens to the device manager, which must outlive it.
     AsyncCurrentProgramTransmitter();
     // Stops, and waits until the send under way has given up.
     ~AsyncCurrentProgramTransmitter() override;
@@ -46,9 +47,8 @@ public:
     // for a send (after a stop, only for the stopped send to give up).
     void request (const x48305_data::ProgramData& program);
 
-    // Drops what waits and asks the thread to exit: the send under way stops
-    // waiting for the instrument at once, and the loop ends. A later request
-    // starts the loop again.
+    // Drops what waits and ends the loop: the send under way stops waiting
+    // for the instrument at once. A later request starts the loop again.
     void stop();
 
     bool isRunning() const { return isThreadRunning(); }
@@ -62,42 +62,57 @@ public:
     void setTaskTimeout (std::uint32_t milliseconds) { taskTimeout = milliseconds; }
 
 private:
+    // What the loop does and what `next` holds. Every change goes through
+    // `after`, under the lock.
+    enum class State
+    {
+        idle,          // no loop; nothing waits
+        nextWaits,     // the loop runs; it sends `next` after the send under way
+        sending,       // the loop sends; nothing waits
+        stopping,      // the loop ends at its next look; nothing waits
+        keptForSearch, // no loop; `next` waits for the device search to end
+        searchEnded,   // no loop; `next` goes out through the message queue
+    };
+    enum class Event
+    {
+        requested,       // `next` was set
+        started,         // the request starts the thread
+        startFailed,
+        stopped,
+        looked,          // the loop looks for more
+        refusedInSearch, // the send found the search unfinished
+        searchEnded,
+    };
+    static bool loopRuns (State state);
+    static State after (State state, Event event);
+    // Under the lock.
+    void apply (Event event);
+
     void run() override;
     // Message thread. Sends the program kept for the search once the search
-    // has ended; a failed send shows nothing.
+    // has ended: only a request or a stop leave that state, and whoever starts
+    // a job stops the transmitter first.
     void handleAsyncUpdate() override;
     // Message thread. Lets the kept program go through the message queue, so
     // that what the search's end starts first (a start-up receive, which
     // stops the transmitter) comes before it.
     void scanFinished() override;
 
-    // Under the lock: takes the waiting program into the copy being sent, or
-    // marks the loop as ended when nothing waits or a stop was asked for.
-    bool takePending();
-    void send();
-    // The ports could not be opened because the search had not finished.
-    void keepUntilSearchEnds();
+    // The loop's look for more: takes `next` into `sending`, or ends the
+    // loop, keeping a program refused during the search.
+    bool takeNext (bool refusedInSearch);
+    // True when the ports were refused because the search has not finished.
+    bool send();
     void waitForThreadToVanish() const;
 
     midi::MidiDeviceManager& devices;
-    // Tells whether the device manager is still there when this one goes.
-    juce::WeakReference<midi::MidiDeviceManager> devicesAlive;
 
-    bool pending = false;
-    x48305_data::ProgramData pendingProgram;
+    std::mutex lock;
+    std::condition_variable loopEnded;
+    State state = State::idle;
+    x48305_data::ProgramData next;
+    // The loop's own copy of the program it sends.
     x48305_data::ProgramData sending;
-    juce::CriticalSection lock;
-
-    // Under the lock. loopActive is true from the request that starts the
-    // thread until the loop has found nothing to send; a request that finds it
-    // set leaves the waiting program to the loop.
-    bool loopActive = false;
-    bool stopRequested = false;
-    // Under the lock. keptForSearch: pendingProgram waits for the device
-    // search to end; searchEnded: it has ended, the program may go.
-    bool keptForSearch = false;
-    bool searchEnded = false;
-    juce::WaitableEvent loopEnded { true };
 
     std::atomic<std::uint32_t> taskTimeout { 0 };
 

@@ -5,6 +5,7 @@
 #include "midi/MidiCommunicationDialog.h"
 #include "midi/MidiCommunicationProcess.h"
 #include "midi/MidiCommunicationProcessFactory.h"
+#include "midi/MidiDeviceManager.h"
 #include "midi/ReceiveUserDataProcess.h"
 #include "midi/SelectedProgramProcesses.h"
 #include "midi/WriteUserDataProcess.h"
@@ -26,6 +27,11 @@ private:
 
     JUCE_DECLARE_NON_COPYABLE (ScopedBusy)
 };
+}
+
+DeviceManagerMadeFirst::DeviceManagerMadeFirst()
+{
+    midi::MidiDeviceManager::getInstance();
 }
 
 int MidiCommunicationManager::receiveLibrary (x48305_data::LibraryData& library)

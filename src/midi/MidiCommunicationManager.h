@@ -25,8 +25,18 @@ namespace x48305_midi
 // with a background send: the transmitter is stopped, and its thread has
 // ended, before the dialog opens them.
 //
+// Makes the device manager before the communication manager registers for
+// deletion at shutdown: the framework deletes in the reverse order, so the
+// device manager outlives the transmitter that listens to it.
+class DeviceManagerMadeFirst
+{
+protected:
+    DeviceManagerMadeFirst();
+};
+
 // Message thread only.
 class MidiCommunicationManager : public Singleton<MidiCommunicationManager>,
+                                 private DeviceManagerMadeFirst,
                                  public juce::DeletedAtShutdown
 {
 public:

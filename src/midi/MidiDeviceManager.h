@@ -132,9 +132,5 @@ private:
     std::atomic<bool> scanAsked { false };
 
     JUCE_DECLARE_NON_COPYABLE (MidiDeviceManager)
-
-    // The framework deletes its singletons at shutdown in the reverse order of
-    // their making: those that listen here may outlive this one.
-    JUCE_DECLARE_WEAK_REFERENCEABLE (MidiDeviceManager)
 };
 }

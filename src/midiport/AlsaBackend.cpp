@@ -16,10 +16,6 @@ namespace midiport
 {
 namespace
 {
-// The pause after each System Exclusive event: with it a long dump no longer
-// outruns the receiver's queue.
-constexpr std::chrono::microseconds sysExChunkPause { 1000 };
-
 constexpr unsigned int readableCaps = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
 constexpr unsigned int writableCaps = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
 
@@ -98,7 +94,7 @@ struct AlsaBackend::Shared
     std::mutex mutex;
     std::shared_ptr<AlsaConnection> lister;
     std::set<int> ownClients;
-    std::chrono::microseconds sysExPause = sysExChunkPause;
+    std::chrono::microseconds sysExPause = alsaSysExChunkPause;
 
     std::vector<Endpoint> list (unsigned int wantedCaps);
 };

@@ -9,6 +9,7 @@
 
 #include <alsa/asoundlib.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -20,6 +21,9 @@ namespace midiport
 // kernel queues hold about 18 events of this size; sent one by one with a
 // short pause, a long dump gets through whole.
 constexpr std::size_t alsaSysExChunkSize = 256;
+// The pause after each such event, and the pace that makes.
+constexpr std::chrono::microseconds alsaSysExChunkPause { 1000 };
+constexpr std::uint32_t alsaSysExBytesPerMs = alsaSysExChunkSize * 1000 / alsaSysExChunkPause.count();
 
 // What one outgoing event carries: a piece of a System Exclusive message
 // (the first begins with 0xF0, the last ends with 0xF7) or one complete short

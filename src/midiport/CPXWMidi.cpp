@@ -1,5 +1,6 @@
 #include "midiport/CPXWMidi.h"
 
+#include "midiport/AlsaEventCodec.h"
 #include "midiport/DefaultBackend.h"
 
 #include <stdexcept>
@@ -297,9 +298,8 @@ bool CPXWMidi::sendSysEx (std::uint32_t length, const std::uint8_t* data)
 
 int CPXWMidi::sysExCompletionWaitMs (std::uint32_t length)
 {
-    constexpr std::uint32_t slowestBytesPerMs = 256;
     constexpr std::uint32_t margin = 4;
-    return 500 + (int) (length / slowestBytesPerMs * margin);
+    return 500 + (int) (length / midiport::alsaSysExBytesPerMs * margin);
 }
 
 void CPXWMidi::sysExCompleted (std::uint64_t number, std::uint32_t length)

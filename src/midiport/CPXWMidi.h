@@ -74,8 +74,8 @@ public:
 
     // The bound on a send's wait for its completion: 500 ms, plus four times
     // what the message takes at the port layer's slowest pace (the ALSA
-    // backend's 256 bytes about every millisecond), so that only a completion
-    // that never comes ends it.
+    // backend's paced System Exclusive), so that only a completion that never
+    // comes ends it.
     static int sysExCompletionWaitMs (std::uint32_t length);
 
 private:

@@ -4,6 +4,7 @@
 #include "action/DataEditStatus.h"
 #include "formats/UnitHeaderRecord.h"
 #include "library/DataCenter.h"
+#include "support/LibraryFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ protected:
     static x48305_data::LibraryData& library() { return x48305_data::DataCenter::getInstance()->getLibraryData(); }
     static x48305_data::UserData& units() { return x48305_data::DataCenter::getInstance()->getUserData(); }
     static bool isEdited() { return application::DataEditStatus::getInstance()->isEdited(); }
-    static void setEdited() { application::DataEditStatus::getInstance()->setEdited(); }
+    static void setEdited() { testsupport::markLibraryEdited(); }
     static void clearEdited() { application::DataEditStatus::getInstance()->clearEdited(); }
 
     // Performs one action in a transaction of its own.

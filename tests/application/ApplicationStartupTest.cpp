@@ -7,6 +7,7 @@
 #include "application/DebugModeModel.h"
 #include "application/SolivaneLibrarianApplication.h"
 #include "midi/MidiDeviceManager.h"
+#include "support/LibraryFixtures.h"
 #include "support/MessageLoop.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TemporaryHome.h"
@@ -123,7 +124,7 @@ TEST (ApplicationScenario, DISABLED_QuitRules)
 
     // A dialog holds the application: nothing happens, not even a question,
     // unsaved edits or not.
-    application::DataEditStatus::getInstance()->setEdited();
+    testsupport::markLibraryEdited();
     ui::ModalDialogState::getInstance()->setDialogOpen (true);
     {
         testsupport::ModalDialogDriver driver (testsupport::clickButton ("no"), 300);
@@ -146,7 +147,7 @@ TEST (ApplicationScenario, DISABLED_QuitRules)
     ASSERT_TRUE (testsupport::runMessageLoopUntil ([] { return midi::deviceScanFinished.load(); }, 10000));
 
     // Unsaved edits: the user is asked; Cancel keeps the application.
-    application::DataEditStatus::getInstance()->setEdited();
+    testsupport::markLibraryEdited();
     {
         testsupport::ModalDialogDriver driver (testsupport::clickButton ("cancel"));
         app.systemRequestedQuit();

@@ -10,6 +10,7 @@
 #include "formats/ProgramFile.h"
 #include "library/DataCenter.h"
 #include "support/InterfaceSetUp.h"
+#include "support/LibraryFixtures.h"
 #include "support/MessageLoop.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TemporaryHome.h"
@@ -81,10 +82,10 @@ protected:
         return file;
     }
 
-    // Runs the command line with the files' folder as the working folder.
-    void process (const juce::String& commandLine)
+    // Runs the arguments with the files' folder as the working folder.
+    void process (const juce::StringArray& arguments)
     {
-        CommandLineProcessor (&startup).process (commandLine, folder.get());
+        CommandLineProcessor (&startup).processArguments (arguments, folder.get());
         testsupport::runMessageLoop (5);
     }
 
@@ -101,10 +102,10 @@ protected:
     ApplicationStartupProcess startup;
 };
 
-TEST_F (CommandLineProcessorTest, SkipsSystemOptionsAndOpensAQuotedLibraryPath)
+TEST_F (CommandLineProcessorTest, SkipsSystemOptionsAndOpensALibraryPath)
 {
     const auto library = writeLibrary ("My Files/night set.slvnlib", "NightPad");
-    process ("-NSDocumentRevisionsDebugMode YES -psn_0_12345 \"" + library.getFullPathName() + "\"");
+    process ({ "-NSDocumentRevisionsDebugMode", "YES", "-psn_0_12345", library.getFullPathName() });
 
     EXPECT_EQ (programName (0), "NightPad    ");
     EXPECT_EQ (application::LastSavedFileStatus::getInstance()->getFile(), library);
@@ -155,7 +156,7 @@ TEST_F (CommandLineProcessorTest, ArgumentsArePathsExactlyAsGiven)
 TEST_F (CommandLineProcessorTest, ExtensionsAreComparedIgnoringCaseAndRelativePathsMeanTheSendersFolder)
 {
     writeLibrary ("sub/LOUD.SLVNLIB", "Capitals");
-    process ("sub/LOUD.SLVNLIB");
+    process ({ "sub/LOUD.SLVNLIB" });
     EXPECT_EQ (programName (0), "Capitals    ");
     EXPECT_EQ (application::LastSavedFileStatus::getInstance()->getFile(), folder.get().getChildFile ("sub/LOUD.SLVNLIB"));
 }
@@ -168,7 +169,7 @@ TEST_F (CommandLineProcessorTest, TheFirstKnownExtensionWinsAndTheRestIsIgnored)
 
     // A file of another kind before it is passed over; a second file is not
     // looked at.
-    process ("notes.txt -v lead.slvnprog set.slvnlib");
+    process ({ "notes.txt", "-v", "lead.slvnprog", "set.slvnlib" });
     EXPECT_EQ (programName (3), "LeadOne     ") << "the first selected program";
     EXPECT_NE (programName (0), "Library     ");
     EXPECT_NE (programName (7), "LeadOne     ");
@@ -181,7 +182,7 @@ TEST_F (CommandLineProcessorTest, TwoFilesOpenOnlyTheFirst)
 {
     writeLibrary ("a.slvnlib", "FromA");
     writeProgram ("b.slvnprog", "FromB");
-    process ("a.slvnlib b.slvnprog");
+    process ({ "a.slvnlib", "b.slvnprog" });
     EXPECT_EQ (programName (0), "FromA       ");
     EXPECT_EQ (programName (3), "Init Program") << "the program file was not loaded";
     EXPECT_EQ (undoSteps(), "");
@@ -193,7 +194,7 @@ TEST_F (CommandLineProcessorTest, APresetFileIsImportedAndLeavesAutomaticReceive
     const int before = presets->getNumPresets();
 
     writePreset ("extra.slvnpreset", "CMDLINE-PRESET");
-    process ("extra.slvnpreset");
+    process ({ "extra.slvnpreset" });
 
     EXPECT_EQ (presets->getNumPresets(), before + 1);
     const auto& library = store().getPresetLibrary();
@@ -206,7 +207,7 @@ TEST_F (CommandLineProcessorTest, AProgramFileWithoutSelectionStillCountsAsOpene
 {
     writeProgram ("lead.slvnprog", "LeadOne");
     ui::SelectedProgramStatus::getInstance()->setSelected ({});
-    process ("lead.slvnprog");
+    process ({ "lead.slvnprog" });
     EXPECT_EQ (undoSteps(), "");
     EXPECT_TRUE (startup.isOpenedFromCommandLine());
 }
@@ -215,7 +216,7 @@ TEST_F (CommandLineProcessorTest, NothingHappensWhileADialogIsOpen)
 {
     writeLibrary ("a.slvnlib", "FromA");
     ui::ModalDialogState::getInstance()->setDialogOpen (true);
-    process ("a.slvnlib");
+    process ({ "a.slvnlib" });
     ui::ModalDialogState::getInstance()->setDialogOpen (false);
 
     EXPECT_NE (programName (0), "FromA       ");
@@ -228,7 +229,7 @@ TEST_F (CommandLineProcessorTest, AFileThatDoesNotReadIsShownAndChangesNothing)
     writeProgram ("ok.slvnprog", "Untouched");
 
     testsupport::ModalDialogDriver driver (testsupport::clickButton ("yes"));
-    process ("broken.slvnlib ok.slvnprog");
+    process ({ "broken.slvnlib", "ok.slvnprog" });
     EXPECT_TRUE (driver.hasActed()) << "the read-error dialog";
     EXPECT_EQ (programName (3), "Init Program");
     EXPECT_FALSE (application::LastSavedFileStatus::getInstance()->hasFile());
@@ -239,18 +240,18 @@ TEST_F (CommandLineProcessorTest, UnsavedEditsAreAskedAboutBeforeALibraryReplace
 {
     writeLibrary ("a.slvnlib", "FromA");
     store().getLibraryData().getProgram (0).setName ("Unsaved");
-    application::DataEditStatus::getInstance()->setEdited();
+    testsupport::markLibraryEdited();
 
     {
         testsupport::ModalDialogDriver driver (testsupport::clickButton ("cancel"));
-        process ("a.slvnlib");
+        process ({ "a.slvnlib" });
         EXPECT_TRUE (driver.hasActed());
     }
     EXPECT_EQ (programName (0), "Unsaved     ");
 
     {
         testsupport::ModalDialogDriver driver (testsupport::clickButton ("no"));
-        process ("a.slvnlib");
+        process ({ "a.slvnlib" });
         EXPECT_TRUE (driver.hasActed());
     }
     EXPECT_EQ (programName (0), "FromA       ");

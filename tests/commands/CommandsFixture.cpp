@@ -8,6 +8,7 @@
 #include "library/CurrentProgramData.h"
 #include "library/DataCenter.h"
 #include "midi/MidiDeviceManager.h"
+#include "support/LibraryFixtures.h"
 #include "support/InterfaceSetUp.h"
 #include "support/MessageLoop.h"
 #include "support/TemporaryHome.h"
@@ -113,7 +114,7 @@ void CommandsTest::selectTab (int tab)
 
 void CommandsTest::markEdited()
 {
-    application::DataEditStatus::getInstance()->setEdited();
+    testsupport::markLibraryEdited();
 }
 
 bool CommandsTest::isEdited()

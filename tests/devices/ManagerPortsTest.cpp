@@ -1,7 +1,10 @@
+#include "support/ChildProcessRunner.h"
 #include "support/midi/DeviceRig.h"
 
 #include "midi/DeviceInquiry.h"
 #include "midi/MidiCommunicationError.h"
+#include "midi/MidiCommunicationManager.h"
+#include "midiport/DefaultBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -137,4 +140,24 @@ TEST (ManagerPorts, TheManagerIsTheInstrumentAddress)
 
     rig.manager.reset();
     EXPECT_EQ (x48305_midi::getCurrentInstrumentAddress().familyCode, x48305_midi::InstrumentAddress::unknownFamilyCode);
+}
+
+// The child's half of the next test: the communication manager is the first
+// of the application's objects, so its transmitter makes the device manager
+// that it listens to; the framework then deletes both at shutdown.
+TEST (ManagerShutdown, DISABLED_CommunicationManagerMadeFirst)
+{
+    midiport::setDefaultBackend (std::make_shared<midiport::VirtualBackend>());
+    EXPECT_FALSE (x48305_midi::MidiCommunicationManager::getInstance()->isBusy());
+}
+
+// The device manager outlives the transmitter that listens to it, whichever
+// was asked for first (the sanitizers watch the child).
+TEST (ManagerShutdown, TheDeviceManagerOutlivesTheTransmitter)
+{
+    int exitCode = -1;
+    const auto output
+        = testsupport::runTestInChildProcess ("ManagerShutdown.DISABLED_CommunicationManagerMadeFirst", {}, exitCode);
+    EXPECT_EQ (exitCode, 0) << output;
+    EXPECT_FALSE (output.contains ("Sanitizer")) << output;
 }

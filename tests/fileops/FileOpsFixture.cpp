@@ -9,6 +9,7 @@
 #include "formats/LibraryFile.h"
 #include "formats/ProgramFile.h"
 #include "library/DataCenter.h"
+#include "support/LibraryFixtures.h"
 #include "support/MessageLoop.h"
 #include "support/TemporaryHome.h"
 #include "ui/ModalDialogState.h"
@@ -84,7 +85,7 @@ bool FileOpsTest::isEdited()
 
 void FileOpsTest::markEdited()
 {
-    application::DataEditStatus::getInstance()->setEdited();
+    testsupport::markLibraryEdited();
 }
 
 juce::File FileOpsTest::currentFile()

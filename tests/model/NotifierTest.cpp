@@ -3,6 +3,7 @@
 #include "action/DataEditStatus.h"
 #include "action/LastSavedFileStatus.h"
 #include "action/PresetDataChangeBroadcaster.h"
+#include "support/LibraryFixtures.h"
 #include "support/MessageLoop.h"
 
 #include <gtest/gtest.h>
@@ -236,8 +237,8 @@ TEST (DataEditStatus, SetAndClearTriggerOnlyOnChangeAndReportTheStateWhenTheyRun
     flush();
     EXPECT_TRUE (listener.seen.empty());
 
-    status->setEdited();
-    status->setEdited();
+    testsupport::markLibraryEdited();
+    testsupport::markLibraryEdited();
     EXPECT_TRUE (status->isEdited());
     flush();
     EXPECT_EQ (listener.seen, (std::vector<bool> { true }));
@@ -245,7 +246,7 @@ TEST (DataEditStatus, SetAndClearTriggerOnlyOnChangeAndReportTheStateWhenTheyRun
     // A set followed by a clear before the pass is one pass with the flag clear.
     listener.seen.clear();
     status->clearEdited();
-    status->setEdited();
+    testsupport::markLibraryEdited();
     status->clearEdited();
     flush();
     EXPECT_EQ (listener.seen, (std::vector<bool> { false }));

@@ -1,5 +1,7 @@
 #include "support/LibraryFixtures.h"
 
+#include "action/DataEditStatus.h"
+
 namespace testsupport
 {
 x48305_data::LibraryData makeLibrary (int seed)
@@ -36,5 +38,11 @@ std::string fingerprint (const x48305_data::LibraryData& library)
 std::string nameOf (const x48305_data::ProgramData& program)
 {
     return juce::String (program.getName()).trimEnd().toStdString();
+}
+
+void markLibraryEdited()
+{
+    auto* status = application::DataEditStatus::getInstance();
+    status->moveTo (status->makeNewState());
 }
 } // namespace testsupport

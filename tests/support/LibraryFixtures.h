@@ -13,6 +13,10 @@ x48305_data::LibraryData makeLibrary (int seed);
 // Everything that tells two libraries apart: records, texts and live set.
 std::string fingerprint (const x48305_data::LibraryData& library);
 
+// Marks the library edited as an edit action does, in a state of its own
+// that no undo step leads back from.
+void markLibraryEdited();
+
 // A program's name without the spaces that pad it to 12 characters.
 std::string nameOf (const x48305_data::ProgramData& program);
 } // namespace testsupport

@@ -7,6 +7,9 @@
 # manager runs on the server as well, as on a person's desktop: it frames the
 # windows, answers their configure requests and moves the focus. The program
 # starts once the manager has taken over the screen.
+#
+# Everything started here ends with the runner, and what it made in the
+# temporary folder goes: nothing piles up over runs.
 set -u
 fifo="$(mktemp -u)"
 mkfifo "$fifo"
@@ -22,12 +25,24 @@ if [ -z "$display" ]; then
 fi
 manager=""
 manager_home=""
+bus=""
 stop() {
-    [ -n "$manager" ] && kill "$manager" 2>/dev/null
+    # The manager first: while the server is up, it writes under its home
+    # folder again as it goes.
+    [ -n "$manager" ] && kill "$manager" 2>/dev/null && wait "$manager" 2>/dev/null
     kill "$server" 2>/dev/null
     wait "$server" 2>/dev/null
-    # Without its display the manager ends too.
-    [ -n "$manager" ] && wait "$manager" 2>/dev/null
+    # The bus, with what it started on the manager's behalf (xfconfd) in its
+    # process group, before the home folder where they write.
+    if [ -n "$bus" ]; then
+        kill -- -"$bus" 2>/dev/null
+        for _ in $(seq 100); do
+            kill -0 -- -"$bus" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL -- -"$bus" 2>/dev/null
+        wait "$bus" 2>/dev/null
+    fi
     [ -n "$manager_home" ] && rm -rf "$manager_home"
 }
 trap stop EXIT
@@ -37,16 +52,30 @@ manager_started() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
+# A session bus of our own for xfwm4's settings, in a process group of its
+# own (setsid) with what it starts: dbus-run-session would leave it running.
+start_bus() {
+    fifo="$(mktemp -u)"
+    mkfifo "$fifo"
+    "${in_manager_home[@]}" setsid dbus-daemon --session --nofork --print-address=3 3>"$fifo" >/dev/null 2>&1 &
+    bus=$!
+    local address=""
+    read -r -t 30 address <"$fifo"
+    rm -f "$fifo"
+    in_manager_home+=(DBUS_SESSION_BUS_ADDRESS="$address")
+}
+
 if [ -n "${SLVN_WINDOW_MANAGER:-}" ]; then
+    # The managers write their settings and caches below the home folder. No
+    # accessibility bus: GTK would start one that outlives everything.
+    manager_home="$(mktemp -d)"
+    in_manager_home=(env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME HOME="$manager_home" NO_AT_BRIDGE=1)
     case "$SLVN_WINDOW_MANAGER" in
         openbox) command=(openbox --sm-disable) ;;
-        xfwm4) command=(dbus-run-session -- xfwm4 --compositor=off) ;;
+        xfwm4) start_bus; command=(xfwm4 --compositor=off) ;;
         *) echo "own-display: unknown window manager $SLVN_WINDOW_MANAGER" >&2; exit 1 ;;
     esac
-    # The managers write their settings and caches below the home folder.
-    manager_home="$(mktemp -d)"
-    env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME HOME="$manager_home" \
-        "${command[@]}" >/dev/null 2>&1 &
+    "${in_manager_home[@]}" "${command[@]}" >/dev/null 2>&1 &
     manager=$!
     for _ in $(seq 100); do
         manager_started && break
