@@ -8,7 +8,7 @@
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
 #include "file/PresetFileManager.h"
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 #include "formats/LibraryFile.h"
 #include "library/DataCenter.h"
 #include "midi/MidiDeviceManager.h"
@@ -195,7 +195,7 @@ TEST_F (FileAndOptionCommands, AboutPresetAndDebugWindows)
 // The file commands reach the file operations, which ask the chooser.
 TEST_F (FileAndOptionCommands, OpenAndSaveAsUseTheFileOperations)
 {
-    file::PrivateTemporaryFolder folder;
+    testsupport::PrivateTemporaryFolder folder;
     const auto source = folder.getFolder().getChildFile ("source.slvnlib");
     const auto stored = makeLibrary (8);
     ASSERT_EQ (x48305_file::LibraryFileWriter (&stored).write (source), 0);

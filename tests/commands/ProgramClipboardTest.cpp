@@ -3,7 +3,7 @@
 #include "application/CPXWClipboard.h"
 #include "application/ProgramClipboard.h"
 #include "data/SerializedSectionDataWriter.h"
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 #include "formats/ProgramInformationXmlReaderWriter.h"
 #include "formats/XmlDocumentText.h"
 #include "library/SerialFormTags.h"
@@ -162,7 +162,7 @@ TEST_F (ProgramClipboardTest, CopiedProgramPastesInAnotherProcess)
     selectPrograms ({ 12 });
     ASSERT_TRUE (invoke (commandEditCopy));
 
-    file::PrivateTemporaryFolder folder;
+    testsupport::PrivateTemporaryFolder folder;
     const auto result = folder.getFolder().getChildFile ("pasted.bin");
     int exitCode = -1;
     const auto output = runTestInChildProcess ("ProgramClipboardTest.DISABLED_PasteInAnotherProcess",

@@ -4,7 +4,7 @@
 #include "action/DataEditStatusListener.h"
 #include "action/LastSavedFileStatusListener.h"
 #include "action/PresetDataChangeBroadcasterObserver.h"
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 #include "library/CurrentProgramData.h"
 #include "library/LibraryData.h"
 #include "support/DialogScript.h"
@@ -87,7 +87,7 @@ protected:
     // Replaces the data store's library without making the change undoable.
     static void putLibrary (const x48305_data::LibraryData& library);
 
-    file::PrivateTemporaryFolder folder;
+    testsupport::PrivateTemporaryFolder folder;
     ScriptedChooser chooser;
     NoticeCounter notices;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 #include "library/PresetData.h"
 #include "support/ScopedEnvironmentVariable.h"
 #include "support/TemporaryHome.h"
@@ -34,8 +34,8 @@ public:
 
 private:
     testsupport::TemporaryHome home;
-    file::PrivateTemporaryFolder temporary;
-    file::PrivateTemporaryFolder scratch;
+    testsupport::PrivateTemporaryFolder temporary;
+    testsupport::PrivateTemporaryFolder scratch;
     ScopedEnvironmentVariable temporaryVariable;
 };
 

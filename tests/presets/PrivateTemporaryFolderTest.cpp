@@ -1,6 +1,6 @@
 #include "PresetTestSupport.h"
 
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@ TEST (PrivateTemporaryFolder, IsNewOnlyForThisUserAndGoneAfterwards)
     presettest::ScopedTestHome home;
     juce::File first;
     {
-        file::PrivateTemporaryFolder a;
-        file::PrivateTemporaryFolder b;
+        testsupport::PrivateTemporaryFolder a;
+        testsupport::PrivateTemporaryFolder b;
         ASSERT_TRUE (a.isValid());
         ASSERT_TRUE (b.isValid());
         EXPECT_NE (a.getFolder(), b.getFolder());
@@ -34,7 +34,7 @@ TEST (PrivateTemporaryFolder, IsNewOnlyForThisUserAndGoneAfterwards)
 TEST (PrivateTemporaryFolder, ReportsWhenTheFolderCannotBeMade)
 {
     presettest::ScopedEnvironmentVariable missing ("TMPDIR", "/nonexistent/slvn-no-such-folder");
-    file::PrivateTemporaryFolder folder;
+    testsupport::PrivateTemporaryFolder folder;
     EXPECT_FALSE (folder.isValid());
     EXPECT_EQ (folder.getFolder(), juce::File());
 }

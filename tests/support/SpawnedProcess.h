@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 
 #include <juce_core/juce_core.h>
 
@@ -55,7 +55,7 @@ public:
 private:
     bool reap (bool block);
 
-    file::PrivateTemporaryFolder outputFolder;
+    testsupport::PrivateTemporaryFolder outputFolder;
     juce::File outputFile;
     pid_t pid = -1;
     std::optional<int> exitCode;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 #include "support/ScopedEnvironmentVariable.h"
 
 #include <juce_core/juce_core.h>
@@ -20,7 +20,7 @@ public:
     juce::File write (const juce::String& relativePath, const juce::String& text) const;
 
 private:
-    file::PrivateTemporaryFolder folder;
+    testsupport::PrivateTemporaryFolder folder;
 };
 
 // A home folder of its own for the life of the object: $HOME points at a

@@ -2,7 +2,7 @@
 
 #include <juce_core/juce_core.h>
 
-namespace file
+namespace testsupport
 {
 // A new folder with a unique name inside the system's temporary folder that
 // only this user can enter (mode 0700), removed with everything in it when
@@ -24,4 +24,4 @@ private:
 
     JUCE_DECLARE_NON_COPYABLE (PrivateTemporaryFolder)
 };
-} // namespace file
+} // namespace testsupport

@@ -1,9 +1,9 @@
-#include "file/PrivateTemporaryFolder.h"
+#include "support/PrivateTemporaryFolder.h"
 
 #include <cstdlib>
 #include <vector>
 
-namespace file
+namespace testsupport
 {
 PrivateTemporaryFolder::PrivateTemporaryFolder()
 {
@@ -20,4 +20,4 @@ PrivateTemporaryFolder::~PrivateTemporaryFolder()
     if (isValid())
         folder.deleteRecursively();
 }
-} // namespace file
+} // namespace testsupport
