@@ -60,9 +60,9 @@ std::optional<juce::File> FrameworkFileChooserDialog::saveInOwnDialog (const juc
     // The framework's own dialog as its chooser builds it, with the keyboard
     // in the name field: a person saving types a name first.
     juce::WildcardFileFilter filter ("*" + extension, {}, {});
-    juce::FileBrowserComponent browser (juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
-                                            | juce::FileBrowserComponent::warnAboutOverwriting,
-                                        start, &filter, nullptr);
+    using Browser = juce::FileBrowserComponent;
+    Browser browser (Browser::saveMode | Browser::canSelectFiles | Browser::warnAboutOverwriting, start, &filter,
+                     nullptr);
     juce::FileChooserDialogBox dialog (title, {}, browser, true,
                                        browser.findColour (juce::AlertWindow::backgroundColourId));
     for (auto* child : browser.getChildren())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/CommandShortcuts.h"
-
 #include "ui/WindowManagerState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
