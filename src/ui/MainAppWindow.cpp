@@ -84,8 +84,9 @@ void MainAppWindow::rememberBounds()
 
 void MainAppWindow::placeInFrame (juce::BorderSize<int> frame)
 {
-    // Only a window the manager has framed can be asked to maximise, and only
-    // with its frame known does it show whether it lies whole on its display.
+    // Only with its frame known does the window show whether it lies whole
+    // on its display; only a window the manager has framed can be asked to
+    // maximise.
     if (restoreMaximised)
         ui::askWindowManagerToMaximise (*this);
     else

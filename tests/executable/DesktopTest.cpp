@@ -258,8 +258,10 @@ TEST_F (DesktopTest, QuestionsAndDialogsCloseWithReturnOrEnterAndWithEscape)
 }
 
 // A window comes back whole on the screen, frame included, even from a place
-// stored on a taller screen; and maximised where it was maximised, where
-// the manager maximises it.
+// stored on a taller screen; and maximised where it was maximised, under
+// openbox, which maximises the window of fixed width in height. (xfwm4 drops
+// the state again at the framework's next configure request of the window,
+// which an idle spell brings; its size stays.)
 TEST_F (DesktopTest, TheMainWindowComesBackOnTheScreenAndMaximisedWhereItWas)
 {
     // Placed in its frame a moment after the manager framed it.
@@ -269,18 +271,20 @@ TEST_F (DesktopTest, TheMainWindowComesBackOnTheScreenAndMaximisedWhereItWas)
             return main.has_value() && juce::Rectangle<int> (0, 0, 1280, 1024).contains (outerBounds (*main));
         }, 3000);
     };
+    const bool keepsMaximised = juce::SystemStats::getEnvironmentVariable ("SLVN_WINDOW_MANAGER", {}) == "openbox";
     writeQuietPreferences (home.get(), { { "MainWindowPositionX", "100" }, { "MainWindowPositionY", "30" },
                                          { "MainWindowHeight", "1181" } });
-    bool maximised = false;
     {
         ApplicationRun run (home.get());
         const auto main = settledWindow (isMainWindowTitle, 60000);
         ASSERT_TRUE (main.has_value()) << run.process().getOutput();
         EXPECT_TRUE (wholeOnScreen()) << outerBounds (*main).toString();
 
+        if (! keepsMaximised)
+            return;
         // Maximised as with the frame's button, then quit.
         maximizeWindow (main->id);
-        maximised = waitFor ([&main] { return isMaximized (main->id); }, 5000);
+        ASSERT_TRUE (waitFor ([&main] { return isMaximized (main->id); }, 5000)) << "the manager did not maximise it";
         pause (500);
         giveKeyboardTo (*main);
         ASSERT_TRUE (run.quitWithCtrlQ()) << run.process().getOutput();
@@ -289,10 +293,7 @@ TEST_F (DesktopTest, TheMainWindowComesBackOnTheScreenAndMaximisedWhereItWas)
     ApplicationRun run (home.get());
     const auto main = settledWindow (isMainWindowTitle, 60000);
     ASSERT_TRUE (main.has_value()) << run.process().getOutput();
-    if (maximised)
-    {
-        EXPECT_TRUE (waitFor ([&main] { return isMaximized (main->id); }, 5000)) << "not maximised again";
-    }
+    EXPECT_TRUE (waitFor ([&main] { return isMaximized (main->id); }, 5000)) << "not maximised again";
     EXPECT_TRUE (wholeOnScreen());
     const auto shown = windowTitled (isMainWindowTitle);
     ASSERT_TRUE (shown.has_value());
