@@ -66,6 +66,10 @@ void ApplicationMenuCommands::setCommandInfo (juce::CommandID commandID, juce::A
     info.setInfo (entry.text, {}, entry.category, 0);
     if (entry.getKeyCode() != 0)
         info.addDefaultKeypress (entry.getKeyCode(), juce::ModifierKeys (entry.getModifierFlags()));
+    // Ctrl+Y is the other common redo key on this platform; the menu shows
+    // the first key only.
+    if (commandID == commandEditRedo)
+        info.addDefaultKeypress ('y', juce::ModifierKeys::commandModifier);
 }
 
 bool ApplicationMenuCommands::isCommandActive (juce::CommandID commandID)
@@ -105,7 +109,7 @@ bool ApplicationMenuCommands::perform (const InvocationInfo& info)
     if (ui::ModalDialogState::getInstance()->dialogOpen)
         return true;
     // The command acts on the data as it stands: a name being typed is
-    // dropped, never stored afterwards over what the command changed.
+    // dropped, as losing the focus drops it, never stored afterwards.
     ui::endOpenNameEditors();
     return performCommand (info.commandID);
 }

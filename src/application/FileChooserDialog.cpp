@@ -9,13 +9,14 @@ namespace x48305_application
 std::optional<juce::File> FrameworkFileChooserDialog::chooseFileToOpen (const juce::String& title,
                                                                         const juce::String& extension)
 {
-    return choose (title, extension, false);
+    return choose (title, extension, startFolder(), false);
 }
 
 std::optional<juce::File> FrameworkFileChooserDialog::chooseFileToSave (const juce::String& title,
-                                                                        const juce::String& extension)
+                                                                        const juce::String& extension,
+                                                                        const juce::String& suggestedName)
 {
-    return choose (title, extension, true);
+    return choose (title, extension, startFolder().getChildFile (suggestedName), true);
 }
 
 FrameworkFileChooserDialog& FrameworkFileChooserDialog::getShared()
@@ -25,22 +26,63 @@ FrameworkFileChooserDialog& FrameworkFileChooserDialog::getShared()
 }
 
 std::optional<juce::File> FrameworkFileChooserDialog::choose (const juce::String& title, const juce::String& extension,
-                                                              bool forSaving)
+                                                              const juce::File& start, bool forSaving)
 {
     ModalDialogGuard guard;
     if (guard.wasAlreadyOpen())
         return std::nullopt;
 
-    juce::FileChooser chooser (title, startFolder(), "*" + extension, kind == Kind::desktopWhereInstalled);
-    const bool chosen = forSaving ? chooser.browseForFileToSave (true) : chooser.browseForFileToOpen();
+    std::optional<juce::File> chosen;
+    if (forSaving && runsOwnDialog())
+    {
+        chosen = saveInOwnDialog (title, extension, start);
+    }
+    else
+    {
+        juce::FileChooser chooser (title, start, "*" + extension, kind == Kind::desktopWhereInstalled);
+        if (forSaving ? chooser.browseForFileToSave (true) : chooser.browseForFileToOpen())
+            chosen = chooser.getResult();
+    }
     guard.leave();
 
     // The result is always an absolute path: nothing here depends on the
     // working folder, which a chooser may change.
-    if (! chosen || chooser.getResult() == juce::File())
+    if (! chosen || *chosen == juce::File())
         return std::nullopt;
-    lastChosenFolder = chooser.getResult().getParentDirectory();
-    return chooser.getResult();
+    lastChosenFolder = chosen->getParentDirectory();
+    return chosen;
+}
+
+std::optional<juce::File> FrameworkFileChooserDialog::saveInOwnDialog (const juce::String& title,
+                                                                       const juce::String& extension,
+                                                                       const juce::File& start)
+{
+    // The framework's own dialog as its chooser builds it, with the keyboard
+    // in the name field: a person saving types a name first.
+    juce::WildcardFileFilter filter ("*" + extension, {}, {});
+    using Browser = juce::FileBrowserComponent;
+    Browser browser (Browser::saveMode | Browser::canSelectFiles | Browser::warnAboutOverwriting, start, &filter,
+                     nullptr);
+    juce::FileChooserDialogBox dialog (title, {}, browser, true,
+                                       browser.findColour (juce::AlertWindow::backgroundColourId));
+    for (auto* child : browser.getChildren())
+        if (auto* nameField = dynamic_cast<juce::TextEditor*> (child))
+        {
+            // The field takes Escape for itself and would keep the dialog open.
+            nameField->onEscapeKey = [&dialog] { dialog.exitModalState (0); };
+            juce::MessageManager::callAsync ([field = juce::Component::SafePointer<juce::TextEditor> (nameField)] {
+                if (field != nullptr && field->isShowing())
+                    field->grabKeyboardFocus();
+            });
+        }
+    if (! dialog.show())
+        return std::nullopt;
+    return browser.getSelectedFile (0);
+}
+
+bool FrameworkFileChooserDialog::runsOwnDialog() const
+{
+    return kind == Kind::frameworksOwn || ! juce::FileChooser::isPlatformDialogAvailable();
 }
 
 juce::File FrameworkFileChooserDialog::startFolder() const

@@ -18,15 +18,18 @@ public:
     // offered.
     virtual std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) = 0;
 
-    // The same for writing. The chooser asks before it hands out an existing
-    // file, by the name as the user typed it.
-    virtual std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) = 0;
+    // The same for writing, offering suggestedName as the file's name. The
+    // chooser asks before it hands out an existing file, by the name as the
+    // user typed it.
+    virtual std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension,
+                                                        const juce::String& suggestedName) = 0;
 };
 
 // The framework's chooser, run modally with the modal-dialog flag held. It
-// starts without an initial file, in the folder of the file last chosen
-// through this object, or in the home folder before any (never in the
-// folder the program happened to be started from).
+// starts in the folder of the file last chosen through this object, or in
+// the home folder before any (never in the folder the program happened to be
+// started from). The framework's own save dialog starts with the keyboard in
+// its file-name field, where Escape cancels as it does elsewhere in it.
 class FrameworkFileChooserDialog : public FileChooserDialog
 {
 public:
@@ -43,13 +46,18 @@ public:
     explicit FrameworkFileChooserDialog (Kind kindToRun = Kind::desktopWhereInstalled) : kind (kindToRun) {}
 
     std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) override;
-    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) override;
+    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension,
+                                                const juce::String& suggestedName) override;
 
     // The one the application's file operations use: the desktop's.
     static FrameworkFileChooserDialog& getShared();
 
 private:
-    std::optional<juce::File> choose (const juce::String& title, const juce::String& extension, bool forSaving);
+    std::optional<juce::File> choose (const juce::String& title, const juce::String& extension,
+                                      const juce::File& start, bool forSaving);
+    static std::optional<juce::File> saveInOwnDialog (const juce::String& title, const juce::String& extension,
+                                                      const juce::File& start);
+    bool runsOwnDialog() const;
     juce::File startFolder() const;
 
     Kind kind;

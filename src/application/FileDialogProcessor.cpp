@@ -166,7 +166,7 @@ std::optional<juce::File> FileDialogProcessor::chooseToSave (const char* titleKe
     if (modalDialogIsOpen())
         return std::nullopt;
 
-    const auto chosen = chooser.chooseFileToSave (getLocalizedText (titleKey), extension);
+    const auto chosen = chooser.chooseFileToSave (getLocalizedText (titleKey), extension, suggestedName (extension));
     if (! chosen)
         return std::nullopt;
 
@@ -176,6 +176,16 @@ std::optional<juce::File> FileDialogProcessor::chooseToSave (const char* titleKe
     if (target != *chosen && target.exists() && ! confirmReplacing (target))
         return std::nullopt;
     return target;
+}
+
+juce::String FileDialogProcessor::suggestedName (const juce::String& extension)
+{
+    // The library is offered under its current file's name; anything else,
+    // like a library never saved, under the name the window's title shows.
+    const auto* current = application::LastSavedFileStatus::getInstance();
+    if (extension == file::libraryFileExtension && current->hasFile())
+        return current->getFile().getFileName();
+    return getLocalizedText ("CommonUntitledFileName") + extension;
 }
 
 bool FileDialogProcessor::confirmReplacing (const juce::File& file)

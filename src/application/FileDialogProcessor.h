@@ -61,6 +61,7 @@ private:
     // another existing file than the one the chooser asked about, the user
     // is asked again before it is used.
     std::optional<juce::File> chooseToSave (const char* titleKey, const juce::String& extension);
+    static juce::String suggestedName (const juce::String& extension);
     bool confirmReplacing (const juce::File& file);
     // The preset information dialog; true, with the information, after OK.
     bool askPresetInformation (x48305_data::PresetInformation& information);

@@ -15,6 +15,7 @@ inline constexpr const char* mainWindowWidth = "MainWindowWidth";
 inline constexpr const char* mainWindowHeight = "MainWindowHeight";
 inline constexpr const char* mainWindowPositionX = "MainWindowPositionX";
 inline constexpr const char* mainWindowPositionY = "MainWindowPositionY";
+inline constexpr const char* mainWindowMaximized = "MainWindowMaximized";
 inline constexpr const char* presetWindowWidth = "PresetWindowWidth";
 inline constexpr const char* presetWindowHeight = "PresetWindowHeight";
 inline constexpr const char* presetWindowPositionX = "PresetWindowPositionX";

@@ -14,10 +14,81 @@ void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juc
     button.setColour (juce::TextButton::textColourOnId, juce::Colours::white);
 }
 
+namespace
+{
+const juce::Identifier returnKeyMark ("dialogReturnKey");
+const juce::Identifier escapeKeyMark ("dialogEscapeKey");
+
+juce::Button* findMarkedButton (juce::Component& root, const juce::Identifier& mark)
+{
+    if (auto* button = dynamic_cast<juce::Button*> (&root); button != nullptr && button->getProperties()[mark])
+        return button;
+    for (auto* child : root.getChildren())
+        if (auto* found = findMarkedButton (*child, mark))
+            return found;
+    return nullptr;
+}
+
+// Takes Return and Escape for the marked buttons of a window. The keys come
+// to the focused component first and then to its parents, and each hands
+// them to its key listeners before it uses them itself: so this listens on
+// the window and on everything in it. A button's own shortcut would not do:
+// it watches the key's state, and the keypad's Enter is another key there.
+// Holds no state, so one serves every dialog.
+class DialogKeys final : public juce::KeyListener, private juce::ComponentListener
+{
+public:
+    static DialogKeys& get()
+    {
+        static DialogKeys keys;
+        return keys;
+    }
+
+    void mark (juce::Button& button, const juce::Identifier& key)
+    {
+        button.getProperties().set (key, true);
+        button.addComponentListener (this);
+        listenWithin (button);
+    }
+
+private:
+    bool keyPressed (const juce::KeyPress& key, juce::Component* origin) override
+    {
+        if (origin == nullptr || key.getModifiers().isAnyModifierKeyDown())
+            return false;
+        const auto* mark = key.isKeyCode (juce::KeyPress::returnKey)   ? &returnKeyMark
+                           : key.isKeyCode (juce::KeyPress::escapeKey) ? &escapeKeyMark
+                                                                       : nullptr;
+        auto* button = mark != nullptr ? findMarkedButton (*origin->getTopLevelComponent(), *mark) : nullptr;
+        if (button == nullptr || ! button->isShowing() || ! button->isEnabled())
+            return false;
+        button->triggerClick();
+        return true;
+    }
+
+    // The content goes into its window after it was built.
+    void componentParentHierarchyChanged (juce::Component& button) override { listenWithin (button); }
+
+    void listenWithin (juce::Component& button) { listenOn (*button.getTopLevelComponent()); }
+
+    void listenOn (juce::Component& component)
+    {
+        component.addKeyListener (this);
+        for (auto* child : component.getChildren())
+            listenOn (*child);
+    }
+};
+} // namespace
+
 void giveDialogKeys (juce::Button& defaultButton, juce::Button& cancellingButton)
 {
-    defaultButton.addShortcut (juce::KeyPress (juce::KeyPress::returnKey));
-    cancellingButton.addShortcut (juce::KeyPress (juce::KeyPress::escapeKey));
+    giveReturnKey (defaultButton);
+    DialogKeys::get().mark (cancellingButton, escapeKeyMark);
+}
+
+void giveReturnKey (juce::Button& defaultButton)
+{
+    DialogKeys::get().mark (defaultButton, returnKeyMark);
 }
 
 void endEnclosingDialog (juce::Component& content, int result)

@@ -11,10 +11,14 @@ namespace x48305_ui
 // A square-cornered dialog button with white text in both states.
 void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juce::Colour buttonOnColour);
 
-// Return presses the default button and Escape the cancelling one, wherever
-// the keyboard focus is within the button's window. A dialog with one button
-// passes it for both.
+// Return (the main key or the keypad's Enter) presses the default button and
+// Escape the cancelling one, wherever the keyboard focus is within the
+// button's window, before a focused text field or toggle can use the key. A
+// dialog with one button passes it for both.
 void giveDialogKeys (juce::Button& defaultButton, juce::Button& cancellingButton);
+
+// Return only: Escape keeps closing the window as its close button does.
+void giveReturnKey (juce::Button& defaultButton);
 
 // Ends the modal state of the dialog window that holds the content with the
 // result; does nothing when the content sits in no dialog window.

@@ -28,6 +28,10 @@ public:
     void paint (juce::Graphics& g) override;
     void resized() override;
 
+    // The insertion line of the lists on their black ground: light, so that
+    // it stands out from the dark row lines and selected rows it lies on.
+    static inline const juce::Colour standOutInsertionLineColour { 0xffd3d3d3 };
+
     void setInsertionLineColour (juce::Colour colour) { insertionLineColour = colour; }
     void setDropTargetColour (juce::Colour colour) { dropTargetColour = colour; }
     void setListBackgroundColour (juce::Colour colour);

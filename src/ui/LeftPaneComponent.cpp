@@ -21,7 +21,7 @@ LeftPaneComponent::LeftPaneComponent()
     list->setListBackgroundColour (juce::Colour (0xff000000));
     list->setLookAndFeel (&lookAndFeel);
     list->setDropTargetColour (juce::Colour (0xdd333333));
-    list->setInsertionLineColour (juce::Colour (0xff333333));
+    list->setInsertionLineColour (ui::DraggableTableListComponent::standOutInsertionLineColour);
 
     setSize (1110, 400);
     application::PreferencesDataChangeBroadcaster::getInstance()->addListener (this);

@@ -10,6 +10,7 @@
 #include "ui/ModalDialogState.h"
 #include "ui/StoredWindowBounds.h"
 #include "ui/TooltipWindowManager.h"
+#include "ui/WindowManagerState.h"
 
 MainAppWindow::MainAppWindow()
     : juce::DocumentWindow (getLocalizedText ("CommonApplicationName"), juce::Colour (0xff111111),
@@ -26,6 +27,7 @@ MainAppWindow::MainAppWindow()
     updateTitle();
     setVisible (true);
     setResizable (true, false);
+    framed = std::make_unique<ui::WhenFramed> (*this, [this] (juce::BorderSize<int> frame) { placeInFrame (frame); });
     setIcon (x48305_ui::InterfaceImages::applicationIcon());
     x48305_ui::TooltipWindowManager::getInstance()->createTooltipWindow();
 
@@ -37,7 +39,7 @@ MainAppWindow::~MainAppWindow()
 {
     application::LastSavedFileStatus::getInstance()->removeListener (this);
     application::DataEditStatus::getInstance()->removeListener (this);
-    x48305_ui::MainWindowBounds::store (rememberedBounds);
+    x48305_ui::MainWindowBounds::store (rememberedBounds, ui::isMaximisedByWindowManager (*this));
     x48305_ui::TooltipWindowManager::getInstance()->deleteTooltipWindow();
 
     setMenuBar (nullptr);
@@ -50,17 +52,14 @@ void MainAppWindow::restoreBounds()
     using x48305_ui::MainWindowBounds;
     const auto placement = MainWindowBounds::compute (MainWindowBounds::readStored(), { getWidth(), getHeight() },
                                                       ui::StoredWindowBounds::getConnectedDisplayAreas());
+    fixedWidth = placement.bounds.getWidth();
+    setResizeLimits (fixedWidth, MainWindowBounds::minimumHeight, fixedWidth, MainWindowBounds::maximumHeight);
     if (placement.restorePosition)
-    {
-        fixedWidth = placement.bounds.getWidth();
-        setResizeLimits (fixedWidth, MainWindowBounds::minimumHeight, fixedWidth, MainWindowBounds::maximumHeight);
         setBounds (placement.bounds);
-        rememberedBounds = placement.bounds;
-    }
     else
-    {
         centreWithSize (placement.bounds.getWidth(), placement.bounds.getHeight());
-    }
+    rememberedBounds = getBounds();
+    restoreMaximised = placement.maximised;
 }
 
 void MainAppWindow::resized()
@@ -77,8 +76,21 @@ void MainAppWindow::moved()
 
 void MainAppWindow::rememberBounds()
 {
-    rememberedBounds = getBounds().withPosition (ui::StoredWindowBounds::outerCorner (*this));
     fitWidthLimitsToFrame();
+    // A maximised window keeps the place it had before, to come back to.
+    if (! ui::isMaximisedByWindowManager (*this))
+        rememberedBounds = getBounds().withPosition (ui::StoredWindowBounds::outerCorner (*this));
+}
+
+void MainAppWindow::placeInFrame (juce::BorderSize<int> frame)
+{
+    // Only with its frame known does the window show whether it lies whole
+    // on its display; only a window the manager has framed can be asked to
+    // maximise.
+    if (restoreMaximised)
+        ui::askWindowManagerToMaximise (*this);
+    else
+        ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame);
 }
 
 void MainAppWindow::fitWidthLimitsToFrame()

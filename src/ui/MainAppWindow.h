@@ -4,6 +4,7 @@
 #include "action/LastSavedFileStatusListener.h"
 #include "ui/CommandShortcuts.h"
 #include "ui/DefaultLookAndFeel.h"
+#include "ui/WindowManagerState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -45,14 +46,17 @@ private:
     void restoreBounds();
     void updateTitle();
     void rememberBounds();
+    void placeInFrame (juce::BorderSize<int> frame);
     void fitWidthLimitsToFrame();
 
     x48305_ui::DefaultLookAndFeel lookAndFeel;
     x48305_ui::CommandShortcuts shortcuts { *this };
     juce::Rectangle<int> rememberedBounds;
-    // The width of a window restored at its place, which stays fixed; 0 for
-    // a window free to resize.
+    // The window's width, which stays fixed.
     int fixedWidth = 0;
+    // It was maximised when it last closed.
+    bool restoreMaximised = false;
+    std::unique_ptr<ui::WhenFramed> framed;
 
     JUCE_DECLARE_NON_COPYABLE (MainAppWindow)
 };

@@ -12,17 +12,13 @@ MainWindowBounds MainWindowBounds::compute (const Stored& stored, juce::Point<in
     const int height = stored.height > 0 ? stored.height : currentSize.y;
 
     MainWindowBounds result;
+    result.maximised = stored.maximised;
     const ui::StoredWindowBounds place { stored.x, stored.y, juce::jmax (currentSize.x, minimumWidth),
-                                         juce::jmax (height, minimumHeight) };
-    if (! place.shouldCentre (displayAreas, 1))
-    {
-        result.restorePosition = true;
-        result.bounds = place.getBounds (1);
-        return result;
-    }
-
-    result.restorePosition = false;
-    result.bounds = { 0, 0, currentSize.x, height };
+                                         juce::jlimit (minimumHeight, maximumHeight, height) };
+    result.restorePosition = ! place.shouldCentre (displayAreas, 1);
+    result.bounds = place.getBounds (1);
+    if (result.restorePosition)
+        result.bounds = ui::StoredWindowBounds::fittedOnDisplay (result.bounds, {}, displayAreas);
     return result;
 }
 
@@ -34,10 +30,11 @@ MainWindowBounds::Stored MainWindowBounds::readStored()
     stored.x = preferences->getInt (keys::mainWindowPositionX, -1);
     stored.y = preferences->getInt (keys::mainWindowPositionY, -1);
     stored.height = preferences->getInt (keys::mainWindowHeight, 0);
+    stored.maximised = preferences->getBool (keys::mainWindowMaximized, false);
     return stored;
 }
 
-void MainWindowBounds::store (juce::Rectangle<int> windowBounds)
+void MainWindowBounds::store (juce::Rectangle<int> windowBounds, bool maximised)
 {
     namespace keys = x48305_preferences::keys;
     auto* preferences = x48305_preferences::PreferencesData::getInstance();
@@ -45,5 +42,6 @@ void MainWindowBounds::store (juce::Rectangle<int> windowBounds)
     preferences->setInt (keys::mainWindowPositionY, windowBounds.getY());
     preferences->setInt (keys::mainWindowWidth, windowBounds.getWidth());
     preferences->setInt (keys::mainWindowHeight, windowBounds.getHeight());
+    preferences->setBool (keys::mainWindowMaximized, maximised);
 }
 } // namespace x48305_ui

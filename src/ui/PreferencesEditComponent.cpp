@@ -102,6 +102,8 @@ PreferencesEditComponent::PreferencesEditComponent()
                           (juce::Button*) okButton.get() })
         button->addListener (this);
     fontSizeSlider->addListener (this);
+    // Escape stays the window's close, which, unlike Cancel, writes nothing.
+    x48305_ui::giveReturnKey (*okButton);
 
     initialProgramListHeight = preferences().getInt (keys::programListHeight, 0);
     loadFromPreferences();

@@ -26,6 +26,7 @@ PresetInformationEditComponent::PresetInformationEditComponent()
       okButton (makeButton ("okButton", "OK")),
       cancelButton (makeButton ("cancelButton", "Cancel"))
 {
+    x48305_ui::giveDialogKeys (*okButton, *cancelButton);
     setSize (width, height);
 }
 

@@ -24,6 +24,10 @@ PresetWindow::PresetWindow (PresetWindowManager& owner)
     restoreBounds();
     setVisible (true);
     setResizable (true, false);
+    // Framed, the window must lie whole on its display, frame included.
+    framed = std::make_unique<ui::WhenFramed> (*this, [this] (juce::BorderSize<int> frame) {
+        ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame);
+    });
 
     // Last: the steps above may give the window a new native window, and the
     // window system shows the icon of the native window it has.
@@ -55,7 +59,8 @@ void PresetWindow::restoreBounds()
     }
     else
     {
-        setBounds (stored.getBounds (minimumSize));
+        setBounds (ui::StoredWindowBounds::fittedOnDisplay (stored.getBounds (minimumSize), {},
+                                                            ui::StoredWindowBounds::getConnectedDisplayAreas()));
     }
     saveBounds();
 }
@@ -71,6 +76,7 @@ void PresetWindow::showIcon (const juce::Image& icon)
 
 void PresetWindow::saveBounds()
 {
+
     const auto corner = ui::StoredWindowBounds::outerCorner (*this);
     savedX = corner.x;
     savedY = corner.y;

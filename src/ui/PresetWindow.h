@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/CommandShortcuts.h"
+#include "ui/WindowManagerState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -41,6 +42,7 @@ private:
     int savedY = 0;
     int savedWidth = 0;
     int savedHeight = 0;
+    std::unique_ptr<ui::WhenFramed> framed;
 
     JUCE_DECLARE_NON_COPYABLE (PresetWindow)
 };

@@ -1,5 +1,7 @@
 #include "ui/ProgramListItemComponents.h"
 
+#include "ui/ProgramNameText.h"
+
 #include <algorithm>
 
 namespace
@@ -92,6 +94,11 @@ void ProgramListItemLabel::editorShown (juce::TextEditor* editor)
                      juce::TextEditor::focusedOutlineColourId, juce::TextEditor::shadowColourId })
         editor->setColour (id, juce::Colour (0x00000000));
     editor->applyColourToAllText (juce::Colour (0xffffffff));
+    // The record pads a name with spaces to its 12 characters: the padding is
+    // no part of what the user edits, and would leave no room to type.
+    editor->setText (editor->getText().trimEnd(), false);
+    editor->selectAll();
+    ui::restrictToProgramName (*editor);
 }
 
 void ProgramListItemLabel::editorAboutToBeHidden (juce::TextEditor*)

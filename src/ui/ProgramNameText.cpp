@@ -4,11 +4,19 @@ namespace ui
 {
 namespace
 {
-bool isNameCharacter (juce::juce_wchar c)
+// The record holds 12 bytes of name.
+constexpr int nameLength = 12;
+
+const juce::String& nameCharacters()
 {
     static const juce::String allowed (" ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
                                        "!?#$%&'()*+,-./:;<=>@");
-    return allowed.containsChar (c);
+    return allowed;
+}
+
+bool isNameCharacter (juce::juce_wchar c)
+{
+    return nameCharacters().containsChar (c);
 }
 } // namespace
 
@@ -29,5 +37,10 @@ FilteredProgramName filterProgramName (const juce::String& typed)
         }
     }
     return result;
+}
+
+void restrictToProgramName (juce::TextEditor& editor)
+{
+    editor.setInputRestrictions (nameLength, nameCharacters());
 }
 } // namespace ui

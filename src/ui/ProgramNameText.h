@@ -1,6 +1,6 @@
 #pragma once
 
-#include <juce_core/juce_core.h>
+#include <juce_gui_basics/juce_gui_basics.h>
 
 #include <string>
 
@@ -19,4 +19,8 @@ struct FilteredProgramName
 };
 
 FilteredProgramName filterProgramName (const juce::String& typed);
+
+// Lets the editor take only what a program name holds (12 characters of the
+// display's set), so that what the user sees while typing is what is stored.
+void restrictToProgramName (juce::TextEditor& editor);
 } // namespace ui

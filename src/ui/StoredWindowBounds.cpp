@@ -40,6 +40,38 @@ juce::Array<juce::Rectangle<int>> StoredWindowBounds::getConnectedDisplayAreas()
     return areas;
 }
 
+juce::Rectangle<int> StoredWindowBounds::fittedOnDisplay (juce::Rectangle<int> windowBounds,
+                                                          juce::BorderSize<int> frame,
+                                                          const juce::Array<juce::Rectangle<int>>& displayAreas)
+{
+    const auto outer = frame.addedTo (windowBounds);
+    const juce::Rectangle<int>* best = nullptr;
+    int bestShown = 0;
+    for (const auto& area : displayAreas)
+    {
+        const auto shown = area.getIntersection (outer);
+        if (shown.getWidth() * shown.getHeight() > bestShown)
+        {
+            best = &area;
+            bestShown = shown.getWidth() * shown.getHeight();
+        }
+    }
+    if (best == nullptr)
+        return windowBounds;
+    const auto fitted = outer.withSize (juce::jmin (outer.getWidth(), best->getWidth()),
+                                        juce::jmin (outer.getHeight(), best->getHeight()))
+                            .constrainedWithin (*best);
+    return frame.subtractedFrom (fitted);
+}
+
+void StoredWindowBounds::fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame)
+{
+    const auto fitted = fittedOnDisplay (window.getBounds(), frame, getConnectedDisplayAreas());
+    // The manager puts the frame's corner where a framed window is moved to.
+    if (fitted != window.getBounds())
+        window.setBounds (fitted.translated (-frame.getLeft(), -frame.getTop()));
+}
+
 juce::Point<int> StoredWindowBounds::outerCorner (const juce::Component& window)
 {
     auto corner = window.getPosition();

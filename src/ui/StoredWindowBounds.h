@@ -42,6 +42,15 @@ struct StoredWindowBounds
     // logical coordinates.
     static juce::Array<juce::Rectangle<int>> getConnectedDisplayAreas();
 
+    // The window's bounds moved, and shrunk where they must, so that the
+    // window with its frame lies whole on the display that shows most of it;
+    // unchanged when no display shows any of it.
+    static juce::Rectangle<int> fittedOnDisplay (juce::Rectangle<int> windowBounds, juce::BorderSize<int> frame,
+                                                 const juce::Array<juce::Rectangle<int>>& displayAreas);
+
+    // Fits a window framed by the window manager on its display as above.
+    static void fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame);
+
     // The upper-left corner of the frame around a window on the desktop, as
     // far as the window manager has told it; the window's own position
     // while it has no frame.

@@ -39,7 +39,7 @@ UserPaneComponent::UserPaneComponent (std::unique_ptr<ui::UserListViewInterface>
     list->setListBackgroundColour (juce::Colour (0xff000000));
     list->setLookAndFeel (&lookAndFeel);
     list->setDropTargetColour (juce::Colour (0xdd333333));
-    list->setInsertionLineColour (juce::Colour (0xff333333));
+    list->setInsertionLineColour (ui::DraggableTableListComponent::standOutInsertionLineColour);
 
     setSize (790, 530);
     application::PreferencesDataChangeBroadcaster::getInstance()->addListener (this);

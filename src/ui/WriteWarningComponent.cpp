@@ -64,6 +64,7 @@ WriteWarningComponent::WriteWarningComponent()
     x48305_ui::styleDialogButton (*cancelButton, buttonColour, buttonOnColour);
 
     styleToggle (*dontConfirmToggle, "WriteWarningDialogDontConfirmNext");
+    x48305_ui::giveDialogKeys (*okButton, *cancelButton);
     setSize (width, height);
 }
 
@@ -121,6 +122,7 @@ WriteUserDataWarningComponent::WriteUserDataWarningComponent()
     x48305_ui::styleDialogButton (*cancelButton, buttonOnColour, lookAndFeel.findColour (juce::TextButton::buttonOnColourId));
 
     styleToggle (*dontConfirmToggle, "WriteUserDataWarningDialogDontConfirmNext");
+    x48305_ui::giveDialogKeys (*okButton, *cancelButton);
     setSize (width, height);
 }
 

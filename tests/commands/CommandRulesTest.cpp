@@ -113,7 +113,9 @@ TEST_F (CommandRules, TableGivesTextsCategoriesAndKeys)
             EXPECT_TRUE (keys.isEmpty());
             continue;
         }
-        ASSERT_EQ (keys.size(), 1);
+        // Redo takes Ctrl+Y as well, after the key the menu shows.
+        ASSERT_EQ (keys.size(), row.id == 12 ? 2 : 1);
+        EXPECT_TRUE (row.id != 12 || keys[1] == juce::KeyPress ('y', juce::ModifierKeys (cmd), 0));
         EXPECT_EQ (keys[0], juce::KeyPress (row.key, juce::ModifierKeys (row.modifiers), 0))
             << keys[0].getTextDescription();
         EXPECT_EQ (mappings->findCommandForKeyPress (juce::KeyPress (row.key, juce::ModifierKeys (row.modifiers), 0)),

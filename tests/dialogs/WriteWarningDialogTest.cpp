@@ -59,6 +59,8 @@ TEST_F (WriteWarningDialogTest, ButtonsToggleAndKeysGiveTheirResultsAndPreferenc
         { "tick twice, OK", inOrder ({ clickToggle, clickToggle, clickOk }), 1, "1" },
         { "tick, Cancel", inOrder ({ clickToggle, testsupport::clickButton ("cancelButton") }), 0, "yes" },
         { "tick, Escape", inOrder ({ clickToggle, testsupport::pressKeyInDialog (juce::KeyPress (juce::KeyPress::escapeKey)) }), 0, "yes" },
+        // Return goes to OK, not to the focused toggle that was just clicked.
+        { "tick, Return", inOrder ({ clickToggle, testsupport::pressKeyInDialog (juce::KeyPress (juce::KeyPress::returnKey)) }), 1, "0" },
         { "tick, close", inOrder ({ clickToggle, testsupport::clickCloseButton() }), 0, "yes" },
     };
 

@@ -174,6 +174,67 @@ bool activateWindow (unsigned long window)
     return true;
 }
 
+// The property's 32-bit items (longs in Xlib's hands); empty when absent.
+std::vector<unsigned long> longsOf (Display* display, Window window, const char* name)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty (display, window, XInternAtom (display, name, False), 0, 64, False, AnyPropertyType, &type,
+                            &format, &count, &after, &data)
+            == Success
+        && data != nullptr && format == 32)
+        items.assign (reinterpret_cast<unsigned long*> (data), reinterpret_cast<unsigned long*> (data) + count);
+    if (data != nullptr)
+        XFree (data);
+    return items;
+}
+
+bool maximizeWindow (unsigned long window)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom (display.get(), "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 1; // add
+    event.xclient.data.l[1] = (long) XInternAtom (display.get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False);
+    event.xclient.data.l[2] = (long) XInternAtom (display.get(), "_NET_WM_STATE_MAXIMIZED_VERT", False);
+    event.xclient.data.l[3] = 2; // asked by a pager or the user
+    XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
+                SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    flush (display.get());
+    return true;
+}
+
+bool isMaximized (unsigned long window)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    const auto vertical = XInternAtom (display.get(), "_NET_WM_STATE_MAXIMIZED_VERT", False);
+    for (auto state : longsOf (display.get(), window, "_NET_WM_STATE"))
+        if (state == vertical)
+            return true;
+    return false;
+}
+
+FrameExtents frameExtents (unsigned long window)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return {};
+    const auto extents = longsOf (display.get(), window, "_NET_FRAME_EXTENTS");
+    if (extents.size() != 4)
+        return {};
+    return { (long) extents[0], (long) extents[1], (long) extents[2], (long) extents[3] };
+}
+
 unsigned long activeWindow()
 {
     auto display = openDisplay();

@@ -33,6 +33,19 @@ bool windowManagerRuns();
 bool activateWindow (unsigned long window);
 unsigned long activeWindow();
 
+// Asks the window manager to maximise the window, as its frame's button
+// does; and whether the manager shows it maximised (in height at least).
+bool maximizeWindow (unsigned long window);
+bool isMaximized (unsigned long window);
+
+// The frame that the window manager put around the window: left, right, top,
+// bottom; all 0 when it has said none.
+struct FrameExtents
+{
+    long left = 0, right = 0, top = 0, bottom = 0;
+};
+FrameExtents frameExtents (unsigned long window);
+
 // Moves the pointer to a point of the screen, then presses and releases a
 // key (an X key symbol name such as "Return" or "q"), with the Control key
 // held when asked. Without a window manager the keyboard follows the

@@ -1,6 +1,7 @@
 #include "support/FrameworkChooserDriver.h"
 #include "FileOpsFixture.h"
 
+#include "action/LastSavedFileStatus.h"
 #include "application/CPXWResource.h"
 #include "application/FileDialogProcessor.h"
 #include "formats/LibraryFile.h"
@@ -156,9 +157,47 @@ TEST_F (FrameworkChooser, StartsInTheFolderOfTheLastChosenFile)
                                             source.getParentDirectory().getFullPathName() }));
 }
 
+// The framework's own save dialog offers the library's file name (or the
+// untitled name) with the keyboard in the name box, where Escape cancels.
+TEST_F (FrameworkChooser, TheOwnSaveDialogOffersTheNameWithTheKeyboardInItAndEscapeCancels)
+{
+    testsupport::setUpInterfaceFonts();
+    testsupport::ScopedInterfaceLanguage english (false);
+    const auto saved = writeLibraryFile ("Older Bank.slvnlib", 5);
+    const std::pair<juce::File, juce::String> cases[] = {
+        { juce::File(), getLocalizedText ("CommonUntitledFileName") + ".slvnlib" },
+        { saved, "Older Bank.slvnlib" },
+    };
+    for (const auto& [current, offered] : cases)
+    {
+        SCOPED_TRACE (offered);
+        application::LastSavedFileStatus::getInstance()->setFile (current);
+        juce::String shownName;
+        bool nameHasKeyboard = false;
+        testsupport::ModalDialogDriver driver ([&] (juce::Component& dialog) {
+            testsupport::runMessageLoop (50);
+            if (auto* nameBox = testsupport::findDescendantOfType<juce::TextEditor> (
+                    dialog, [] (juce::TextEditor& editor) { return ! editor.isReadOnly() && editor.isShowing(); }))
+            {
+                shownName = nameBox->getText();
+                nameHasKeyboard = nameBox->hasKeyboardFocus (false);
+            }
+            testsupport::pressKey (dialog, juce::KeyPress (juce::KeyPress::escapeKey));
+        }, 10000);
+
+        FrameworkDialog ownDialog (FrameworkDialog::Kind::frameworksOwn);
+        EXPECT_EQ (x48305_application::FileDialogProcessor (ownDialog).saveAs(), 0);
+        EXPECT_TRUE (driver.hasActed());
+        EXPECT_EQ (shownName, offered);
+        EXPECT_TRUE (nameHasKeyboard);
+    }
+    EXPECT_EQ (folder.getFolder().getNumberOfChildFiles (juce::File::findFiles, "*.slvnlib"), 1) << "nothing saved";
+}
+
 // With zenity on the path the application asks zenity (here a stand-in that
-// notes its arguments and cancels). The framework looks for it once per
-// process, so the operation runs in a child process with that path.
+// notes its arguments and cancels): to open a library, and to save one under
+// the untitled name. The framework looks for it once per process, so each
+// operation runs in a child process with that path.
 TEST_F (FrameworkChooser, TheApplicationAsksZenityWhereItIsInstalled)
 {
     const auto zenity = file ("zenity");
@@ -166,17 +205,27 @@ TEST_F (FrameworkChooser, TheApplicationAsksZenityWhereItIsInstalled)
                                          false, false, "\n"));
     ASSERT_TRUE (zenity.setExecutePermission (true));
 
-    int exitCode = -1;
-    const auto output = testsupport::runTestInChildProcess (
-        "FrameworkChooser.DISABLED_OpenLibraryWithTheApplicationsChooser",
-        { "PATH=" + folder.getFolder().getFullPathName() + ":" + juce::SystemStats::getEnvironmentVariable ("PATH", {}),
-          "KDE_FULL_SESSION=" },
-        exitCode, 60000);
-    EXPECT_EQ (exitCode, 0) << output;
-    EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << output;
-    const auto asked = juce::StringArray::fromLines (file ("asked").loadFileAsString());
-    for (auto* argument : { "--file-selection", "--file-filter=*.slvnlib" })
-        EXPECT_TRUE (asked.contains (argument)) << asked.joinIntoString (" ");
+    const std::pair<const char*, juce::StringArray> runs[] = {
+        { "FrameworkChooser.DISABLED_OpenLibraryWithTheApplicationsChooser",
+          { "--file-selection", "--file-filter=*.slvnlib" } },
+        { "FrameworkChooser.DISABLED_SaveLibraryWithTheApplicationsChooser",
+          { "--file-selection", "--save", "--file-filter=*.slvnlib", "--filename=Untitled.slvnlib" } },
+    };
+    for (const auto& [childTest, expected] : runs)
+    {
+        SCOPED_TRACE (childTest);
+        int exitCode = -1;
+        const auto output = testsupport::runTestInChildProcess (
+            childTest,
+            { "PATH=" + folder.getFolder().getFullPathName() + ":" + juce::SystemStats::getEnvironmentVariable ("PATH", {}),
+              "KDE_FULL_SESSION=" },
+            exitCode, 60000);
+        EXPECT_EQ (exitCode, 0) << output;
+        EXPECT_TRUE (output.contains ("[  PASSED  ] 1 test")) << output;
+        const auto asked = juce::StringArray::fromLines (file ("asked").loadFileAsString());
+        for (const auto& argument : expected)
+            EXPECT_TRUE (asked.contains (argument)) << asked.joinIntoString (" ");
+    }
 }
 
 TEST_F (FrameworkChooser, DISABLED_OpenLibraryWithTheApplicationsChooser)
@@ -184,4 +233,10 @@ TEST_F (FrameworkChooser, DISABLED_OpenLibraryWithTheApplicationsChooser)
     EXPECT_TRUE (juce::FileChooser::isPlatformDialogAvailable());
     EXPECT_EQ (x48305_application::FileDialogProcessor().openLibrary(), 0) << "cancelled";
     EXPECT_FALSE (ui::ModalDialogState::getInstance()->dialogOpen);
+}
+
+TEST_F (FrameworkChooser, DISABLED_SaveLibraryWithTheApplicationsChooser)
+{
+    testsupport::ScopedInterfaceLanguage english (false);
+    EXPECT_EQ (x48305_application::FileDialogProcessor().saveAs(), 0) << "cancelled";
 }

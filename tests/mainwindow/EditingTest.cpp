@@ -83,7 +83,7 @@ protected:
     int quits = 0;
 };
 
-// Undoing past a save makes the library differ from the file again; redo brings it back.
+// Undoing past a save makes the library differ from the file again; redo (either key) brings it back.
 TEST_F (MainWindowEditingTest, AnEditUndoneAfterASaveIsNotThrownAwayUnasked)
 {
     const auto original = allNames()[2];
@@ -108,6 +108,10 @@ TEST_F (MainWindowEditingTest, AnEditUndoneAfterASaveIsNotThrownAwayUnasked)
 
     press ('z', cmd | shift);
     EXPECT_EQ (allNames()[2], "Renamed");
+    // Ctrl+Y redoes as well.
+    press ('z', cmd);
+    press ('y', cmd);
+    EXPECT_EQ (allNames()[2], "Renamed") << "Ctrl+Y";
     EXPECT_FALSE (titleShowsEdited()) << window->getName();
     testsupport::DialogScript none ({});
     press ('q', cmd);

@@ -46,7 +46,7 @@ struct Placement
     juce::Rectangle<int> expected; // the size only, when centred
 };
 
-TEST_F (PresetWindowTest, OpensWhereItWasOrCentredWhereNobodyCouldSeeIt)
+TEST_F (PresetWindowTest, OpensWhereItWasWholeOnTheDisplayOrCentredWhereNobodyCouldSeeIt)
 {
     ASSERT_EQ (mainDisplay(), juce::Rectangle<int> (0, 0, 1280, 1024));
 
@@ -60,7 +60,8 @@ TEST_F (PresetWindowTest, OpensWhereItWasOrCentredWhereNobodyCouldSeeIt)
         { "on a display since removed", { 3000, 200, 250, 500 }, true, { 0, 0, 250, 500 } },
         { "far below", { 100, 5000, 250, 500 }, true, { 0, 0, 250, 500 } },
         { "a sliver in the corner", { 1270, 1000, 250, 500 }, true, { 0, 0, 250, 500 } },
-        { "enough in the corner", { 1240, 980, 250, 500 }, false, { 1240, 980, 250, 500 } },
+        { "enough in the corner, moved on whole", { 1240, 980, 250, 500 }, false, { 1030, 524, 250, 500 } },
+        { "taller than the display", { 300, 30, 320, 1181 }, false, { 300, 0, 320, 1024 } },
     };
 
     for (const auto& placement : placements)

@@ -38,7 +38,11 @@ ModalDialogDriver::Action chooseInFrameworkDialog (const juce::File& target, con
             return;
         }
 
-        typeText (*nameBox, target.getFullPathName());
+        // The box may offer a name already: all of it is typed over.
+        click (*nameBox);
+        pressKey (*nameBox, juce::KeyPress ('a', juce::ModifierKeys::commandModifier, 0));
+        for (auto character : target.getFullPathName())
+            pressKey (*nameBox, juce::KeyPress ((int) character, {}, character));
         pressKey (*nameBox, juce::KeyPress (juce::KeyPress::returnKey));
         // The dialog takes Return, moves to the file's folder and enables
         // its button on later messages.

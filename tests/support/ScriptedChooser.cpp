@@ -11,7 +11,8 @@ std::optional<juce::File> ScriptedChooser::chooseFileToOpen (const juce::String&
     return answer (false, title, extension);
 }
 
-std::optional<juce::File> ScriptedChooser::chooseFileToSave (const juce::String& title, const juce::String& extension)
+std::optional<juce::File> ScriptedChooser::chooseFileToSave (const juce::String& title, const juce::String& extension,
+                                                             const juce::String&)
 {
     return answer (true, title, extension);
 }

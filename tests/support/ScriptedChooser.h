@@ -26,7 +26,8 @@ public:
     void willCancel() { answers.push_back (std::nullopt); }
 
     std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::String& extension) override;
-    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension) override;
+    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::String& extension,
+                                                const juce::String& suggestedName) override;
 
     const std::vector<Question>& getQuestions() const { return questions; }
     // Every question so far, each as asked() writes it.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+
+namespace ui
+{
+// What the window manager says of a top-level window of the program, and
+// asks of it, through the desktop's window-state conventions. The framework
+// knows a maximised window only where it maximised the window itself.
+
+// True while the manager shows the window maximised (by its button, a
+// double click on the title or a key).
+bool isMaximisedByWindowManager (const juce::Component& window);
+
+// Asks the manager to maximise the window, which it may refuse (a window of
+// fixed width is maximised in height only, or not at all). The window must
+// be managed already: a request for a window not yet shown goes unheard.
+void askWindowManagerToMaximise (const juce::Component& window);
+
+// Runs the action once, with the frame, as soon as the window manager has
+// framed the window (some time after it shows, and not always followed by
+// a move or resize that would tell the framework). Looked for every 50 ms
+// for at most 10 seconds; on a display without a manager the action never
+// runs. A member of the window.
+class WhenFramed : private juce::Timer
+{
+public:
+    WhenFramed (juce::Component& window, std::function<void (juce::BorderSize<int> frame)> action);
+    ~WhenFramed() override;
+
+private:
+    void timerCallback() override;
+
+    juce::Component& window;
+    std::function<void (juce::BorderSize<int>)> action;
+    int looks = 0;
+};
+} // namespace ui
