@@ -156,7 +156,10 @@ bool windowManagerRuns()
            && hasProperty (display.get(), DefaultRootWindow (display.get()), "_NET_SUPPORTING_WM_CHECK");
 }
 
-bool activateWindow (unsigned long window)
+// Sends the window manager a client message about the window; `fill` sets
+// its items, with the display at hand for atoms.
+template <typename Fill>
+bool askWindowManager (unsigned long window, const char* message, Fill&& fill)
 {
     auto display = openDisplay();
     if (display == nullptr)
@@ -164,14 +167,21 @@ bool activateWindow (unsigned long window)
     XEvent event {};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom (display.get(), "_NET_ACTIVE_WINDOW", False);
+    event.xclient.message_type = XInternAtom (display.get(), message, False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = 2; // asked by a pager, which managers follow at once
-    event.xclient.data.l[1] = CurrentTime;
+    fill (display.get(), event.xclient.data.l);
     XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
                 SubstructureRedirectMask | SubstructureNotifyMask, &event);
     flush (display.get());
     return true;
+}
+
+bool activateWindow (unsigned long window)
+{
+    return askWindowManager (window, "_NET_ACTIVE_WINDOW", [] (Display*, long* items) {
+        items[0] = 2; // asked by a pager, which managers follow at once
+        items[1] = CurrentTime;
+    });
 }
 
 // The property's 32-bit items (longs in Xlib's hands); empty when absent.
@@ -194,22 +204,12 @@ std::vector<unsigned long> longsOf (Display* display, Window window, const char*
 
 bool maximizeWindow (unsigned long window)
 {
-    auto display = openDisplay();
-    if (display == nullptr)
-        return false;
-    XEvent event {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom (display.get(), "_NET_WM_STATE", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = 1; // add
-    event.xclient.data.l[1] = (long) XInternAtom (display.get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False);
-    event.xclient.data.l[2] = (long) XInternAtom (display.get(), "_NET_WM_STATE_MAXIMIZED_VERT", False);
-    event.xclient.data.l[3] = 2; // asked by a pager or the user
-    XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
-                SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    flush (display.get());
-    return true;
+    return askWindowManager (window, "_NET_WM_STATE", [] (Display* display, long* items) {
+        items[0] = 1; // add
+        items[1] = (long) XInternAtom (display, "_NET_WM_STATE_MAXIMIZED_HORZ", False);
+        items[2] = (long) XInternAtom (display, "_NET_WM_STATE_MAXIMIZED_VERT", False);
+        items[3] = 2; // asked by a pager or the user
+    });
 }
 
 bool isMaximized (unsigned long window)
