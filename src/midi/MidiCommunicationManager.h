@@ -18,13 +18,6 @@ class MidiCommunicationProcess;
 
 namespace x48305_midi
 {
-// The one entry point for transfers with the instrument. The commands run
-// their jobs through it, each behind the progress dialog; the current-program
-// model hands it every newly current program, which the background
-// transmitter sends unless a job is running. A job never shares the ports
-// with a background send: the transmitter is stopped, and its thread has
-// ended, before the dialog opens them.
-//
 // Makes the device manager before the communication manager registers for
 // deletion at shutdown: the framework deletes in the reverse order, so the
 // device manager outlives the transmitter that listens to it.
@@ -34,6 +27,13 @@ protected:
     DeviceManagerMadeFirst();
 };
 
+// The one entry point for transfers with the instrument. The commands run
+// their jobs through it, each behind the progress dialog; the current-program
+// model hands it every newly current program, which the background
+// transmitter sends unless a job is running. A job never shares the ports
+// with a background send: the transmitter is stopped, and its thread has
+// ended, before the dialog opens them.
+//
 // Message thread only.
 class MidiCommunicationManager : public Singleton<MidiCommunicationManager>,
                                  private DeviceManagerMadeFirst,
