@@ -102,6 +102,8 @@ const char* const allKeys[] = {
     // User units that cannot be written
     "WriteUserDataErrorConflictingSlots",
     "WriteUserDataErrorConflictingSlotsDetail",
+    "WriteUserDataErrorUnitsChanged",
+    "WriteUserDataErrorUnitsChangedDetail",
     // List column titles
     "ProgramListColumnProgramName",
     "ProgramListColumnCategory",

@@ -71,13 +71,13 @@ protected:
         return MidiCommunicationError::noError;
     }
 
-    // Confirms a step by reading the slot back: 0 when it holds what
-    // `holdsWanted` accepts; otherwise the run ends with 7 (or the read's own
-    // code). Where a copy of the last header would pass, the replies settle
-    // first; a header that fails and could be such a copy is read once more,
-    // so the answer is always sure.
+    // Reads the slot's header back and tells whether it holds what
+    // `holdsWanted` accepts. Where a copy of the last header would pass, the
+    // replies settle first; a header that fails and could be such a copy is
+    // read once more, so the answer is always sure. 0, or the code the run
+    // ended with.
     template <typename Receiver>
-    std::int32_t confirmSlot (Receiver& receiver, std::uint32_t slot, const HeaderTest& holdsWanted)
+    std::int32_t readBack (Receiver& receiver, std::uint32_t slot, const HeaderTest& holdsWanted, bool& holds)
     {
         bool settled = false;
         if (couldBeStale (holdsWanted))
@@ -96,8 +96,20 @@ protected:
                 return endWithError (code);
         }
         lastHeader = receiver.getReceivedHeader();
-        return holdsWanted (*lastHeader) ? MidiCommunicationError::noError
-                                         : endWithError (MidiCommunicationError::receiveWriteError);
+        holds = holdsWanted (*lastHeader);
+        return MidiCommunicationError::noError;
+    }
+
+    // Confirms a step by reading the slot back: 0 when it holds what
+    // `holdsWanted` accepts; otherwise the run ends with 7 (or the read's own
+    // code).
+    template <typename Receiver>
+    std::int32_t confirmSlot (Receiver& receiver, std::uint32_t slot, const HeaderTest& holdsWanted)
+    {
+        bool holds = false;
+        if (const auto code = readBack (receiver, slot, holdsWanted, holds))
+            return code;
+        return holds ? MidiCommunicationError::noError : endWithError (MidiCommunicationError::receiveWriteError);
     }
 
     x48305_data::UserData* store;

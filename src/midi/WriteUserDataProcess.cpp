@@ -67,7 +67,10 @@ std::int32_t WriteUserDataProcess::run()
     if (std::int32_t code = 0; ! beginUnitTransfer (channel, code))
         return code;
     if (hasConflictingSlotClaims (*store))
-        return refuseConflictingClaims();
+        return refuseWith ("WriteUserDataErrorConflictingSlots");
+
+    if (const auto code = checkEveryClaim (channel))
+        return code;
 
     // Effects test for a cancel once more before their swaps; oscillators
     // come right after the start. Reverb units stay FromFile after a write,
@@ -94,6 +97,23 @@ std::int32_t WriteUserDataProcess::run()
     return MidiCommunicationError::noError;
 }
 
+std::int32_t WriteUserDataProcess::checkEveryClaim (std::uint32_t channel)
+{
+    const auto& units = *store;
+    std::int32_t code = checkClaims<UserOscDataReceiver> (
+        channel, UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); });
+    if (code == 0)
+        code = checkClaims<UserModFXDataReceiver> (
+            channel, UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); });
+    if (code == 0)
+        code = checkClaims<UserDelFXDataReceiver> (
+            channel, UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); });
+    if (code == 0)
+        code = checkClaims<UserRevFXDataReceiver> (
+            channel, UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
+    return code;
+}
+
 template <typename Transmitter, typename Receiver, typename SlotAccess>
 std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt,
                                               bool cancelBeforeSwaps, bool recordWrites)
@@ -118,6 +138,27 @@ std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32
     if (const auto code = swapIntoPlace (transmitter, receiver, moves, slotAt))
         return code;
     return clearAndWrite (transmitter, receiver, numSlots, slotAt, recordWrites);
+}
+
+template <typename Receiver, typename SlotAccess>
+std::int32_t WriteUserDataProcess::checkClaims (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt)
+{
+    Receiver receiver (getMidi(), channel);
+    prepareTask (receiver);
+    for (std::uint32_t position = 0; position < numSlots; ++position)
+    {
+        const auto& slot = slotAt (position);
+        if (slot.getState() != UnitSlotState::InSlot || ! namesASlot (slot.getSlotIndex()))
+            continue;
+        const auto claimed = slot.getHeaderSummary();
+        bool holds = false;
+        if (const auto code = readBack (receiver, slot.getSlotIndex(),
+                                        [&] (const UnitHeaderSummary& h) { return h == claimed; }, holds))
+            return code;
+        if (! holds)
+            return refuseWith ("WriteUserDataErrorUnitsChanged");
+    }
+    return MidiCommunicationError::noError;
 }
 
 template <typename Transmitter, typename Receiver, typename SlotAccess>
@@ -192,10 +233,10 @@ std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, Rece
     return MidiCommunicationError::noError;
 }
 
-std::int32_t WriteUserDataProcess::refuseConflictingClaims()
+std::int32_t WriteUserDataProcess::refuseWith (const juce::String& key)
 {
-    setStatusText (getLocalizedText ("WriteUserDataErrorConflictingSlots"));
-    setDetailText (getLocalizedText ("WriteUserDataErrorConflictingSlotsDetail"));
+    setStatusText (getLocalizedText (key));
+    setDetailText (getLocalizedText (key + "Detail"));
     return MidiCommunicationError::receiveWriteError;
 }
 }

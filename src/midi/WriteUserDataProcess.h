@@ -12,6 +12,13 @@ namespace x48305_midi
 // the units that sit in the wrong slot into place, then it clears the slots
 // that are empty in the store and writes the units loaded from packages.
 //
+// Before the first swap, write or clear, every slot that an InSlot object
+// names is read: a step of an earlier run whose outcome was never known (no
+// reply, a time-out, a broken reply), or a unit changed on the instrument
+// itself, leaves a slot that does not hold what the store says, and acting
+// on the store would then move or delete the wrong units. Such a run stops
+// before it changes anything and asks the user to receive the units again.
+//
 // Every swap, write and clear is confirmed by reading the slot's header
 // back before anything else is sent, since an acknowledgement proves
 // nothing when the link repeats or delays replies; the run stops at the
@@ -52,6 +59,11 @@ private:
     std::int32_t writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt, bool cancelBeforeSwaps,
                             bool recordWrites);
 
+    // 0 when every slot that an InSlot object names holds its unit.
+    std::int32_t checkEveryClaim (std::uint32_t channel);
+    template <typename Receiver, typename SlotAccess>
+    std::int32_t checkClaims (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt);
+
     template <typename Transmitter, typename Receiver, typename SlotAccess>
     std::int32_t swapIntoPlace (Transmitter& transmitter, Receiver& receiver, std::vector<Move>& moves,
                                 SlotAccess slotAt);
@@ -60,6 +72,7 @@ private:
     std::int32_t clearAndWrite (Transmitter& transmitter, Receiver& receiver, std::uint32_t numSlots,
                                 SlotAccess slotAt, bool recordWrites);
 
-    std::int32_t refuseConflictingClaims();
+    // Ends the run with 7 and the texts of `key` and `key` + "Detail".
+    std::int32_t refuseWith (const juce::String& key);
 };
 }

@@ -336,3 +336,113 @@ TEST_F (WriteUserDataJob, TwoClaimsOnOneSlotAreRefusedBeforeAnythingIsSent)
         EXPECT_TRUE (x48305_midi::WriteUserDataProcess::hasConflictingSlotClaims (claims)) << k;
     }
 }
+
+// A step whose outcome the run never learnt (the instrument swapped, but the
+// reply was lost) leaves the store naming the old slot. Whatever the user
+// writes next, and when the instrument was changed behind the store's back,
+// the write changes nothing and asks for a receive instead of acting on the
+// store's guess.
+TEST_F (WriteUserDataJob, AStoreThatNoLongerMatchesTheInstrumentIsNeverActedOn)
+{
+    struct Lost
+    {
+        const char* what;
+        sim::RequestMatcher when;
+        sim::Behaviour behaviour;
+    };
+    const auto lateBy = std::chrono::milliseconds (jobTaskTimeoutMs + 300);
+    const Lost losses[] = {
+        { "read-back unanswered", unitRequest (RequestKind::unitHeaderRequest, oscKind, 1), sim::Behaviour::silent() },
+        { "read-back refused", unitRequest (RequestKind::unitHeaderRequest, oscKind, 1), sim::Behaviour::refuse() },
+        { "swap acknowledged late", sim::every (RequestKind::unitSwap), sim::Behaviour::delayed (lateBy) },
+        { "swap acknowledgement broken", sim::every (RequestKind::unitSwap), sim::Behaviour::shortened() },
+        { "the instrument changed", {}, {} },
+    };
+    for (const auto& lost : losses)
+        for (const bool dragBack : { false, true })
+        {
+            if (dragBack && ! lost.when)
+                continue;
+            SCOPED_TRACE (std::string (lost.what) + (dragBack ? ", the unit dragged back" : ", the same list again"));
+            JobRig rig;
+            rig.instrument.setUnitSlot (oscKind, 0, unitSlotOf (4, "Only copy"));
+            auto store = storeOf (rig.instrument);
+            if (lost.when)
+            {
+                std::swap (store.getUserOscData (0), store.getUserOscData (1));
+                rig.instrument.addRule (lost.when, lost.behaviour, 1);
+                ASSERT_NE (writeOnThread (store, rig), 0);
+                ASSERT_EQ (rig.instrument.getUnitSlot (oscKind, 1).header, unitSlotOf (4, "Only copy").header);
+                if (dragBack)
+                    std::swap (store.getUserOscData (0), store.getUserOscData (1));
+            }
+            else
+            {
+                rig.instrument.setUnitSlot (oscKind, 0, unitSlotOf (4, "Put on the panel"));
+                store.getUserOscData (3) = x48305_data::UserOscData (unitImageOf (4, "New", 24));
+            }
+            const auto before = store;
+            const auto held = [&] { return std::make_pair (rig.instrument.getUnitSlot (oscKind, 0).header,
+                                                           rig.instrument.getUnitSlot (oscKind, 1).header); };
+            const auto heldBefore = held();
+            rig.instrument.clearLog();
+
+            x48305_midi::WriteUserDataProcess job (store);
+            job.setTaskTimeout (jobTaskTimeoutMs);
+            EXPECT_EQ (runOnThread (job, rig), MidiCommunicationError::receiveWriteError);
+            EXPECT_EQ (job.getStatusText(), getLocalizedText ("WriteUserDataErrorUnitsChanged"));
+            EXPECT_EQ (job.getDetailText(), getLocalizedText ("WriteUserDataErrorUnitsChangedDetail"));
+            for (const auto kind : { RequestKind::unitSwap, RequestKind::unitClear, RequestKind::unitDump })
+                EXPECT_TRUE (rig.instrument.getRequestsOfKind (kind).empty());
+            EXPECT_EQ (held(), heldBefore);
+            EXPECT_EQ (store, before);
+        }
+}
+
+// An instrument that answers every request once never sees a failure, and
+// each unit the store places costs one header request more than the swaps,
+// clears and writes that the list asks for.
+TEST_F (WriteUserDataJob, ACorrectInstrumentAnswersTheCheckOfEveryPlacedUnit)
+{
+    const std::pair<const char*, std::function<UserData (JobRig&)>> cases[] = {
+        { "an empty bank", [] (JobRig&) { return UserData(); } },
+        { "a full bank, reversed", [] (JobRig& rig) {
+              std::mt19937 random (5);
+              for (std::size_t k = 0; k < unitKinds().size(); ++k)
+                  for (int p = 0; p < (int) unitKinds()[k].slots; ++p)
+                      rig.instrument.setUnitSlot (unitKinds()[k].simKind, p,
+                                                  unitSlotOf (unitKinds()[k].module, ("Unit " + std::to_string (p)).c_str()));
+              auto store = reversedOscillators (rig);
+              editAtRandom (store, random, 0);
+              return store;
+          } },
+        { "identical units side by side, two of them swapped", [] (JobRig& rig) {
+              for (int p = 0; p < 4; ++p)
+                  rig.instrument.setUnitSlot (oscKind, p, unitSlotOf (4, "Twin"));
+              auto store = storeOf (rig.instrument);
+              std::swap (store.getUserOscData (1), store.getUserOscData (2));
+              return store;
+          } },
+    };
+    for (const auto& [what, prepare] : cases)
+    {
+        SCOPED_TRACE (what);
+        JobRig rig;
+        auto store = prepare (rig);
+        for (int run = 0; run < 2; ++run)
+        {
+            int placed = 0;
+            for (std::size_t k = 0; k < unitKinds().size(); ++k)
+                for (std::uint32_t p = 0; p < unitKinds()[k].slots; ++p)
+                    placed += slotOf (store, k, p).getState() == UnitSlotState::InSlot ? 1 : 0;
+            rig.instrument.clearLog();
+            ASSERT_EQ (writeOnThread (store, rig), 0) << run;
+            EXPECT_EQ (differencesAfterWrite (store, rig.instrument), "");
+            std::size_t steps = 0;
+            for (const auto kind : { RequestKind::unitSwap, RequestKind::unitClear, RequestKind::unitDump })
+                steps += rig.instrument.getRequestsOfKind (kind).size();
+            EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitHeaderRequest).size(), steps + (std::size_t) placed)
+                << run;
+        }
+    }
+}
