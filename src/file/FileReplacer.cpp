@@ -19,30 +19,7 @@ namespace file
 namespace
 {
 constexpr int maxLinkHops = 40;
-
-// Removes the temporary file unless it was handed over to the target.
-class TemporarySibling
-{
-public:
-    explicit TemporarySibling (const juce::File& target)
-        : file (target.getSiblingFile ("." + target.getFileName() + ".saving")
-                    .getNonexistentSibling (false))
-    {
-    }
-
-    ~TemporarySibling()
-    {
-        if (! handedOver)
-            file.deleteFile();
-    }
-
-    const juce::File& getFile() const { return file; }
-    void markHandedOver() { handedOver = true; }
-
-private:
-    juce::File file;
-    bool handedOver = false;
-};
+constexpr int maxTemporaryNames = 100;
 
 // The path with every link, "." and ".." resolved by the system itself; empty
 // (errno says why) when the path does not reach an existing file or folder.
@@ -97,6 +74,61 @@ juce::File finalTarget (const juce::File& requested)
     }
 }
 
+// A new file beside the target, made by this save alone: the name is claimed
+// and the file created in one step, so a name that another program holds, or
+// takes at the same moment, is passed over and never touched. The file is
+// removed again unless it took the target's place.
+class TemporaryFile
+{
+public:
+    TemporaryFile (const juce::File& target, mode_t mode)
+    {
+        const auto prefix = target.getSiblingFile ("." + target.getFileName()).getFullPathName();
+        for (int attempt = 1; attempt <= maxTemporaryNames; ++attempt)
+        {
+            path = prefix + (attempt == 1 ? juce::String() : "-" + juce::String (attempt)) + ".saving";
+            descriptor = ::open (path.toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+            if (descriptor >= 0 || errno != EEXIST)
+                break;
+        }
+        created = descriptor >= 0;
+    }
+
+    ~TemporaryFile()
+    {
+        close();
+        if (created && ! handedOver)
+            ::unlink (path.toRawUTF8());
+    }
+
+    TemporaryFile (const TemporaryFile&) = delete;
+    TemporaryFile& operator= (const TemporaryFile&) = delete;
+
+    bool wasCreated() const { return created; }
+    int getDescriptor() const { return descriptor; }
+
+    bool close()
+    {
+        const bool closed = descriptor < 0 || ::close (descriptor) == 0;
+        descriptor = -1;
+        return closed;
+    }
+
+    // rename replaces an existing file in one step, so the target is at every
+    // moment either the old file or the complete new one.
+    bool takePlaceOf (const juce::File& target)
+    {
+        handedOver = std::rename (path.toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0;
+        return handedOver;
+    }
+
+private:
+    juce::String path;
+    int descriptor = -1;
+    bool created = false;
+    bool handedOver = false;
+};
+
 bool writeAll (int descriptor, const void* data, size_t numBytes)
 {
     const auto* bytes = static_cast<const char*> (data);
@@ -114,30 +146,14 @@ bool writeAll (int descriptor, const void* data, size_t numBytes)
 }
 
 // The new file takes over the replaced file's owner and group (where this
-// user may set them) and its permission bits; it is private until it has
-// them. A file that is new gets the mode the umask leaves of 0666.
-int writeWhole (const juce::File& destination, const void* data, size_t numBytes, const struct stat* replaced)
+// user may set them) and its permission bits; it was created private.
+bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
 {
-    const int descriptor = ::open (destination.getFullPathName().toRawUTF8(),
-                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                                   replaced != nullptr ? 0600 : 0666);
-    if (descriptor < 0)
-        return WriteErrorOpenFile;
-
-    if (replaced != nullptr)
+    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0)
     {
-        if (::fchown (descriptor, replaced->st_uid, replaced->st_gid) != 0)
-        {
-            // Not this user's to give: the new file stays this user's.
-        }
-        if (::fchmod (descriptor, replaced->st_mode & 07777) != 0)
-        {
-            ::close (descriptor);
-            return WriteErrorOpenFile;
-        }
+        // Not this user's to give: the new file stays this user's.
     }
-    const bool written = writeAll (descriptor, data, numBytes);
-    return ::close (descriptor) == 0 && written ? WriteErrorNoError : WriteErrorWriteData;
+    return ::fchmod (descriptor, replaced.st_mode & 07777) == 0;
 }
 } // namespace
 
@@ -161,21 +177,17 @@ int replaceFileContent (const juce::File& requestedTarget, const void* data, siz
     if (existingFileCannotBeReplaced (target))
         return WriteErrorDeleteFile;
 
+    // A file that is new gets the mode the umask leaves of 0666.
     struct stat replaced {};
     const bool exists = ::stat (target.getFullPathName().toRawUTF8(), &replaced) == 0;
-    TemporarySibling temporary (target);
-    const int result = writeWhole (temporary.getFile(), data, numBytes, exists ? &replaced : nullptr);
-    if (result != WriteErrorNoError)
-        return result;
+    TemporaryFile temporary (target, exists ? 0600 : 0666);
+    if (! temporary.wasCreated() || (exists && ! takeOverOwnerAndMode (temporary.getDescriptor(), replaced)))
+        return WriteErrorOpenFile;
 
-    // rename replaces an existing file in one step, so the target is at every
-    // moment either the old file or the complete new one.
-    if (std::rename (temporary.getFile().getFullPathName().toRawUTF8(),
-                     target.getFullPathName().toRawUTF8()) != 0)
-        return WriteErrorDeleteFile;
-
-    temporary.markHandedOver();
-    return WriteErrorNoError;
+    const bool written = writeAll (temporary.getDescriptor(), data, numBytes);
+    if (! temporary.close() || ! written)
+        return WriteErrorWriteData;
+    return temporary.takePlaceOf (target) ? WriteErrorNoError : WriteErrorDeleteFile;
 }
 
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content)

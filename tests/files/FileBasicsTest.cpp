@@ -166,6 +166,23 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
     EXPECT_EQ (status.st_mode & 07777, 0664u);
 }
 
+TEST (FileReplacer, ATemporaryNameTakenByAnotherProgramIsLeftToIt)
+{
+    // A dangling link (as editors leave for their locks) looks free to a check
+    // for existence, yet holds the name.
+    ScratchFolder folder;
+    const auto target = folder.write ("Bank.slvnlib", bytesOf ("old"));
+    const auto taken = folder.file (".Bank.slvnlib.saving");
+    ASSERT_EQ (::symlink ("elsewhere", taken.getFullPathName().toRawUTF8()), 0);
+
+    EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new")), file::WriteErrorNoError);
+    juce::MemoryBlock content;
+    ASSERT_TRUE (target.loadFileAsData (content));
+    EXPECT_EQ (raw (content), "new");
+    EXPECT_TRUE (taken.isSymbolicLink());
+    EXPECT_EQ (filesIn (folder.get()), 2);
+}
+
 TEST (Utf8Text, TheStrictCheckCoversEveryByteOfTheLength)
 {
     const std::tuple<const char*, std::string, bool> rows[] = {
