@@ -155,6 +155,21 @@ bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
     }
     return ::fchmod (descriptor, replaced.st_mode & 07777) == 0;
 }
+
+// Makes the folder's changed entry durable, so that a crash after a reported
+// success cannot bring the old file back. Only a failure that the system
+// reports for the sync itself counts: a folder this user may not open for
+// reading, or a file system that cannot sync folders, leaves nothing more to do.
+bool syncFolderOf (const juce::File& file)
+{
+    const int descriptor = ::open (file.getParentDirectory().getFullPathName().toRawUTF8(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == EACCES;
+    const bool synced = ::fsync (descriptor) == 0 || errno == EINVAL;
+    ::close (descriptor);
+    return synced;
+}
 } // namespace
 
 bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
@@ -187,7 +202,9 @@ int replaceFileContent (const juce::File& requestedTarget, const void* data, siz
     const bool written = writeAll (temporary.getDescriptor(), data, numBytes);
     if (! temporary.close() || ! written)
         return WriteErrorWriteData;
-    return temporary.takePlaceOf (target) ? WriteErrorNoError : WriteErrorDeleteFile;
+    if (! temporary.takePlaceOf (target))
+        return WriteErrorDeleteFile;
+    return syncFolderOf (target) ? WriteErrorNoError : WriteErrorWriteData;
 }
 
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content)
