@@ -2,8 +2,13 @@
 
 #include "file/FileResultCodes.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,44 +19,115 @@ namespace file
 namespace
 {
 constexpr int maxLinkHops = 40;
+constexpr int maxTemporaryNames = 100;
 
-// Removes the temporary file unless it was handed over to the target.
-class TemporarySibling
+// The path with every link, "." and ".." resolved by the system itself; empty
+// (errno says why) when the path does not reach an existing file or folder.
+std::string resolvedPath (const std::string& path)
+{
+    const std::unique_ptr<char, decltype (&std::free)> resolved (::realpath (path.c_str(), nullptr), &std::free);
+    return resolved != nullptr ? std::string (resolved.get()) : std::string();
+}
+
+// What the link at an existing path names, or nothing when it is no link.
+bool readLink (const std::string& path, std::string& linked)
+{
+    char buffer[PATH_MAX];
+    const auto length = ::readlink (path.c_str(), buffer, sizeof (buffer));
+    if (length <= 0 || (size_t) length == sizeof (buffer))
+        return false;
+    linked.assign (buffer, (size_t) length);
+    return true;
+}
+
+// The file that opening the path reaches, as the system resolves it: a link's
+// relative target counts from the folder the link really lies in, so a ".."
+// inside a linked folder climbs out of that folder's real parent. A chain that
+// ends in a dangling link gives the file it names, which the save creates.
+// A loop, a chain longer than the system follows itself, or a missing folder
+// give no file. Only the file at the end is replaced: every link stays.
+juce::File finalTarget (const juce::File& requested)
+{
+    auto path = requested.getFullPathName().toStdString();
+    for (int hops = 0;; ++hops)
+    {
+        if (const auto existing = resolvedPath (path); ! existing.empty())
+            return juce::File (existing);
+        if (errno != ENOENT || hops == maxLinkHops)
+            return {};
+
+        // The last name is missing or a dangling link: follow it by hand from
+        // the real folder that holds it.
+        const auto slash = path.rfind ('/');
+        const auto folder = resolvedPath (path.substr (0, std::max<size_t> (slash, 1)));
+        if (folder.empty())
+            return {};
+        const auto entry = (folder == "/" ? "" : folder) + "/" + path.substr (slash + 1);
+
+        struct stat status {};
+        if (::lstat (entry.c_str(), &status) != 0)
+            return errno == ENOENT ? juce::File (entry) : juce::File();
+        std::string linked;
+        if (! S_ISLNK (status.st_mode) || ! readLink (entry, linked))
+            return {};
+        path = linked.front() == '/' ? linked : folder + "/" + linked;
+    }
+}
+
+// A new file beside the target, made by this save alone: the name is claimed
+// and the file created in one step, so a name that another program holds, or
+// takes at the same moment, is passed over and never touched. The file is
+// removed again unless it took the target's place.
+class TemporaryFile
 {
 public:
-    explicit TemporarySibling (const juce::File& target)
-        : file (target.getSiblingFile ("." + target.getFileName() + ".saving")
-                    .getNonexistentSibling (false))
+    TemporaryFile (const juce::File& target, mode_t mode)
     {
+        const auto prefix = target.getSiblingFile ("." + target.getFileName()).getFullPathName();
+        for (int attempt = 1; attempt <= maxTemporaryNames; ++attempt)
+        {
+            path = prefix + (attempt == 1 ? juce::String() : "-" + juce::String (attempt)) + ".saving";
+            descriptor = ::open (path.toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+            if (descriptor >= 0 || errno != EEXIST)
+                break;
+        }
+        created = descriptor >= 0;
     }
 
-    ~TemporarySibling()
+    ~TemporaryFile()
     {
-        if (! handedOver)
-            file.deleteFile();
+        close();
+        if (created && ! handedOver)
+            ::unlink (path.toRawUTF8());
     }
 
-    const juce::File& getFile() const { return file; }
-    void markHandedOver() { handedOver = true; }
+    TemporaryFile (const TemporaryFile&) = delete;
+    TemporaryFile& operator= (const TemporaryFile&) = delete;
+
+    bool wasCreated() const { return created; }
+    int getDescriptor() const { return descriptor; }
+
+    bool close()
+    {
+        const bool closed = descriptor < 0 || ::close (descriptor) == 0;
+        descriptor = -1;
+        return closed;
+    }
+
+    // rename replaces an existing file in one step, so the target is at every
+    // moment either the old file or the complete new one.
+    bool takePlaceOf (const juce::File& target)
+    {
+        handedOver = std::rename (path.toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0;
+        return handedOver;
+    }
 
 private:
-    juce::File file;
+    juce::String path;
+    int descriptor = -1;
+    bool created = false;
     bool handedOver = false;
 };
-
-// Links are followed to the file at the end of the chain: that file is the
-// one replaced, and every link stays. A chain longer than the system follows
-// itself gives no file.
-juce::File finalTarget (juce::File target)
-{
-    for (int hops = 0; target.isSymbolicLink(); ++hops)
-    {
-        if (hops == maxLinkHops)
-            return {};
-        target = target.getLinkedTarget();
-    }
-    return target;
-}
 
 bool writeAll (int descriptor, const void* data, size_t numBytes)
 {
@@ -70,30 +146,29 @@ bool writeAll (int descriptor, const void* data, size_t numBytes)
 }
 
 // The new file takes over the replaced file's owner and group (where this
-// user may set them) and its permission bits; it is private until it has
-// them. A file that is new gets the mode the umask leaves of 0666.
-int writeWhole (const juce::File& destination, const void* data, size_t numBytes, const struct stat* replaced)
+// user may set them) and its permission bits; it was created private.
+bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
 {
-    const int descriptor = ::open (destination.getFullPathName().toRawUTF8(),
-                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                                   replaced != nullptr ? 0600 : 0666);
-    if (descriptor < 0)
-        return WriteErrorOpenFile;
-
-    if (replaced != nullptr)
+    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0)
     {
-        if (::fchown (descriptor, replaced->st_uid, replaced->st_gid) != 0)
-        {
-            // Not this user's to give: the new file stays this user's.
-        }
-        if (::fchmod (descriptor, replaced->st_mode & 07777) != 0)
-        {
-            ::close (descriptor);
-            return WriteErrorOpenFile;
-        }
+        // Not this user's to give: the new file stays this user's.
     }
-    const bool written = writeAll (descriptor, data, numBytes);
-    return ::close (descriptor) == 0 && written ? WriteErrorNoError : WriteErrorWriteData;
+    return ::fchmod (descriptor, replaced.st_mode & 07777) == 0;
+}
+
+// Makes the folder's changed entry durable, so that a crash after a reported
+// success cannot bring the old file back. Only a failure that the system
+// reports for the sync itself counts: a folder this user may not open for
+// reading, or a file system that cannot sync folders, leaves nothing more to do.
+bool syncFolderOf (const juce::File& file)
+{
+    const int descriptor = ::open (file.getParentDirectory().getFullPathName().toRawUTF8(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == EACCES;
+    const bool synced = ::fsync (descriptor) == 0 || errno == EINVAL;
+    ::close (descriptor);
+    return synced;
 }
 } // namespace
 
@@ -117,21 +192,19 @@ int replaceFileContent (const juce::File& requestedTarget, const void* data, siz
     if (existingFileCannotBeReplaced (target))
         return WriteErrorDeleteFile;
 
+    // A file that is new gets the mode the umask leaves of 0666.
     struct stat replaced {};
     const bool exists = ::stat (target.getFullPathName().toRawUTF8(), &replaced) == 0;
-    TemporarySibling temporary (target);
-    const int result = writeWhole (temporary.getFile(), data, numBytes, exists ? &replaced : nullptr);
-    if (result != WriteErrorNoError)
-        return result;
+    TemporaryFile temporary (target, exists ? 0600 : 0666);
+    if (! temporary.wasCreated() || (exists && ! takeOverOwnerAndMode (temporary.getDescriptor(), replaced)))
+        return WriteErrorOpenFile;
 
-    // rename replaces an existing file in one step, so the target is at every
-    // moment either the old file or the complete new one.
-    if (std::rename (temporary.getFile().getFullPathName().toRawUTF8(),
-                     target.getFullPathName().toRawUTF8()) != 0)
+    const bool written = writeAll (temporary.getDescriptor(), data, numBytes);
+    if (! temporary.close() || ! written)
+        return WriteErrorWriteData;
+    if (! temporary.takePlaceOf (target))
         return WriteErrorDeleteFile;
-
-    temporary.markHandedOver();
-    return WriteErrorNoError;
+    return syncFolderOf (target) ? WriteErrorNoError : WriteErrorWriteData;
 }
 
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content)

@@ -100,37 +100,87 @@ TEST (FileReplacer, ReplacesTheContentAndLeavesNoTemporaryFile)
 
 TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
 {
-    // lib.slvnlib -> link2.slvnlib -> real/real.slvnlib, a private file.
-    ScratchFolder folder;
-    ASSERT_TRUE (folder.file ("real").createDirectory().wasOk());
-    const auto real = folder.write ("real/real.slvnlib", bytesOf ("old"));
-    ASSERT_EQ (::chmod (real.getFullPathName().toRawUTF8(), 0600), 0);
-    const auto middle = folder.file ("link2.slvnlib"), first = folder.file ("lib.slvnlib");
-    ASSERT_EQ (::symlink ("real/real.slvnlib", middle.getFullPathName().toRawUTF8()), 0);
-    ASSERT_EQ (::symlink (middle.getFullPathName().toRawUTF8(), first.getFullPathName().toRawUTF8()), 0);
-
-    struct stat status {};
-    for (const auto& target : { real, first })
+    // "alias" is a linked folder, so a ".." in a link inside it climbs out of
+    // real/, not back to the top. Every file starts private and "old".
+    const juce::StringArray files { "real/real.slvnlib", "real/data/lib.slvnlib", "data/lib.slvnlib" };
+    const std::pair<const char*, const char*> links[] = {
+        { "link2.slvnlib", "real/real.slvnlib" },
+        { "lib.slvnlib", "ABSOLUTE/link2.slvnlib" },
+        { "alias", "real/sub" },
+        { "real/sub/lnk.slvnlib", "../data/lib.slvnlib" },
+        { "dangling.slvnlib", "alias/../new.slvnlib" },
+        { "loop.slvnlib", "loop.slvnlib" },
+    };
+    const std::tuple<const char*, const char*, int> cases[] = {
+        { "real/real.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
+        { "lib.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
+        { "alias/lnk.slvnlib", "real/data/lib.slvnlib", file::WriteErrorNoError },
+        { "dangling.slvnlib", "real/new.slvnlib", file::WriteErrorNoError },
+        { "loop.slvnlib", "", file::WriteErrorOpenFile },
+    };
+    for (const auto& [opened, replaced, code] : cases)
     {
-        EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new " + target.getFileName())), file::WriteErrorNoError);
-        juce::MemoryBlock content;
-        ASSERT_TRUE (real.loadFileAsData (content));
-        EXPECT_EQ (raw (content), "new " + target.getFileName().toStdString());
-        ASSERT_EQ (::stat (real.getFullPathName().toRawUTF8(), &status), 0);
-        EXPECT_EQ (status.st_mode & 07777, 0600u);
+        ScratchFolder folder;
+        for (const auto* name : { "real/sub", "real/data", "data" })
+            ASSERT_TRUE (folder.file (name).createDirectory().wasOk());
+        for (const auto& name : files)
+            ASSERT_EQ (::chmod (folder.write (name, bytesOf ("old")).getFullPathName().toRawUTF8(), 0600), 0);
+        for (const auto& [name, target] : links)
+            ASSERT_EQ (::symlink (juce::String (target).replace ("ABSOLUTE", folder.get().getFullPathName()).toRawUTF8(),
+                                  folder.file (name).getFullPathName().toRawUTF8()), 0);
+        const auto entries = [&folder] {
+            return folder.get().findChildFiles (juce::File::findFilesAndDirectories, true, "*",
+                                                juce::File::FollowSymlinks::no).size();
+        };
+        const auto before = entries();
+
+        EXPECT_EQ (file::replaceFileContent (folder.file (opened), bytesOf ("new")), code) << opened;
+        juce::StringArray expected (files);
+        expected.addIfNotAlreadyThere (replaced);
+        expected.removeEmptyStrings();
+        for (const auto& name : expected)
+        {
+            juce::MemoryBlock content;
+            EXPECT_TRUE (folder.file (name).loadFileAsData (content)) << opened << " " << name;
+            EXPECT_EQ (raw (content), name == replaced ? "new" : "old") << opened << " " << name;
+        }
+        struct stat status {};
+        if (files.contains (replaced))
+        {
+            ASSERT_EQ (::stat (folder.file (replaced).getFullPathName().toRawUTF8(), &status), 0);
+            EXPECT_EQ (status.st_mode & 07777, 0600u) << opened;
+        }
+        for (const auto& link : links)
+            EXPECT_TRUE (folder.file (link.first).isSymbolicLink()) << opened << " " << link.first;
+        EXPECT_EQ (entries(), before + expected.size() - files.size()) << opened;
     }
-    EXPECT_TRUE (first.isSymbolicLink());
-    EXPECT_TRUE (middle.isSymbolicLink());
-    EXPECT_EQ (filesIn (folder.get()), 3);
-    EXPECT_EQ (filesIn (real.getParentDirectory()), 1);
 
     // A new file gets what the user's umask leaves.
+    ScratchFolder folder;
     const auto previousMask = ::umask (002);
     const auto created = folder.file ("created.slvnlib");
     EXPECT_EQ (file::replaceFileContent (created, bytesOf ("new")), file::WriteErrorNoError);
     ::umask (previousMask);
+    struct stat status {};
     ASSERT_EQ (::stat (created.getFullPathName().toRawUTF8(), &status), 0);
     EXPECT_EQ (status.st_mode & 07777, 0664u);
+}
+
+TEST (FileReplacer, ATemporaryNameTakenByAnotherProgramIsLeftToIt)
+{
+    // A dangling link (as editors leave for their locks) looks free to a check
+    // for existence, yet holds the name.
+    ScratchFolder folder;
+    const auto target = folder.write ("Bank.slvnlib", bytesOf ("old"));
+    const auto taken = folder.file (".Bank.slvnlib.saving");
+    ASSERT_EQ (::symlink ("elsewhere", taken.getFullPathName().toRawUTF8()), 0);
+
+    EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new")), file::WriteErrorNoError);
+    juce::MemoryBlock content;
+    ASSERT_TRUE (target.loadFileAsData (content));
+    EXPECT_EQ (raw (content), "new");
+    EXPECT_TRUE (taken.isSymbolicLink());
+    EXPECT_EQ (filesIn (folder.get()), 2);
 }
 
 TEST (Utf8Text, TheStrictCheckCoversEveryByteOfTheLength)
