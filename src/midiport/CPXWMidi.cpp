@@ -1,7 +1,7 @@
 #include "midiport/CPXWMidi.h"
 
-#include "midiport/AlsaEventCodec.h"
 #include "midiport/DefaultBackend.h"
+#include "midiport/SysExPace.h"
 
 #include <stdexcept>
 
