@@ -102,7 +102,7 @@ void AlsaConnection::stop()
 
     if (reader.joinable())
     {
-        if (reader.get_id() == std::this_thread::get_id())
+        if (isReaderThread())
             reader.detach();
         else
             reader.join();
@@ -213,6 +213,7 @@ void AlsaConnection::dispatch (const snd_seq_event_t& event)
 
 void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
 {
+    self->readerId = std::this_thread::get_id();
     auto fds = self->inputFds;
     fds.push_back (pollfd { self->wakeFd, POLLIN, 0 });
 
@@ -289,7 +290,7 @@ bool AlsaConnection::nothingToRead()
 
 void AlsaConnection::waitUntilRead()
 {
-    if (stopping || std::this_thread::get_id() == reader.get_id() || nothingToRead())
+    if (stopping || isReaderThread() || nothingToRead())
         return;
 
     std::unique_lock<std::mutex> lock (readMutex);

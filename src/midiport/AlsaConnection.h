@@ -94,6 +94,7 @@ private:
     bool readAll();
     void markRead (std::uint64_t served);
     bool nothingToRead();
+    bool isReaderThread() const { return readerId.load() == std::this_thread::get_id(); }
 
     snd_seq_t* seq = nullptr;
     int clientId = -1;
@@ -104,7 +105,13 @@ private:
     std::atomic<bool> stopping { false };
     std::atomic<std::uint64_t> losses { 0 };
     std::atomic<std::int64_t> sysExPause { 0 };
+    // The reading thread. Its object is touched by start(), before the
+    // connection is handed out, then only by the first stop() (which joins
+    // it, or lets it go when called on it) and the destructor; every thread
+    // tells whether it is the reader by the identity that the reader records
+    // as it begins, never by the object that a stop may be joining.
     std::thread reader;
+    std::atomic<std::thread::id> readerId {};
     std::vector<pollfd> inputFds;       // the sequencer's, set before the reader starts
     std::atomic<bool> polling { false }; // the reader waits in poll with nothing in hand
 
