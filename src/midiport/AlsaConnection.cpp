@@ -288,15 +288,18 @@ bool AlsaConnection::nothingToRead()
     return polling;
 }
 
-void AlsaConnection::waitUntilRead()
+bool AlsaConnection::waitUntilRead (Deadline deadline, StopSignal& stop)
 {
     if (stopping || isReaderThread() || nothingToRead())
-        return;
+        return true;
 
-    std::unique_lock<std::mutex> lock (readMutex);
-    const auto wanted = ++readsRequested;
-    std::uint64_t one = 1;
-    [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
-    readDone.wait (lock, [&] { return readsServed >= wanted; });
+    std::uint64_t wanted = 0;
+    {
+        std::lock_guard<std::mutex> lock (readMutex);
+        wanted = ++readsRequested;
+        std::uint64_t one = 1;
+        [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
+    }
+    return stop.waitUntil (readMutex, readDone, deadline, [&] { return readsServed >= wanted; });
 }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midiport/StopSignal.h"
 #include "midiport/TaskThread.h"
 
 #include <alsa/asoundlib.h>
@@ -52,10 +53,11 @@ public:
     // Handlers run on the reading thread; an empty handler removes it.
     void setHandler (int port, EventHandler handler);
 
-    // Returns once the reading thread has read and dispatched every event
-    // that had reached this client before the call. At once on the reading
-    // thread, and once the connection is stopping.
-    void waitUntilRead();
+    // Returns true once the reading thread has read and dispatched every
+    // event that had reached this client before the call: at once on the
+    // reading thread, when nothing waits to be read, and once the connection
+    // is stopping. False when the deadline passes or the stop comes first.
+    bool waitUntilRead (Deadline deadline, StopSignal& stop);
 
     // Ends the reading thread and makes queued sends give up. Called by the
     // owner; may be called on any thread, also the reading one.
