@@ -51,7 +51,7 @@ private:
         bool connectSource (const midiport::Endpoint&) override { return true; }
         void disconnectSource() override { source.read = nullptr; }
         // Packets are delivered on the caller's thread as they come.
-        void waitUntilDelivered() override {}
+        bool waitUntilDelivered (midiport::Deadline, midiport::StopSignal&) override { return true; }
 
     private:
         PacketSource& source;

@@ -36,7 +36,13 @@ void MidiCommunicationTask::ExitWatch::watch (juce::Thread& thread)
     // one asked for after reaches the listener.
     thread.addListener (this);
     if (thread.threadShouldExit())
-        queue.close();
+        endWaits();
+}
+
+void MidiCommunicationTask::ExitWatch::endWaits()
+{
+    queue.close();
+    portWait.stop();
 }
 
 void MidiCommunicationTask::sysExReceived (CPXWMidi*, const CPXWMidiMessage& message)
@@ -47,6 +53,8 @@ void MidiCommunicationTask::sysExReceived (CPXWMidi*, const CPXWMidiMessage& mes
 AnalyzedInformation MidiCommunicationTask::waitForMessage (const std::vector<std::int32_t>& expectedTypes,
                                                            std::uint32_t timeout, const ReplyTest& answersRequest)
 {
+    if (requestHeldBack)
+        return AnalyzedInformation::none();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (timeout);
     const MidiMessageAnalyzer analyzer;
 
@@ -71,8 +79,13 @@ void MidiCommunicationTask::sendMessage (const juce::MemoryBlock& message)
         return;
 
     // The instrument has not seen the request yet: nothing received so far
-    // can be its answer, also what the port layer is still handing over.
-    midi->deliverReceived();
+    // can be its answer, also what the port layer is still handing over. A
+    // port that never hands it over must not hold the job (and whoever stops
+    // the job) for longer than an exchange may take.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (timeoutMs);
+    requestHeldBack = ! midi->deliverReceived (deadline, portWaitEnd);
+    if (requestHeldBack)
+        return;
     queue.clear();
     midi->send (CPXWMidiMessage (static_cast<const std::uint8_t*> (message.getData()),
                                  (std::uint32_t) message.getSize(), 0));

@@ -42,8 +42,9 @@ public:
     // Takes the queued messages in arrival order, blocking while the queue is
     // empty, until one analyses to an expected type and passes the test (when
     // given); returns it. Other messages are dropped, and the wait goes on
-    // within the same time-out. At the time-out, or at once after the thread
-    // given to endWaitsWhenAskedToExit has been asked to exit: the "none"
+    // within the same time-out. At the time-out, at once after the thread
+    // given to endWaitsWhenAskedToExit has been asked to exit, and at once
+    // when the last request was held back (see sendMessage): the "none"
     // information.
     AnalyzedInformation waitForMessage (const std::vector<std::int32_t>& expectedTypes, std::uint32_t timeoutMs,
                                         const ReplyTest& answersRequest = {});
@@ -68,7 +69,10 @@ protected:
     static std::int32_t codeForReply (std::int32_t type, std::int32_t successType, std::int32_t refusalCode);
 
     // Drops everything received so far, then sends the message through the
-    // wrapper (the result is dropped, as the wrapper's own send does).
+    // wrapper (the result is dropped, as the wrapper's own send does). A port
+    // that has not handed over what it received within the time-out, or a
+    // wait ended by the exit (see endWaitsWhenAskedToExit), holds the message
+    // back: the exchange then ends as timed out.
     void sendMessage (const juce::MemoryBlock& message);
 
     midi::MidiMessageQueue queue;
@@ -97,24 +101,33 @@ private:
 
     Receiver receiver { *this };
 
-    // Closes the queue when the watched thread is asked to exit. Declared
-    // after the queue, so that it stops watching before the queue goes.
+    // Ends the wait for the port before a request when the exit is asked for.
+    midiport::StopSignal portWaitEnd;
+    // Whether the last request was held back; the task's thread only.
+    bool requestHeldBack = false;
+
+    // Closes the queue and ends the wait for the port when the watched thread
+    // is asked to exit. Declared after both, so that it stops watching before
+    // they go.
     class ExitWatch : public juce::Thread::Listener
     {
     public:
-        explicit ExitWatch (midi::MidiMessageQueue& q) : queue (q) {}
+        ExitWatch (midi::MidiMessageQueue& q, midiport::StopSignal& p) : queue (q), portWait (p) {}
         ~ExitWatch() override;
         ExitWatch (const ExitWatch&) = delete;
         ExitWatch& operator= (const ExitWatch&) = delete;
 
         void watch (juce::Thread& thread);
-        void exitSignalSent() override { queue.close(); }
+        void exitSignalSent() override { endWaits(); }
 
     private:
+        void endWaits();
+
         midi::MidiMessageQueue& queue;
+        midiport::StopSignal& portWait;
         juce::Thread* watched = nullptr;
     };
 
-    ExitWatch exitWatch { queue };
+    ExitWatch exitWatch { queue, portWaitEnd };
 };
 }

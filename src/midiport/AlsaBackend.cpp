@@ -209,10 +209,9 @@ public:
         sink->gate.advanceGeneration();
     }
 
-    void waitUntilDelivered() override
+    bool waitUntilDelivered (Deadline deadline, StopSignal& stop) override
     {
-        if (sink->connectedClient >= 0)
-            connection->waitUntilRead();
+        return sink->connectedClient < 0 || connection->waitUntilRead (deadline, stop);
     }
 
 private:

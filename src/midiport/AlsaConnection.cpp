@@ -102,7 +102,7 @@ void AlsaConnection::stop()
 
     if (reader.joinable())
     {
-        if (reader.get_id() == std::this_thread::get_id())
+        if (isReaderThread())
             reader.detach();
         else
             reader.join();
@@ -213,6 +213,7 @@ void AlsaConnection::dispatch (const snd_seq_event_t& event)
 
 void AlsaConnection::read (std::shared_ptr<AlsaConnection> self)
 {
+    self->readerId = std::this_thread::get_id();
     auto fds = self->inputFds;
     fds.push_back (pollfd { self->wakeFd, POLLIN, 0 });
 
@@ -287,15 +288,18 @@ bool AlsaConnection::nothingToRead()
     return polling;
 }
 
-void AlsaConnection::waitUntilRead()
+bool AlsaConnection::waitUntilRead (Deadline deadline, StopSignal& stop)
 {
-    if (stopping || std::this_thread::get_id() == reader.get_id() || nothingToRead())
-        return;
+    if (stopping || isReaderThread() || nothingToRead())
+        return true;
 
-    std::unique_lock<std::mutex> lock (readMutex);
-    const auto wanted = ++readsRequested;
-    std::uint64_t one = 1;
-    [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
-    readDone.wait (lock, [&] { return readsServed >= wanted; });
+    std::uint64_t wanted = 0;
+    {
+        std::lock_guard<std::mutex> lock (readMutex);
+        wanted = ++readsRequested;
+        std::uint64_t one = 1;
+        [[maybe_unused]] auto written = ::write (wakeFd, &one, sizeof (one));
+    }
+    return stop.waitUntil (readMutex, readDone, deadline, [&] { return readsServed >= wanted; });
 }
 }

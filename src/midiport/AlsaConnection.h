@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midiport/StopSignal.h"
 #include "midiport/TaskThread.h"
 
 #include <alsa/asoundlib.h>
@@ -52,10 +53,11 @@ public:
     // Handlers run on the reading thread; an empty handler removes it.
     void setHandler (int port, EventHandler handler);
 
-    // Returns once the reading thread has read and dispatched every event
-    // that had reached this client before the call. At once on the reading
-    // thread, and once the connection is stopping.
-    void waitUntilRead();
+    // Returns true once the reading thread has read and dispatched every
+    // event that had reached this client before the call: at once on the
+    // reading thread, when nothing waits to be read, and once the connection
+    // is stopping. False when the deadline passes or the stop comes first.
+    bool waitUntilRead (Deadline deadline, StopSignal& stop);
 
     // Ends the reading thread and makes queued sends give up. Called by the
     // owner; may be called on any thread, also the reading one.
@@ -94,6 +96,7 @@ private:
     bool readAll();
     void markRead (std::uint64_t served);
     bool nothingToRead();
+    bool isReaderThread() const { return readerId.load() == std::this_thread::get_id(); }
 
     snd_seq_t* seq = nullptr;
     int clientId = -1;
@@ -104,7 +107,13 @@ private:
     std::atomic<bool> stopping { false };
     std::atomic<std::uint64_t> losses { 0 };
     std::atomic<std::int64_t> sysExPause { 0 };
+    // The reading thread. Its object is touched by start(), before the
+    // connection is handed out, then only by the first stop() (which joins
+    // it, or lets it go when called on it) and the destructor; every thread
+    // tells whether it is the reader by the identity that the reader records
+    // as it begins, never by the object that a stop may be joining.
     std::thread reader;
+    std::atomic<std::thread::id> readerId {};
     std::vector<pollfd> inputFds;       // the sequencer's, set before the reader starts
     std::atomic<bool> polling { false }; // the reader waits in poll with nothing in hand
 

@@ -6,10 +6,10 @@
 // chunks), and incoming events turned back into bytes.
 
 #include "midiport/MidiPort.h"
+#include "midiport/SysExPace.h"
 
 #include <alsa/asoundlib.h>
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -17,14 +17,6 @@
 
 namespace midiport
 {
-// The largest System Exclusive piece sent as one event. The sequencer's
-// kernel queues hold about 18 events of this size; sent one by one with a
-// short pause, a long dump gets through whole.
-constexpr std::size_t alsaSysExChunkSize = 256;
-// The pause after each such event, and the pace that makes.
-constexpr std::chrono::microseconds alsaSysExChunkPause { 1000 };
-constexpr std::uint32_t alsaSysExBytesPerMs = alsaSysExChunkSize * 1000 / alsaSysExChunkPause.count();
-
 // What one outgoing event carries: a piece of a System Exclusive message
 // (the first begins with 0xF0, the last ends with 0xF7) or one complete short
 // message.

@@ -1,7 +1,7 @@
 #include "midiport/CPXWMidi.h"
 
-#include "midiport/AlsaEventCodec.h"
 #include "midiport/DefaultBackend.h"
+#include "midiport/SysExPace.h"
 
 #include <stdexcept>
 
@@ -314,14 +314,17 @@ void CPXWMidi::sysExCompleted (std::uint64_t number, std::uint32_t length)
         completionEvent.signal();
 }
 
-void CPXWMidi::deliverReceived()
+bool CPXWMidi::deliverReceived (midiport::Deadline deadline, midiport::StopSignal& stop)
 {
     if (inputPort == nullptr)
-        return;
+        return true;
 
-    inputPort->waitUntilDelivered();
+    // Until the reader has handed everything over, it may be in the parser.
+    if (! inputPort->waitUntilDelivered (deadline, stop))
+        return false;
     const std::lock_guard<std::mutex> lock (parserLock);
     parser.reset();
+    return true;
 }
 
 void CPXWMidi::packetsReceived (const midiport::PacketList& packets)

@@ -39,11 +39,13 @@ public:
     void closeInput();
     void closeOutput();
 
-    // Returns once everything the input port has received so far has reached
-    // the listeners, and abandons a System Exclusive message then only partly
-    // received (the rest of it is skipped). Called before a request goes out:
-    // nothing received by then can answer it. At once without an input port.
-    void deliverReceived();
+    // Returns true once everything the input port has received so far has
+    // reached the listeners, and abandons a System Exclusive message then only
+    // partly received (the rest of it is skipped). Called before a request
+    // goes out: nothing received by then can answer it. True at once without
+    // an input port; false, with nothing abandoned, when the deadline passes
+    // or the stop comes first.
+    bool deliverReceived (midiport::Deadline deadline, midiport::StopSignal& stop);
 
     void addListener (CPXWMidiListener* listener);
     void removeListener (CPXWMidiListener* listener);

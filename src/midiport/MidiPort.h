@@ -10,6 +10,8 @@
 // that object that is running on another thread and guarantees that none runs
 // afterwards; a callback may destroy its own object (it then returns at once).
 
+#include "midiport/StopSignal.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -67,10 +69,12 @@ public:
     // Ends the connection; no packet of it is delivered after this returns.
     virtual void disconnectSource() = 0;
 
-    // Returns once every packet that reached the port before the call has
-    // been handed to the read callback. At once on the thread that runs the
-    // read callback, and when the port is not connected.
-    virtual void waitUntilDelivered() = 0;
+    // Returns true once every packet that reached the port before the call
+    // has been handed to the read callback: at once on the thread that runs
+    // the read callback, when the port is not connected, and when nothing is
+    // on its way. False when the deadline passes or the stop comes first (a
+    // read callback that does not return, a reader that stopped reading).
+    virtual bool waitUntilDelivered (Deadline deadline, StopSignal& stop) = 0;
 };
 
 // Sends to destinations. Everything sent through one port leaves in the order

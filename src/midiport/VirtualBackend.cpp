@@ -42,14 +42,18 @@ struct ReadSink
         ran.notify_all();
     }
 
-    // Waits until every delivery posted so far has run.
-    void waitForPosted (TaskThread& worker)
+    // Waits until every delivery posted so far has run; false when the
+    // deadline or the stop comes first.
+    bool waitForPosted (TaskThread& worker, Deadline deadline, StopSignal& stop)
     {
         if (worker.isCurrentThread())
-            return;
-        std::unique_lock<std::mutex> lock (countLock);
-        const auto wanted = posted;
-        ran.wait (lock, [&] { return run >= wanted; });
+            return true;
+        std::uint64_t wanted = 0;
+        {
+            std::lock_guard<std::mutex> lock (countLock);
+            wanted = posted;
+        }
+        return stop.waitUntil (countLock, ran, deadline, [&] { return run >= wanted; });
     }
 };
 
@@ -221,9 +225,9 @@ public:
         sink->gate.advanceGeneration();
     }
 
-    void waitUntilDelivered() override
+    bool waitUntilDelivered (Deadline deadline, StopSignal& stop) override
     {
-        sink->waitForPosted (state->worker);
+        return sink->waitForPosted (state->worker, deadline, stop);
     }
 
 private:

@@ -205,7 +205,19 @@ TEST_F (AlsaBackendVm, WaitingForDeliveryReturnsOnceEverythingReceivedIsHandedOv
     }
     // Everything reaches the kernel's queue long before the reader is done.
     std::this_thread::sleep_for (300ms);
-    input->waitUntilDelivered();
+
+    // Meanwhile a wait ends at its deadline, or at a stop, unfinished.
+    midiport::StopSignal stop;
+    EXPECT_FALSE (input->waitUntilDelivered (std::chrono::steady_clock::now() + 100ms, stop));
+    std::thread stopper ([&] {
+        std::this_thread::sleep_for (50ms);
+        stop.stop();
+    });
+    EXPECT_FALSE (input->waitUntilDelivered (std::chrono::steady_clock::now() + 10s, stop));
+    stopper.join();
+
+    midiport::StopSignal never;
+    EXPECT_TRUE (input->waitUntilDelivered (std::chrono::steady_clock::now() + 10s, never));
     EXPECT_EQ (received.getBytes().size(), 3 * count);
 }
 

@@ -1,13 +1,17 @@
 #include "midi/MidiCommunicationTask.h"
 #include "midi/MidiMessageQueue.h"
+#include "midi/ProgramDataTasks.h"
 
+#include "support/midi/TaskRig.h"
 #include "support/sim/ScopedInstrumentAddress.h"
 #include "support/sim/SimProtocol.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <ctime>
+#include <mutex>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -26,6 +30,53 @@ class BareTask : public x48305_midi::MidiCommunicationTask
 {
 public:
     BareTask() : MidiCommunicationTask (nullptr, 0) {}
+};
+
+// Holds the port's reader in the first System Exclusive message it hands over,
+// as a reader that stops making progress would; it lets go when destroyed, or
+// after a few seconds, so that a wait without a limit fails the test instead
+// of hanging it.
+class StalledReader : public CPXWMidiListener
+{
+public:
+    explicit StalledReader (CPXWMidi& m) : midi (m) { midi.addListener (this); }
+
+    ~StalledReader() override
+    {
+        {
+            std::lock_guard<std::mutex> lock (mutex);
+            released = true;
+        }
+        changed.notify_all();
+        midi.removeListener (this);
+    }
+
+    void sysExReceived (CPXWMidi*, const CPXWMidiMessage&) override
+    {
+        std::unique_lock<std::mutex> lock (mutex);
+        held = true;
+        changed.notify_all();
+        changed.wait_for (lock, 4s, [this] { return released; });
+    }
+
+    bool waitUntilHeld()
+    {
+        std::unique_lock<std::mutex> lock (mutex);
+        return changed.wait_for (lock, 2s, [this] { return held; });
+    }
+
+private:
+    CPXWMidi& midi;
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool held = false;
+    bool released = false;
+};
+
+struct NeverStartedThread : juce::Thread
+{
+    NeverStartedThread() : juce::Thread ("never started") {}
+    void run() override {}
 };
 
 double threadCpuMilliseconds()
@@ -104,6 +155,46 @@ TEST (TaskWait, AStreamOfOtherMessagesDoesNotStretchTheWait)
     flood.join();
     EXPECT_EQ (information.type, x48305_midi::AnalyzedMessageType::none);
     EXPECT_LT (waited, 1000ms);
+}
+
+// The port must hand over what it received before a request goes out; a
+// reader that stops doing so ends the exchange, unsent, as timed out: at the
+// task's time-out, or at once when the job's thread is asked to exit.
+TEST (TaskWait, AStalledReaderEndsTheExchangeAtTheTimeOutOrTheExit)
+{
+    struct Case
+    {
+        const char* name;
+        std::uint32_t timeoutMs;
+        bool exitAsked;
+        std::chrono::milliseconds least, most;
+    };
+    for (const auto& c : { Case { "time-out", devicetest::shortTimeout, false, 290ms, 1500ms },
+                           Case { "exit", 3000, true, 90ms, 1500ms } })
+    {
+        devicetest::TaskRig rig;
+        ASSERT_TRUE (rig.opened);
+        NeverStartedThread jobThread;
+        x48305_midi::ProgramDataReceiver receiver (rig.midi(), 0);
+        receiver.setTimeout (c.timeoutMs);
+        receiver.endWaitsWhenAskedToExit (jobThread);
+        StalledReader reader (*rig.midi());
+        ASSERT_TRUE (rig.instrument.sendRaw (rig.protocol().acknowledge()));
+        ASSERT_TRUE (reader.waitUntilHeld());
+
+        std::thread asker ([&] {
+            std::this_thread::sleep_for (100ms);
+            if (c.exitAsked)
+                jobThread.signalThreadShouldExit();
+        });
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ (receiver.receive (0), MidiCommunicationError::timeout) << c.name;
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds> (std::chrono::steady_clock::now() - start);
+        asker.join();
+        EXPECT_GE (waited.count(), c.least.count()) << c.name;
+        EXPECT_LT (waited.count(), c.most.count()) << c.name;
+        EXPECT_EQ (rig.instrument.getRequestCount(), 0u) << c.name;
+    }
 }
 
 TEST (MessageQueue, KeepsOrderUnderConcurrentPushAndPop)

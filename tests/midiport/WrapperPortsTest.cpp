@@ -90,7 +90,8 @@ TEST (CPXWMidiPorts, DeliverReceivedHandsOverWhatCameAndGivesUpAMessageBegun)
     const Bytes begun { 0xF0, 0x7D, 0x02 };
     rig.device->send (whole.data(), whole.size());
     rig.device->send (begun.data(), begun.size());
-    rig.midi.deliverReceived();
+    midiport::StopSignal never;
+    EXPECT_TRUE (rig.midi.deliverReceived (std::chrono::steady_clock::now() + std::chrono::seconds (5), never));
     {
         std::lock_guard<std::mutex> lock (rig.listener.mutex);
         EXPECT_EQ (rig.listener.sysEx, std::vector<Bytes> { whole });

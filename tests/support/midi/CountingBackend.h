@@ -98,7 +98,10 @@ private:
             connected = false;
         }
 
-        void waitUntilDelivered() override { inner->waitUntilDelivered(); }
+        bool waitUntilDelivered (midiport::Deadline deadline, midiport::StopSignal& stop) override
+        {
+            return inner->waitUntilDelivered (deadline, stop);
+        }
 
     private:
         std::unique_ptr<midiport::InputPort> inner;
