@@ -324,6 +324,28 @@ TEST_F (DesktopTest, TheMainWindowComesBackOnTheScreenAndMaximisedWhereItWas)
     }
 }
 
+// Without a desktop chooser, Ctrl+S opens the framework's own save dialog
+// with the keyboard in its name field: a name typed at once and Return save
+// the library under it.
+TEST_F (DesktopTest, TheOwnSaveDialogTakesATypedNameAtOnce)
+{
+    writeQuietPreferences (home.get());
+    ApplicationRun run (home.get());
+    const auto main = settledWindow (isMainWindowTitle, 60000);
+    ASSERT_TRUE (main.has_value()) << run.process().getOutput();
+    openWithShortcut (*main, "s");
+    const auto dialog = settledWindow (isDialogTitle, 10000);
+    ASSERT_TRUE (dialog.has_value()) << shownTitles();
+    waitUntilActive (*dialog);
+    for (const auto* key : { "t", "y", "p", "e", "d", "4", "2", "Return" })
+        typeKey (key, false);
+    const auto typed = home.get().getChildFile ("typed42.slvnlib");
+    EXPECT_TRUE (waitFor ([&typed] { return typed.existsAsFile(); }, 5000)) << shownTitles();
+    pause (500);
+    giveKeyboardTo (*windowTitled (isMainWindowTitle));
+    EXPECT_TRUE (run.quitWithCtrlQ()) << shownTitles();
+}
+
 // A second start while a dialog is open hands over its command line and
 // ends; the dialog stays on top and keeps the keyboard.
 TEST_F (DesktopTest, ASecondStartLeavesTheOpenDialogOnTopTakingEscape)
