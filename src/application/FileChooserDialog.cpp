@@ -6,6 +6,42 @@
 
 namespace x48305_application
 {
+namespace
+{
+// The framework's chooser dialog with the keyboard in its file-name field
+// from the start: a person saving or opening types a name first. The dialog
+// itself takes the keyboard when it shows, and again when its window gets
+// the keyboard back from the window manager with no part of it that had
+// it; typing there goes nowhere, so it hands the keyboard on to the field.
+// Handed any earlier, before the window has the keyboard, the field would
+// be refused it: under a window manager that comes a moment after the
+// dialog shows.
+class NameFieldFirstDialog : public juce::FileChooserDialogBox
+{
+public:
+    NameFieldFirstDialog (const juce::String& title, juce::FileBrowserComponent& browser)
+        : juce::FileChooserDialogBox (title, {}, browser, true,
+                                      browser.findColour (juce::AlertWindow::backgroundColourId))
+    {
+        for (auto* child : browser.getChildren())
+            if (auto* field = dynamic_cast<juce::TextEditor*> (child))
+                nameField = field;
+        // The field takes Escape for itself and would keep the dialog open.
+        if (nameField != nullptr)
+            nameField->onEscapeKey = [this] { exitModalState (0); };
+    }
+
+private:
+    void focusGained (FocusChangeType) override
+    {
+        if (nameField != nullptr)
+            nameField->grabKeyboardFocus();
+    }
+
+    juce::TextEditor* nameField = nullptr;
+};
+} // namespace
+
 std::optional<juce::File> FrameworkFileChooserDialog::chooseFileToOpen (const juce::String& title,
                                                                         const juce::String& extension)
 {
@@ -33,13 +69,13 @@ std::optional<juce::File> FrameworkFileChooserDialog::choose (const juce::String
         return std::nullopt;
 
     std::optional<juce::File> chosen;
-    if (forSaving && runsOwnDialog())
+    if (runsOwnDialog())
     {
-        chosen = saveInOwnDialog (title, extension, start);
+        chosen = chooseInOwnDialog (title, extension, start, forSaving);
     }
     else
     {
-        juce::FileChooser chooser (title, start, "*" + extension, kind == Kind::desktopWhereInstalled);
+        juce::FileChooser chooser (title, start, "*" + extension);
         if (forSaving ? chooser.browseForFileToSave (true) : chooser.browseForFileToOpen())
             chosen = chooser.getResult();
     }
@@ -53,28 +89,16 @@ std::optional<juce::File> FrameworkFileChooserDialog::choose (const juce::String
     return chosen;
 }
 
-std::optional<juce::File> FrameworkFileChooserDialog::saveInOwnDialog (const juce::String& title,
-                                                                       const juce::String& extension,
-                                                                       const juce::File& start)
+std::optional<juce::File> FrameworkFileChooserDialog::chooseInOwnDialog (const juce::String& title,
+                                                                         const juce::String& extension,
+                                                                         const juce::File& start, bool forSaving)
 {
-    // The framework's own dialog as its chooser builds it, with the keyboard
-    // in the name field: a person saving types a name first.
+    // The framework's own dialog as its chooser builds it.
     juce::WildcardFileFilter filter ("*" + extension, {}, {});
     using Browser = juce::FileBrowserComponent;
-    Browser browser (Browser::saveMode | Browser::canSelectFiles | Browser::warnAboutOverwriting, start, &filter,
-                     nullptr);
-    juce::FileChooserDialogBox dialog (title, {}, browser, true,
-                                       browser.findColour (juce::AlertWindow::backgroundColourId));
-    for (auto* child : browser.getChildren())
-        if (auto* nameField = dynamic_cast<juce::TextEditor*> (child))
-        {
-            // The field takes Escape for itself and would keep the dialog open.
-            nameField->onEscapeKey = [&dialog] { dialog.exitModalState (0); };
-            juce::MessageManager::callAsync ([field = juce::Component::SafePointer<juce::TextEditor> (nameField)] {
-                if (field != nullptr && field->isShowing())
-                    field->grabKeyboardFocus();
-            });
-        }
+    const int mode = forSaving ? Browser::saveMode | Browser::warnAboutOverwriting : Browser::openMode;
+    Browser browser (mode | Browser::canSelectFiles, start, &filter, nullptr);
+    NameFieldFirstDialog dialog (title, browser);
     if (! dialog.show())
         return std::nullopt;
     return browser.getSelectedFile (0);

@@ -28,8 +28,9 @@ public:
 // The framework's chooser, run modally with the modal-dialog flag held. It
 // starts in the folder of the file last chosen through this object, or in
 // the home folder before any (never in the folder the program happened to be
-// started from). The framework's own save dialog starts with the keyboard in
-// its file-name field, where Escape cancels as it does elsewhere in it.
+// started from). The framework's own open and save dialogs start with the
+// keyboard in their file-name field, where Escape cancels as it does
+// elsewhere in them.
 class FrameworkFileChooserDialog : public FileChooserDialog
 {
 public:
@@ -55,8 +56,8 @@ public:
 private:
     std::optional<juce::File> choose (const juce::String& title, const juce::String& extension,
                                       const juce::File& start, bool forSaving);
-    static std::optional<juce::File> saveInOwnDialog (const juce::String& title, const juce::String& extension,
-                                                      const juce::File& start);
+    static std::optional<juce::File> chooseInOwnDialog (const juce::String& title, const juce::String& extension,
+                                                        const juce::File& start, bool forSaving);
     bool runsOwnDialog() const;
     juce::File startFolder() const;
 

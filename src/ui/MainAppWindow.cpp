@@ -85,12 +85,12 @@ void MainAppWindow::rememberBounds()
 void MainAppWindow::placeInFrame (juce::BorderSize<int> frame)
 {
     // Only with its frame known does the window show whether it lies whole
-    // on its display; only a window the manager has framed can be asked to
-    // maximise.
+    // on its display. A maximised window goes back to that place, and stays
+    // there where the manager does not maximise a window of fixed width;
+    // only a window the manager has framed can be asked to maximise.
+    ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame);
     if (restoreMaximised)
         ui::askWindowManagerToMaximise (*this);
-    else
-        ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame);
 }
 
 void MainAppWindow::fitWidthLimitsToFrame()

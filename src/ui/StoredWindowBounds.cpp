@@ -67,9 +67,14 @@ juce::Rectangle<int> StoredWindowBounds::fittedOnDisplay (juce::Rectangle<int> w
 void StoredWindowBounds::fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame)
 {
     const auto fitted = fittedOnDisplay (window.getBounds(), frame, getConnectedDisplayAreas());
-    // The manager puts the frame's corner where a framed window is moved to.
-    if (fitted != window.getBounds())
-        window.setBounds (fitted.translated (-frame.getLeft(), -frame.getTop()));
+    if (fitted == window.getBounds())
+        return;
+    // The manager puts the frame's corner where a framed window is moved to;
+    // once the framework knows the frame, it moves the window less the frame
+    // itself.
+    const auto* peer = window.getPeer();
+    const bool frameKnown = peer != nullptr && static_cast<bool> (peer->getFrameSizeIfPresent());
+    window.setBounds (frameKnown ? fitted : fitted.translated (-frame.getLeft(), -frame.getTop()));
 }
 
 juce::Point<int> StoredWindowBounds::outerCorner (const juce::Component& window)

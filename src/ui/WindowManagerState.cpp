@@ -3,6 +3,9 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "ui/WindowManagerState.h"
 
+// The framework's own way into its event loop's handler of a connection.
+#include <juce_events/native/juce_linux_EventLoopInternal.h>
+
 #include <algorithm>
 
 namespace ui
@@ -40,8 +43,18 @@ bool isMaximisedByWindowManager (const juce::Component& window)
 void askWindowManagerToMaximise (const juce::Component& window)
 {
     auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
-    if (const auto windowH = nativeWindowOf (window); system != nullptr && windowH != 0)
-        system->setMaximised (windowH, true);
+    auto* display = system != nullptr ? system->getDisplay() : nullptr;
+    const auto windowH = nativeWindowOf (window);
+    if (display == nullptr || windowH == 0)
+        return;
+    // Every move of the window by the framework leaves the manager its place
+    // and size without the size limits, which come back only once the
+    // framework has handled the manager's answer: a manager that maximised
+    // the window meanwhile would give it the whole screen's width.
+    system->updateConstraints (windowH);
+    system->setMaximised (windowH, true);
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    XFlush (display);
 }
 
 WhenFramed::WhenFramed (juce::Component& windowToWatch, std::function<void (juce::BorderSize<int>)> actionToRun)
@@ -70,5 +83,30 @@ void WhenFramed::timerCallback()
     {
         stopTimer();
     }
+}
+
+QueuedEventDispatcher::QueuedEventDispatcher()
+{
+    startTimer (50);
+}
+
+QueuedEventDispatcher::~QueuedEventDispatcher()
+{
+    stopTimer();
+}
+
+void QueuedEventDispatcher::timerCallback()
+{
+    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
+    auto* display = system != nullptr ? system->getDisplay() : nullptr;
+    if (display == nullptr)
+        return;
+    int queued = 0;
+    {
+        juce::XWindowSystemUtilities::ScopedXLock lock;
+        queued = XEventsQueued (display, QueuedAlready);
+    }
+    if (queued > 0)
+        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (ConnectionNumber (display));
 }
 } // namespace ui

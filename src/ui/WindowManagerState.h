@@ -15,8 +15,9 @@ namespace ui
 bool isMaximisedByWindowManager (const juce::Component& window);
 
 // Asks the manager to maximise the window, which it may refuse (a window of
-// fixed width is maximised in height only, or not at all). The window must
-// be managed already: a request for a window not yet shown goes unheard.
+// fixed width is maximised in height only, or not at all), within the
+// window's size limits. The window must be managed already: a request for a
+// window not yet shown goes unheard.
 void askWindowManagerToMaximise (const juce::Component& window);
 
 // Runs the action once, with the frame, as soon as the window manager has
@@ -36,5 +37,22 @@ private:
     juce::Component& window;
     std::function<void (juce::BorderSize<int>)> action;
     int looks = 0;
+};
+// Hands the framework the X events that wait, already read, in the display
+// connection's queue. The framework's event loop wakes only when the
+// connection's socket has data; a reply that some call waits for (a property
+// read, the input focus, a finished paint) brings every event that came
+// before it into that queue, where it stays until the server sends more.
+// Meanwhile a window that the manager has maximised keeps its old size in
+// the framework, which draws only that part of it. Looked at every 50 ms,
+// which costs no request. A member of a window.
+class QueuedEventDispatcher : private juce::Timer
+{
+public:
+    QueuedEventDispatcher();
+    ~QueuedEventDispatcher() override;
+
+private:
+    void timerCallback() override;
 };
 } // namespace ui

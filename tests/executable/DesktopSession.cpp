@@ -153,7 +153,10 @@ void writeQuietPreferences (const juce::File& home, const std::vector<std::pair<
 ApplicationRun::ApplicationRun (const juce::File& home, const juce::StringArray& arguments)
 {
     testsupport::SpawnedProcess::Options options;
-    options.environment = { { "HOME", home.getFullPathName().toStdString() }, { "XDG_CONFIG_HOME", std::nullopt } };
+    // Nothing on the path: the framework finds no desktop chooser (zenity,
+    // kdialog) to run in place of its own dialogs, which the tests drive.
+    options.environment = { { "HOME", home.getFullPathName().toStdString() }, { "XDG_CONFIG_HOME", std::nullopt },
+                            { "PATH", home.getFullPathName().toStdString() } };
     juce::StringArray command { juce::String (SLVN_APPLICATION_EXECUTABLE) };
     command.addArray (arguments);
     application = std::make_unique<testsupport::SpawnedProcess> (command, options);

@@ -57,7 +57,8 @@ void writeQuietPreferences (const juce::File& home,
                             const std::vector<std::pair<juce::String, juce::String>>& values = {});
 
 // The built application as `scripts/run.sh` starts it, with the home folder
-// given (and no XDG_CONFIG_HOME). Killed if it still runs at the end.
+// given (and no XDG_CONFIG_HOME), on a path without desktop choosers.
+// Killed if it still runs at the end.
 class ApplicationRun
 {
 public:

@@ -258,48 +258,92 @@ TEST_F (DesktopTest, QuestionsAndDialogsCloseWithReturnOrEnterAndWithEscape)
 }
 
 // A window comes back whole on the screen, frame included, even from a place
-// stored on a taller screen; and maximised where it was maximised, under
-// openbox, which maximises the window of fixed width in height. (xfwm4 drops
-// the state again at the framework's next configure request of the window,
-// which an idle spell brings; its size stays.)
+// stored on a taller screen while it was maximised; under openbox maximised
+// (in height: its width is fixed) with its size limits, wholly drawn, and
+// back on that whole place when the title is double-clicked. xfwm4 does not
+// maximise a window of fixed width: it opens there in its place.
 TEST_F (DesktopTest, TheMainWindowComesBackOnTheScreenAndMaximisedWhereItWas)
 {
+    const juce::Rectangle<int> screen (0, 0, 1280, 1024);
+    const auto mainWindow = [] { return windowTitled (isMainWindowTitle); };
     // Placed in its frame a moment after the manager framed it.
-    const auto wholeOnScreen = [] {
-        return waitFor ([] {
-            const auto main = windowTitled (isMainWindowTitle);
-            return main.has_value() && juce::Rectangle<int> (0, 0, 1280, 1024).contains (outerBounds (*main));
+    const auto wholeOnScreen = [&] {
+        return waitFor ([&] {
+            const auto main = mainWindow();
+            return main.has_value() && screen.contains (outerBounds (*main));
         }, 3000);
     };
-    const bool keepsMaximised = juce::SystemStats::getEnvironmentVariable ("SLVN_WINDOW_MANAGER", {}) == "openbox";
+    // Maximised or not, at its fixed width with the limits that keep it so.
+    const auto fixedWidthWithLimits = [&] (bool maximised) {
+        return waitFor ([&] {
+            const auto main = mainWindow();
+            return main.has_value() && isMaximized (main->id) == maximised && main->width == 870
+                   && maximumWidthHint (main->id) == 870;
+        }, 3000);
+    };
+    const auto doubleClickTitle = [&] {
+        const auto main = mainWindow();
+        const int x = main->x + 300, y = main->y - (int) frameExtents (main->id).top / 2;
+        movePointerTo (x, y);
+        pause (300);
+        clickAt (x, y);
+        clickAt (x, y);
+    };
+    const auto describe = [&] {
+        const auto main = mainWindow();
+        return outerBounds (*main).toString() + ", largest width " + juce::String (maximumWidthHint (main->id));
+    };
+    const bool maximises = juce::SystemStats::getEnvironmentVariable ("SLVN_WINDOW_MANAGER", {}) == "openbox";
     writeQuietPreferences (home.get(), { { "MainWindowPositionX", "100" }, { "MainWindowPositionY", "30" },
-                                         { "MainWindowHeight", "1181" } });
+                                         { "MainWindowHeight", "1181" }, { "MainWindowMaximized", "1" } });
+    for (int start = 0; start < 2; ++start)
     {
+        SCOPED_TRACE ("start " + std::to_string (start));
         ApplicationRun run (home.get());
-        const auto main = settledWindow (isMainWindowTitle, 60000);
-        ASSERT_TRUE (main.has_value()) << run.process().getOutput();
-        EXPECT_TRUE (wholeOnScreen()) << outerBounds (*main).toString();
-
-        if (! keepsMaximised)
-            return;
-        // Maximised as with the frame's button, then quit.
-        maximizeWindow (main->id);
-        ASSERT_TRUE (waitFor ([&main] { return isMaximized (main->id); }, 5000)) << "the manager did not maximise it";
-        pause (500);
-        giveKeyboardTo (*main);
+        ASSERT_TRUE (settledWindow (isMainWindowTitle, 60000).has_value()) << run.process().getOutput();
+        EXPECT_TRUE (fixedWidthWithLimits (maximises)) << describe();
+        EXPECT_TRUE (wholeOnScreen());
+        // Drawn down to its bottom edge, where nothing is black.
+        const auto main = mainWindow();
+        ASSERT_TRUE (main.has_value());
+        writeScreenSnapshot ("desktop-main-window-back-" + juce::String (start));
+        const auto shown = captureScreen();
+        EXPECT_NE (shown.pixels[(size_t) ((main->y + main->height - 3) * shown.width + main->x + 10)], 0xff000000u);
+        if (maximises && start == 0)
+        {
+            doubleClickTitle();
+            EXPECT_TRUE (fixedWidthWithLimits (false)) << "not back from maximised: " << describe();
+            EXPECT_TRUE (wholeOnScreen()) << outerBounds (*mainWindow()).toString();
+            doubleClickTitle();
+            EXPECT_TRUE (fixedWidthWithLimits (true)) << "not maximised again: " << describe();
+        }
+        giveKeyboardTo (*mainWindow());
         ASSERT_TRUE (run.quitWithCtrlQ()) << run.process().getOutput();
+        if (! maximises)
+            break;
     }
+}
 
+// Without a desktop chooser, Ctrl+S opens the framework's own save dialog
+// with the keyboard in its name field: a name typed at once and Return save
+// the library under it.
+TEST_F (DesktopTest, TheOwnSaveDialogTakesATypedNameAtOnce)
+{
+    writeQuietPreferences (home.get());
     ApplicationRun run (home.get());
     const auto main = settledWindow (isMainWindowTitle, 60000);
     ASSERT_TRUE (main.has_value()) << run.process().getOutput();
-    EXPECT_TRUE (waitFor ([&main] { return isMaximized (main->id); }, 5000)) << "not maximised again";
-    EXPECT_TRUE (wholeOnScreen());
-    const auto shown = windowTitled (isMainWindowTitle);
-    ASSERT_TRUE (shown.has_value());
-    writeScreenSnapshot ("desktop-main-window-back-maximised");
-    giveKeyboardTo (*shown);
-    EXPECT_TRUE (run.quitWithCtrlQ());
+    openWithShortcut (*main, "s");
+    const auto dialog = settledWindow (isDialogTitle, 10000);
+    ASSERT_TRUE (dialog.has_value()) << shownTitles();
+    waitUntilActive (*dialog);
+    for (const auto* key : { "t", "y", "p", "e", "d", "4", "2", "Return" })
+        typeKey (key, false);
+    const auto typed = home.get().getChildFile ("typed42.slvnlib");
+    EXPECT_TRUE (waitFor ([&typed] { return typed.existsAsFile(); }, 5000)) << shownTitles();
+    pause (500);
+    giveKeyboardTo (*windowTitled (isMainWindowTitle));
+    EXPECT_TRUE (run.quitWithCtrlQ()) << shownTitles();
 }
 
 // A second start while a dialog is open hands over its command line and

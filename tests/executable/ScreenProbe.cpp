@@ -202,16 +202,6 @@ std::vector<unsigned long> longsOf (Display* display, Window window, const char*
     return items;
 }
 
-bool maximizeWindow (unsigned long window)
-{
-    return askWindowManager (window, "_NET_WM_STATE", [] (Display* display, long* items) {
-        items[0] = 1; // add
-        items[1] = (long) XInternAtom (display, "_NET_WM_STATE_MAXIMIZED_HORZ", False);
-        items[2] = (long) XInternAtom (display, "_NET_WM_STATE_MAXIMIZED_VERT", False);
-        items[3] = 2; // asked by a pager or the user
-    });
-}
-
 bool isMaximized (unsigned long window)
 {
     auto display = openDisplay();
@@ -222,6 +212,18 @@ bool isMaximized (unsigned long window)
         if (state == vertical)
             return true;
     return false;
+}
+
+int maximumWidthHint (unsigned long window)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return 0;
+    XSizeHints hints {};
+    long supplied = 0;
+    if (XGetWMNormalHints (display.get(), window, &hints, &supplied) == 0 || (hints.flags & PMaxSize) == 0)
+        return 0;
+    return hints.max_width;
 }
 
 FrameExtents frameExtents (unsigned long window)

@@ -33,10 +33,13 @@ bool windowManagerRuns();
 bool activateWindow (unsigned long window);
 unsigned long activeWindow();
 
-// Asks the window manager to maximise the window, as its frame's button
-// does; and whether the manager shows it maximised (in height at least).
-bool maximizeWindow (unsigned long window);
+// Whether the window manager shows the window maximised (in height at
+// least).
 bool isMaximized (unsigned long window);
+
+// The largest width that the window tells the window manager it may have;
+// 0 when it names none.
+int maximumWidthHint (unsigned long window);
 
 // The frame that the window manager put around the window: left, right, top,
 // bottom; all 0 when it has said none.
