@@ -18,18 +18,9 @@ std::int32_t ReceiveUserDataProcess::run()
     if (std::int32_t code = 0; ! beginUnitTransfer (channel, code))
         return code;
 
-    auto& units = *store;
-    std::int32_t code = receiveKind<UserOscDataReceiver> (channel, UserData::numOscSlots,
-                                                          [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); });
-    if (code == 0)
-        code = receiveKind<UserModFXDataReceiver> (channel, UserData::numModFXSlots,
-                                                   [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); });
-    if (code == 0)
-        code = receiveKind<UserDelFXDataReceiver> (channel, UserData::numDelFXSlots,
-                                                   [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); });
-    if (code == 0)
-        code = receiveKind<UserRevFXDataReceiver> (channel, UserData::numRevFXSlots,
-                                                   [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
+    const auto code = forEachUnitKind (*store, [&] (auto kind, auto slotAt) {
+        return receiveKind<typename decltype (kind)::Receiver> (channel, kind.numSlots, slotAt);
+    });
     if (code != 0)
         return code;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/UserData.h"
 #include "library/UserUnitSlotData.h"
 #include "midi/MidiCommunicationError.h"
 #include "midi/MidiCommunicationTask.h"
@@ -166,4 +167,37 @@ class UserRevFXDataTransmitter final
 public:
     using UserUnitTransmitterOf::UserUnitTransmitterOf;
 };
+
+// One unit kind as the jobs take it: its tasks and its number of slots.
+template <typename ReceiverType, typename TransmitterType, std::uint32_t slots>
+struct UnitKindTasks
+{
+    using Receiver = ReceiverType;
+    using Transmitter = TransmitterType;
+    static constexpr std::uint32_t numSlots = slots;
+};
+
+using OscKindTasks = UnitKindTasks<UserOscDataReceiver, UserOscDataTransmitter, x48305_data::UserData::numOscSlots>;
+using ModFXKindTasks
+    = UnitKindTasks<UserModFXDataReceiver, UserModFXDataTransmitter, x48305_data::UserData::numModFXSlots>;
+using DelFXKindTasks
+    = UnitKindTasks<UserDelFXDataReceiver, UserDelFXDataTransmitter, x48305_data::UserData::numDelFXSlots>;
+using RevFXKindTasks
+    = UnitKindTasks<UserRevFXDataReceiver, UserRevFXDataTransmitter, x48305_data::UserData::numRevFXSlots>;
+
+// Calls `each` (kind, slotAt) for oscillators, modulation, delay and reverb
+// effects in that order, where slotAt (s) is the store's slot object s of the
+// kind, until one call returns a code other than 0; that code, or 0.
+template <typename Store, typename Each>
+std::int32_t forEachUnitKind (Store& units, Each each)
+{
+    std::int32_t code = each (OscKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); });
+    if (code == 0)
+        code = each (ModFXKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); });
+    if (code == 0)
+        code = each (DelFXKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); });
+    if (code == 0)
+        code = each (RevFXKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
+    return code;
+}
 }

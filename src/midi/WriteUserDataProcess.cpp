@@ -5,6 +5,7 @@
 #include "midi/UserDataTasks.h"
 
 #include <set>
+#include <type_traits>
 
 namespace x48305_midi
 {
@@ -47,10 +48,8 @@ WriteUserDataProcess::WriteUserDataProcess (UserData& source)
 
 bool WriteUserDataProcess::hasConflictingSlotClaims (const UserData& units)
 {
-    return claimsConflict (UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); })
-           || claimsConflict (UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); })
-           || claimsConflict (UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); })
-           || claimsConflict (UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
+    return forEachUnitKind (units, [] (auto kind, auto slotAt) { return claimsConflict (kind.numSlots, slotAt) ? 1 : 0; })
+           != 0;
 }
 
 int WriteUserDataProcess::runOnCopy (UserData& units, const std::function<int (UserData&)>& write)
@@ -69,49 +68,25 @@ std::int32_t WriteUserDataProcess::run()
     if (hasConflictingSlotClaims (*store))
         return refuseWith ("WriteUserDataErrorConflictingSlots");
 
-    if (const auto code = checkEveryClaim (channel))
+    const auto code = forEachUnitKind (*store, [&] (auto kind, auto slotAt) {
+        return checkClaims<typename decltype (kind)::Receiver> (channel, kind.numSlots, slotAt);
+    });
+    if (code != 0)
         return code;
 
     // Effects test for a cancel once more before their swaps; oscillators
     // come right after the start. Reverb units stay FromFile after a write,
     // so they are written again on every run.
-    auto& units = *store;
-    std::int32_t code = writeKind<UserOscDataTransmitter, UserOscDataReceiver> (
-        channel, UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); }, false, true);
-    if (code == 0)
-        code = writeKind<UserModFXDataTransmitter, UserModFXDataReceiver> (
-            channel, UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); }, true,
-            true);
-    if (code == 0)
-        code = writeKind<UserDelFXDataTransmitter, UserDelFXDataReceiver> (
-            channel, UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); }, true,
-            true);
-    if (code == 0)
-        code = writeKind<UserRevFXDataTransmitter, UserRevFXDataReceiver> (
-            channel, UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); }, true,
-            false);
-    if (code != 0)
-        return code;
+    const auto written = forEachUnitKind (*store, [&] (auto kind, auto slotAt) {
+        using Kind = decltype (kind);
+        return writeKind<typename Kind::Transmitter, typename Kind::Receiver> (
+            channel, Kind::numSlots, slotAt, ! std::is_same_v<Kind, OscKindTasks>, ! std::is_same_v<Kind, RevFXKindTasks>);
+    });
+    if (written != 0)
+        return written;
 
     setProgress (1.0f);
     return MidiCommunicationError::noError;
-}
-
-std::int32_t WriteUserDataProcess::checkEveryClaim (std::uint32_t channel)
-{
-    const auto& units = *store;
-    std::int32_t code = checkClaims<UserOscDataReceiver> (
-        channel, UserData::numOscSlots, [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); });
-    if (code == 0)
-        code = checkClaims<UserModFXDataReceiver> (
-            channel, UserData::numModFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); });
-    if (code == 0)
-        code = checkClaims<UserDelFXDataReceiver> (
-            channel, UserData::numDelFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); });
-    if (code == 0)
-        code = checkClaims<UserRevFXDataReceiver> (
-            channel, UserData::numRevFXSlots, [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
-    return code;
 }
 
 template <typename Transmitter, typename Receiver, typename SlotAccess>

@@ -59,8 +59,8 @@ private:
     std::int32_t writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt, bool cancelBeforeSwaps,
                             bool recordWrites);
 
-    // 0 when every slot that an InSlot object names holds its unit.
-    std::int32_t checkEveryClaim (std::uint32_t channel);
+    // 0 when every slot that an InSlot object of the kind names holds its
+    // unit.
     template <typename Receiver, typename SlotAccess>
     std::int32_t checkClaims (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt);
 

@@ -35,8 +35,6 @@ public:
         }
     }
 
-    bool isStopped() const { return stopped; }
-
     // Waits on the condition, whose state changes under the mutex, until done()
     // holds, the deadline passes or the signal is stopped; returns done().
     // Costs one test of done() when it holds at once. Called without the mutex.
