@@ -46,3 +46,13 @@ slvn_build() {
     slvn_configure "$dir" "$@"
     cmake --build "$dir" --parallel "${SLVN_JOBS:-$(nproc)}"
 }
+
+# The application as the run command builds and starts it. The test command
+# builds it with this same function and starts this very executable; the ALSA
+# VM tests are built in the same folder, so that both share its objects.
+SLVN_APP_BUILD="$SLVN_ROOT/build/release"
+SLVN_APP_EXECUTABLE="$SLVN_APP_BUILD/src/solivane-librarian"
+slvn_build_application() {
+    slvn_configure "$SLVN_APP_BUILD" -DCMAKE_BUILD_TYPE=Release -DSLVN_BUILD_TESTS=ON
+    cmake --build "$SLVN_APP_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target solivane-librarian
+}

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds everything with AddressSanitizer and
+# Installs what the tests need and builds the application exactly as the run
+# command does; builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs every test under a virtual X server;
-# then runs the ALSA sequencer tests inside a virtual machine with a real
-# kernel sequencer (built without sanitizers: the machine has little memory);
+# then starts the run command's application on a virtual display with a
+# window manager, waits for its window and quits it with Ctrl+Q, which must
+# end it with 0; then runs the ALSA sequencer tests inside a virtual machine
+# with a real kernel sequencer (built in the application's folder, without
+# sanitizers: the machine has little memory);
 # last, every fuzz target runs briefly on its seed corpus (scripts/fuzz.sh),
 # so that a reader which crashes on an input it once handled fails here.
 source "$(dirname "$0")/common.sh"
@@ -13,6 +17,9 @@ free_kb=$(df -Pk "$SLVN_ROOT" | awk 'NR == 2 { print $4 }')
 if [ "${free_kb:-0}" -lt $((6 * 1024 * 1024)) ]; then
     echo "Warning: only $((free_kb / 1024)) MB free on the disk of $SLVN_ROOT; the builds need about 6 GB." >&2
 fi
+
+# First, so that a program that does not build stops everything at once.
+slvn_build_application
 
 BUILD="$SLVN_ROOT/build/test"
 slvn_build "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DSLVN_SANITIZE=ON
@@ -25,9 +32,13 @@ export SLVN_SNAPSHOT_DIR="$BUILD/snapshots"
 cd "$BUILD"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 900 -j "${SLVN_JOBS:-$(nproc)}"
 
-VM_BUILD="$SLVN_ROOT/build/vm"
-slvn_configure "$VM_BUILD" -DCMAKE_BUILD_TYPE=Release -DSLVN_BUILD_TESTS=ON
-cmake --build "$VM_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests
-bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$VM_BUILD/tests/alsavm/alsa_vm_tests" --gtest_color=no
+# The program that users run: its first start, with the two reports that no
+# instrument was found, and Ctrl+Q.
+SLVN_WINDOW_MANAGER=openbox SLVN_EXECUTABLE_UNDER_TEST="$SLVN_APP_EXECUTABLE" \
+    "$SLVN_ROOT/tests/support/own-display.sh" "$BUILD/tests/tests_executable" --gtest_color=no \
+    --gtest_filter='ExecutableTest.FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOnCtrlQ'
+
+cmake --build "$SLVN_APP_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests
+bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$SLVN_APP_BUILD/tests/alsavm/alsa_vm_tests" --gtest_color=no
 
 bash "$SLVN_ROOT/scripts/fuzz.sh" "${SLVN_FUZZ_SECONDS:-30}"

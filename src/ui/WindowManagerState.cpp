@@ -1,5 +1,10 @@
 // The framework's X declarations come only with this switch, before its
 // header is read anywhere in this file.
+//
+// Every X call of ours goes through the framework's table of X functions
+// (X11Symbols), as the framework's own code makes them: the framework loads
+// the X library at run time, and the program is not linked to it, so a
+// direct call would leave the program without a link.
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "ui/WindowManagerState.h"
 
@@ -54,7 +59,7 @@ void askWindowManagerToMaximise (const juce::Component& window)
     system->updateConstraints (windowH);
     system->setMaximised (windowH, true);
     juce::XWindowSystemUtilities::ScopedXLock lock;
-    XFlush (display);
+    juce::X11Symbols::getInstance()->xFlush (display);
 }
 
 WhenFramed::WhenFramed (juce::Component& windowToWatch, std::function<void (juce::BorderSize<int>)> actionToRun)
@@ -104,7 +109,7 @@ void QueuedEventDispatcher::timerCallback()
     int queued = 0;
     {
         juce::XWindowSystemUtilities::ScopedXLock lock;
-        queued = XEventsQueued (display, QueuedAlready);
+        queued = juce::X11Symbols::getInstance()->xEventsQueued (display, QueuedAlready);
     }
     if (queued > 0)
         juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (ConnectionNumber (display));

@@ -3,6 +3,7 @@
 #include "support/Snapshot.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 namespace exectest
@@ -150,6 +151,12 @@ void writeQuietPreferences (const juce::File& home, const std::vector<std::pair<
     preferences.writeTo (file);
 }
 
+juce::String executableUnderTest()
+{
+    const auto* named = std::getenv ("SLVN_EXECUTABLE_UNDER_TEST");
+    return named != nullptr && *named != '\0' ? juce::String (named) : juce::String (SLVN_APPLICATION_EXECUTABLE);
+}
+
 ApplicationRun::ApplicationRun (const juce::File& home, const juce::StringArray& arguments)
 {
     testsupport::SpawnedProcess::Options options;
@@ -157,7 +164,7 @@ ApplicationRun::ApplicationRun (const juce::File& home, const juce::StringArray&
     // kdialog) to run in place of its own dialogs, which the tests drive.
     options.environment = { { "HOME", home.getFullPathName().toStdString() }, { "XDG_CONFIG_HOME", std::nullopt },
                             { "PATH", home.getFullPathName().toStdString() } };
-    juce::StringArray command { juce::String (SLVN_APPLICATION_EXECUTABLE) };
+    juce::StringArray command { executableUnderTest() };
     command.addArray (arguments);
     application = std::make_unique<testsupport::SpawnedProcess> (command, options);
 }

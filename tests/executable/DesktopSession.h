@@ -56,9 +56,15 @@ juce::File preferencesFile (const juce::File& home);
 void writeQuietPreferences (const juce::File& home,
                             const std::vector<std::pair<juce::String, juce::String>>& values = {});
 
-// The built application as `scripts/run.sh` starts it, with the home folder
+// The built application (see executableUnderTest) as `scripts/run.sh`
+// starts it, with the home folder
 // given (and no XDG_CONFIG_HOME), on a path without desktop choosers.
 // Killed if it still runs at the end.
+// The application that the tests start: the one named in
+// SLVN_EXECUTABLE_UNDER_TEST (the test command names the program that the
+// run command built), otherwise this build's.
+juce::String executableUnderTest();
+
 class ApplicationRun
 {
 public:
