@@ -102,7 +102,8 @@ void TransferCommandHandler::receiveUserData()
     x48305_data::UserData received;
     // Firmware without user units leaves the received store empty: it must
     // not replace the user's units.
-    if (communication().receiveUserData (received) != transferSucceeded || communication().wasUserDataReceiveSkipped())
+    if (communication().receiveUserData (received, store().getUserUnitsMatch()) != transferSucceeded
+        || communication().wasUserDataReceiveSkipped())
         return;
 
     x48305_action::performAsStep ("Receive UserData", std::make_unique<x48305_action::SetUserDataAction> (received));
@@ -113,7 +114,7 @@ void TransferCommandHandler::writeUserData()
     if (! confirmWriteUserData() || ! checkUsbMidiDriver())
         return;
 
-    communication().writeUserData (store().getUserData());
+    communication().writeUserData (store().getUserData(), store().getUserUnitsMatch());
     // The write has changed the store's slots in place: no step before it
     // could be undone truthfully.
     application::ApplicationUndoManager::getInstance()->clearUndoHistory();

@@ -4,13 +4,14 @@
 #include "library/LibraryData.h"
 #include "library/PresetLibrary.h"
 #include "library/UserData.h"
+#include "library/UserUnitsMatch.h"
 
 #include <juce_events/juce_events.h>
 
 namespace x48305_data
 {
 // The one data store. It owns the library, the preset library and the
-// user-unit store; views, readers, writers, actions and jobs reach them
+// user-unit store with the mark of whether it matches the instrument; views, readers, writers, actions and jobs reach them
 // through it and never own model data. Members are built in declaration
 // order and destroyed in reverse; construction reads nothing from disk.
 class DataCenter : public Singleton<DataCenter>, public juce::DeletedAtShutdown
@@ -27,6 +28,8 @@ public:
     UserData& getUserData() { return userData; }
     const UserData& getUserData() const { return userData; }
 
+    UserUnitsMatch& getUserUnitsMatch() { return userUnitsMatch; }
+
 private:
     friend class Singleton<DataCenter>;
     DataCenter() = default;
@@ -34,5 +37,6 @@ private:
     LibraryData library;
     PresetLibrary presetLibrary;
     UserData userData;
+    UserUnitsMatch userUnitsMatch;
 };
 } // namespace x48305_data

@@ -60,21 +60,21 @@ int MidiCommunicationManager::writeSelectedPrograms (const std::vector<int>& pro
     return runJob (MidiCommunicationProcessFactory().createWriteSelectedProgramProcess (programNumbers, library));
 }
 
-int MidiCommunicationManager::receiveUserData (x48305_data::UserData& store)
+int MidiCommunicationManager::receiveUserData (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch)
 {
     const ScopedBusy scope (busy);
     userDataReceiveSkipped = false;
-    auto job = MidiCommunicationProcessFactory().createReceiveUserDataProcess (store);
+    auto job = MidiCommunicationProcessFactory().createReceiveUserDataProcess (store, unitsMatch);
     const int result = runProcess (*job);
     userDataReceiveSkipped = job->wasSkipped();
     return result;
 }
 
-int MidiCommunicationManager::writeUserData (x48305_data::UserData& store)
+int MidiCommunicationManager::writeUserData (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch)
 {
     const ScopedBusy scope (busy);
-    const int result = WriteUserDataProcess::runOnCopy (store, [this] (x48305_data::UserData& copy) {
-        return runJob (MidiCommunicationProcessFactory().createWriteUserDataProcess (copy));
+    const int result = WriteUserDataProcess::runOnCopy (store, [this, &unitsMatch] (x48305_data::UserData& copy) {
+        return runJob (MidiCommunicationProcessFactory().createWriteUserDataProcess (copy, unitsMatch));
     });
     data::DataChangeBroadcaster::getInstance()->notify();
     return result;

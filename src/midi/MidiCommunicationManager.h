@@ -4,6 +4,7 @@
 #include "library/LibraryData.h"
 #include "library/ProgramData.h"
 #include "library/UserData.h"
+#include "library/UserUnitsMatch.h"
 #include "midi/AsyncCurrentProgramTransmitter.h"
 
 #include <juce_events/juce_events.h>
@@ -53,15 +54,18 @@ public:
 
     // Reads the instrument's unit headers into the store. Firmware without
     // user units ends the run at once with success and the store untouched:
-    // wasUserDataReceiveSkipped() then says that the store tells nothing.
-    int receiveUserData (x48305_data::UserData& store);
+    // wasUserDataReceiveSkipped() then says that the store tells nothing. A
+    // receive of every slot clears the mark of a write that lost track.
+    int receiveUserData (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch);
     bool wasUserDataReceiveSkipped() const { return userDataReceiveSkipped; }
 
     // Makes the instrument's unit slots match the store. The job works on a
     // copy, so the lists never read a store that the job's thread writes; the
     // copy, as the instrument was left (after an error or a cancel too),
     // replaces the store once the dialog has returned, and the views are told.
-    int writeUserData (x48305_data::UserData& store);
+    // A run that loses track of the instrument marks `unitsMatch`; while it
+    // is marked, every run is refused before it changes anything.
+    int writeUserData (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch);
 
     // Stops the background transmitter, whose send under way gives up at
     // once, waits until its thread has ended, then runs the job behind the

@@ -41,14 +41,16 @@ std::unique_ptr<WriteLibraryProcess>
 }
 
 std::unique_ptr<ReceiveUserDataProcess>
-    MidiCommunicationProcessFactory::createReceiveUserDataProcess (x48305_data::UserData& store) const
+    MidiCommunicationProcessFactory::createReceiveUserDataProcess (x48305_data::UserData& store,
+                                                                  x48305_data::UserUnitsMatch& unitsMatch) const
 {
-    return std::make_unique<ReceiveUserDataProcess> (store);
+    return std::make_unique<ReceiveUserDataProcess> (store, unitsMatch);
 }
 
 std::unique_ptr<WriteUserDataProcess>
-    MidiCommunicationProcessFactory::createWriteUserDataProcess (x48305_data::UserData& store) const
+    MidiCommunicationProcessFactory::createWriteUserDataProcess (x48305_data::UserData& store,
+                                                                  x48305_data::UserUnitsMatch& unitsMatch) const
 {
-    return std::make_unique<WriteUserDataProcess> (store);
+    return std::make_unique<WriteUserDataProcess> (store, unitsMatch);
 }
 }

@@ -3,6 +3,7 @@
 #include "library/LibraryData.h"
 #include "library/ProgramData.h"
 #include "library/UserData.h"
+#include "library/UserUnitsMatch.h"
 
 #include <memory>
 #include <vector>
@@ -31,7 +32,9 @@ public:
                                                                                     x48305_data::LibraryData& library) const;
     std::unique_ptr<ReceiveLibraryProcess> createReceiveLibraryProcess (x48305_data::LibraryData& library) const;
     std::unique_ptr<WriteLibraryProcess> createWriteLibraryProcess (x48305_data::LibraryData& library) const;
-    std::unique_ptr<ReceiveUserDataProcess> createReceiveUserDataProcess (x48305_data::UserData& store) const;
-    std::unique_ptr<WriteUserDataProcess> createWriteUserDataProcess (x48305_data::UserData& store) const;
+    std::unique_ptr<ReceiveUserDataProcess> createReceiveUserDataProcess (x48305_data::UserData& store,
+                                                                          x48305_data::UserUnitsMatch& unitsMatch) const;
+    std::unique_ptr<WriteUserDataProcess> createWriteUserDataProcess (x48305_data::UserData& store,
+                                                                      x48305_data::UserUnitsMatch& unitsMatch) const;
 };
 }

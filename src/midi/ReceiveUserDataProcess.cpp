@@ -7,8 +7,8 @@ namespace x48305_midi
 {
 using x48305_data::UserData;
 
-ReceiveUserDataProcess::ReceiveUserDataProcess (UserData& target)
-    : UserDataProcess (target, "ConnectionReceiveUserDataTitle", "CommunicationProcessReceiveUserData")
+ReceiveUserDataProcess::ReceiveUserDataProcess (UserData& target, x48305_data::UserUnitsMatch& match)
+    : UserDataProcess (target, match, "ConnectionReceiveUserDataTitle", "CommunicationProcessReceiveUserData")
 {
 }
 
@@ -24,6 +24,7 @@ std::int32_t ReceiveUserDataProcess::run()
     if (code != 0)
         return code;
 
+    unitsMatch->everySlotReceived();
     setProgress (1.0f);
     return MidiCommunicationError::noError;
 }

@@ -10,11 +10,12 @@ namespace x48305_midi
 // images stay empty, as the instrument reports headers only. Slots received
 // before a failure or a cancel stay in the store; the caller uses it only
 // after a success that was not skipped. A success means every slot was
-// received as the instrument holds it, whatever the link repeated.
+// received as the instrument holds it, whatever the link repeated; it clears
+// the mark of a write that lost track of the instrument.
 class ReceiveUserDataProcess : public UserDataProcess
 {
 public:
-    explicit ReceiveUserDataProcess (x48305_data::UserData& store);
+    ReceiveUserDataProcess (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch);
 
     std::int32_t run() override;
 

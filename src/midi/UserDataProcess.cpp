@@ -11,8 +11,9 @@ bool firmwareSupportsUserUnits (const std::array<std::uint32_t, 3>& version)
     return ! (version[0] == 1 && version[1] == 0 && version[2] <= lastPatchWithoutUnits);
 }
 
-UserDataProcess::UserDataProcess (x48305_data::UserData& target, const char* titleKey, const char* statusKey)
-    : TransferProcess (titleKey, statusKey, true), store (&target)
+UserDataProcess::UserDataProcess (x48305_data::UserData& target, x48305_data::UserUnitsMatch& match,
+                                  const char* titleKey, const char* statusKey)
+    : TransferProcess (titleKey, statusKey, true), store (&target), unitsMatch (&match)
 {
 }
 

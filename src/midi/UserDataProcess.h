@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/UserData.h"
+#include "library/UserUnitsMatch.h"
 #include "midi/SysExProtocol.h"
 #include "midi/TransferProcess.h"
 
@@ -15,7 +16,8 @@ namespace x48305_midi
 // Firmware before 1.0.13 (1.0.0 to 1.0.12) knows no user units.
 bool firmwareSupportsUserUnits (const std::array<std::uint32_t, 3>& version);
 
-// What the two user-unit jobs share: the store they work on (not owned), the
+// What the two user-unit jobs share: the store they work on and the mark of
+// whether the data store's units match the instrument (neither owned), the
 // firmware gate and the progress over the 48 slots of the four kinds.
 class UserDataProcess : public TransferProcess
 {
@@ -30,7 +32,8 @@ public:
     bool wasSkipped() const { return skipped.load(); }
 
 protected:
-    UserDataProcess (x48305_data::UserData& store, const char* titleKey, const char* statusKey);
+    UserDataProcess (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch, const char* titleKey,
+                     const char* statusKey);
 
     // The start of both runs: the status text, the identity inquiry and the
     // firmware gate. True when the run goes on, on the instrument's channel;
@@ -113,6 +116,7 @@ protected:
     }
 
     x48305_data::UserData* store;
+    x48305_data::UserUnitsMatch* unitsMatch;
 
 private:
     bool couldBeStale (const UnitHeaderSummary& header) const { return lastHeader && *lastHeader == header; }

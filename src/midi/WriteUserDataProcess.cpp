@@ -41,8 +41,8 @@ bool claimsConflict (std::uint32_t numSlots, SlotAccess slotAt)
 }
 }
 
-WriteUserDataProcess::WriteUserDataProcess (UserData& source)
-    : UserDataProcess (source, "ConnectionWriteUserDataTitle", "CommunicationProcessWriteUserData")
+WriteUserDataProcess::WriteUserDataProcess (UserData& source, x48305_data::UserUnitsMatch& match)
+    : UserDataProcess (source, match, "ConnectionWriteUserDataTitle", "CommunicationProcessWriteUserData")
 {
 }
 
@@ -65,6 +65,8 @@ std::int32_t WriteUserDataProcess::run()
     std::uint32_t channel = 0;
     if (std::int32_t code = 0; ! beginUnitTransfer (channel, code))
         return code;
+    if (! unitsMatch->mayWrite())
+        return refuseWith ("WriteUserDataErrorUnitsChanged");
     if (hasConflictingSlotClaims (*store))
         return refuseWith ("WriteUserDataErrorConflictingSlots");
 
@@ -145,10 +147,8 @@ std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, Rece
         const auto move = moves[k];
         if (move.from != move.position)
         {
-            if (const auto code = transmitter.swapSlots (move.from, move.position))
-                return endWithError (code);
             const auto moved = slotAt (move.position).getHeaderSummary();
-            if (const auto code = confirmSlot (receiver, move.position,
+            if (const auto code = confirmStep (transmitter.swapSlots (move.from, move.position), receiver, move.position,
                                                [&] (const UnitHeaderSummary& h) { return h == moved; }))
                 return code;
         }
@@ -182,19 +182,17 @@ std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, Rece
     for (std::uint32_t position = 0; position < numSlots; ++position)
     {
         auto& slot = slotAt (position);
-        std::int32_t code = MidiCommunicationError::noError;
+        std::int32_t sent = MidiCommunicationError::noError;
         switch (slot.getState())
         {
             case UnitSlotState::InSlot: continue;
-            case UnitSlotState::Empty: code = transmitter.clearSlot (position); break;
-            case UnitSlotState::FromFile: code = transmitter.transmit (position, slot); break;
+            case UnitSlotState::Empty: sent = transmitter.clearSlot (position); break;
+            case UnitSlotState::FromFile: sent = transmitter.transmit (position, slot); break;
         }
-        if (code != MidiCommunicationError::noError)
-            return endWithError (code);
 
         const auto written = slot.getHeaderSummary();
         const bool clearing = slot.getState() == UnitSlotState::Empty;
-        if (const auto confirmed = confirmSlot (receiver, position, [&] (const UnitHeaderSummary& h) {
+        if (const auto confirmed = confirmStep (sent, receiver, position, [&] (const UnitHeaderSummary& h) {
                 return clearing ? isEmptyHeader (h) : h == written;
             }))
             return confirmed;
@@ -206,6 +204,19 @@ std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, Rece
             return endCanceled();
     }
     return MidiCommunicationError::noError;
+}
+
+template <typename Receiver>
+std::int32_t WriteUserDataProcess::confirmStep (std::int32_t sent, Receiver& receiver, std::uint32_t slot,
+                                                const HeaderTest& holdsWanted)
+{
+    if (sent == MidiCommunicationError::receiveNakOnReceive || sent == MidiCommunicationError::receiveUserCommErr)
+        return endWithError (sent);
+    const auto code = sent != MidiCommunicationError::noError ? endWithError (sent)
+                                                              : confirmSlot (receiver, slot, holdsWanted);
+    if (code != MidiCommunicationError::noError)
+        unitsMatch->writeLostTrack();
+    return code;
 }
 
 std::int32_t WriteUserDataProcess::refuseWith (const juce::String& key)

@@ -12,12 +12,16 @@ namespace x48305_midi
 // the units that sit in the wrong slot into place, then it clears the slots
 // that are empty in the store and writes the units loaded from packages.
 //
-// Before the first swap, write or clear, every slot that an InSlot object
-// names is read: a step of an earlier run whose outcome was never known (no
-// reply, a time-out, a broken reply), or a unit changed on the instrument
-// itself, leaves a slot that does not hold what the store says, and acting
-// on the store would then move or delete the wrong units. Such a run stops
-// before it changes anything and asks the user to receive the units again.
+// Before the first swap, write or clear, the run makes sure that the store
+// still says what the instrument holds. A run that sent a step and never
+// learnt what it did (no reply, a late or broken one, a read-back that
+// failed) has marked the units as not known to match: the instrument may
+// have done the step, and reading headers cannot tell two builds of one unit
+// apart. While that mark stands, every run is refused. Then every slot that
+// an InSlot object names is read, for a unit changed on the instrument
+// itself. Acting on a store that no longer matches would move or delete the
+// wrong units: such a run stops before it changes anything and asks the user
+// to receive the units again.
 //
 // Every swap, write and clear is confirmed by reading the slot's header
 // back before anything else is sent, since an acknowledgement proves
@@ -25,12 +29,12 @@ namespace x48305_midi
 // first slot that does not hold what the step should have left there. The
 // store's bookkeeping follows confirmed steps only: an InSlot object's slot
 // index names the instrument slot that holds its unit, so a run that ends
-// early (error or cancel) leaves store and instrument agreeing and the next
-// run completes the work.
+// early by a refusal or a cancel leaves store and instrument agreeing and
+// the next run completes the work.
 class WriteUserDataProcess : public UserDataProcess
 {
 public:
-    explicit WriteUserDataProcess (x48305_data::UserData& store);
+    WriteUserDataProcess (x48305_data::UserData& store, x48305_data::UserUnitsMatch& unitsMatch);
 
     std::int32_t run() override;
 
@@ -71,6 +75,14 @@ private:
     template <typename Transmitter, typename Receiver, typename SlotAccess>
     std::int32_t clearAndWrite (Transmitter& transmitter, Receiver& receiver, std::uint32_t numSlots,
                                 SlotAccess slotAt, bool recordWrites);
+
+    // Ends the run after a swap, write or clear that returned `sent`: 0 when
+    // it was acknowledged and the slot reads back as `holdsWanted` accepts.
+    // A refusal or a user-unit error is the instrument's answer that it did
+    // nothing; any other failure leaves the step's outcome unknown and marks
+    // the units.
+    template <typename Receiver>
+    std::int32_t confirmStep (std::int32_t sent, Receiver& receiver, std::uint32_t slot, const HeaderTest& holdsWanted);
 
     // Ends the run with 7 and the texts of `key` and `key` + "Detail".
     std::int32_t refuseWith (const juce::String& key);

@@ -1,6 +1,8 @@
 #include "CommandsFixture.h"
 
 #include "action/ApplicationUndoManager.h"
+#include "action/SetUserDataAction.h"
+#include "action/UndoSteps.h"
 #include "application/CPXWResource.h"
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
@@ -309,5 +311,56 @@ TEST_F (UserDataCommands, WriteUserDataClearsTheHistoryWhateverTheResult)
     EXPECT_TRUE (rig.instrument.getUnitSlot (oscillators, 7).isEmpty());
     EXPECT_FALSE (rig.instrument.getUnitSlot (oscillators, 2).isEmpty());
     EXPECT_EQ (units().getUserOscData (2).getName(), "Keep");
+}
+
+// Two builds of one unit share their header. A write whose swap was not
+// confirmed (its read-back refused) leaves the instrument swapped unseen:
+// every later write is refused before it sends a step, whatever the user
+// edits, undoes or redoes, until the units are received again.
+TEST_F (UserDataCommands, AWriteThatLostTrackIsRefusedUntilTheUnitsAreReceived)
+{
+    ASSERT_TRUE (x48305_data::DataCenter::getInstance()->getUserUnitsMatch().mayWrite());
+    const auto build = [] (std::uint8_t number) {
+        auto unit = instrumentUnit (oscillators, "Twin");
+        unit.image = sim::Bytes (16, number);
+        return unit;
+    };
+    rig.instrument.setUnitSlot (oscillators, 0, build (1));
+    rig.instrument.setUnitSlot (oscillators, 1, build (2));
+    ASSERT_EQ (runCommand (commandMidiReceiveUserData), 0);
+    // The first unit dragged to position 1, the unit there deleted.
+    const auto moveFirstToSecond = [] {
+        auto edited = units();
+        edited.getUserOscData (1) = edited.getUserOscData (0);
+        edited.getUserOscData (0) = x48305_data::UserOscData();
+        x48305_action::performAsStep ("DragInsert", std::make_unique<x48305_action::SetUserDataAction> (edited));
+    };
+    moveFirstToSecond();
+    rig.instrument.addRule ([] (const sim::Request& r) {
+        return r.kind == RequestKind::unitHeaderRequest && r.unitKind == oscillators && r.number == 1;
+    }, sim::Behaviour::refuse(), 1);
+    ASSERT_EQ (runCommand (commandMidiWriteUserData, "okButton"), 2);
+    ASSERT_EQ (rig.instrument.getUnitSlot (oscillators, 1).image, build (1).image);
+
+    const auto stepsSent = [this] {
+        std::size_t steps = 0;
+        for (const auto kind : { RequestKind::unitSwap, RequestKind::unitClear, RequestKind::unitDump })
+            steps += rig.instrument.getRequestsOfKind (kind).size();
+        return steps;
+    };
+    moveFirstToSecond();
+    for (const int command : { commandEditUndo, commandEditRedo, commandEditUndo })
+        EXPECT_TRUE (invoke (command)) << command;
+    rig.instrument.clearLog();
+    EXPECT_EQ (runCommand (commandMidiWriteUserData, "okButton"), 2);
+    EXPECT_EQ (stepsSent(), 0u);
+
+    EXPECT_EQ (runCommand (commandMidiReceiveUserData), 0);
+    moveFirstToSecond();
+    rig.instrument.clearLog();
+    EXPECT_EQ (runCommand (commandMidiWriteUserData, "okButton"), 1);
+    EXPECT_EQ (stepsSent(), 48u);
+    EXPECT_EQ (rig.instrument.getUnitSlot (oscillators, 1).image, build (2).image);
+    EXPECT_TRUE (rig.instrument.getUnitSlot (oscillators, 0).isEmpty());
 }
 } // namespace commandstest

@@ -43,7 +43,7 @@ TEST_F (ManagerUserData, ReceiveSaysWhenSkippedAndWriteReplacesTheSharedStore)
     auto& manager = *x48305_midi::MidiCommunicationManager::getInstance();
 
     UserData received;
-    EXPECT_EQ (manager.receiveUserData (received), 0);
+    EXPECT_EQ (manager.receiveUserData (received, unitsMatch), 0);
     EXPECT_FALSE (manager.wasUserDataReceiveSkipped());
     EXPECT_TRUE (received == storeOf (rig.instrument));
     EXPECT_FALSE (manager.isBusy());
@@ -52,7 +52,7 @@ TEST_F (ManagerUserData, ReceiveSaysWhenSkippedAndWriteReplacesTheSharedStore)
     UserData untouched;
     untouched.getUserOscData (0) = x48305_data::UserOscData (unitImageOf (4, "Mine"));
     const auto before = untouched;
-    EXPECT_EQ (manager.receiveUserData (untouched), 0);
+    EXPECT_EQ (manager.receiveUserData (untouched, unitsMatch), 0);
     EXPECT_TRUE (manager.wasUserDataReceiveSkipped());
     EXPECT_TRUE (untouched == before);
 
@@ -61,7 +61,7 @@ TEST_F (ManagerUserData, ReceiveSaysWhenSkippedAndWriteReplacesTheSharedStore)
     shared = received;
     editAtRandom (shared, random, 0);
     DataNotices notices;
-    EXPECT_EQ (manager.writeUserData (shared), 0);
+    EXPECT_EQ (manager.writeUserData (shared, unitsMatch), 0);
     EXPECT_EQ (differencesAfterWrite (shared, rig.instrument), "");
     EXPECT_EQ (untruthfulSlotIndices (shared, rig.instrument), "");
     EXPECT_TRUE (testsupport::runMessageLoopUntil ([&] { return notices.count > 0; }));

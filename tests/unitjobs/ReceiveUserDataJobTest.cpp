@@ -40,7 +40,7 @@ TEST_F (ReceiveUserDataJob, ReadsEveryHeaderInOrderBehindTheDialog)
     ASSERT_LT (countOccupied (rig.instrument), 44);
 
     auto store = storeFullOfMarkers();
-    devicetest::ObservedJob<x48305_midi::ReceiveUserDataProcess> job (store);
+    devicetest::ObservedJob<x48305_midi::ReceiveUserDataProcess> job (store, unitsMatch);
     job.setTaskTimeout (jobTaskTimeoutMs);
     devicetest::ProgressAtRequests progress (rig.instrument, job);
 
@@ -108,7 +108,7 @@ TEST_F (ReceiveUserDataJob, AFailureStopsAtItsSlotAndLeavesTheRestAlone)
 
         auto store = storeFullOfMarkers();
         const auto before = store;
-        x48305_midi::ReceiveUserDataProcess job (store);
+        x48305_midi::ReceiveUserDataProcess job (store, unitsMatch);
         // Twenty answered exchanges come first: a short time-out would let a
         // loaded machine fail one of them instead of the silent slot.
         job.setTaskTimeout (jobTaskTimeoutMs);
@@ -132,7 +132,7 @@ TEST_F (ReceiveUserDataJob, ACancelEndsAfterTheSlotInHand)
     JobRig rig;
     auto store = storeFullOfMarkers();
     const auto before = store;
-    x48305_midi::ReceiveUserDataProcess job (store);
+    x48305_midi::ReceiveUserDataProcess job (store, unitsMatch);
     job.setTaskTimeout (jobTaskTimeoutMs);
 
     // Asked while the request for delay slot 1 (the 34th slot) is answered.

@@ -90,10 +90,11 @@ TEST_F (StrayReplies, AreNeverTakenForAnotherRequest)
               holdCompletionsUntil (rig.instrument, unitRequest (RequestKind::unitHeaderRequest, oscKind, 1));
               rig.instrument.addRule (unitRequest (RequestKind::unitHeaderRequest, oscKind, 0), sim::Behaviour::duplicated(), 1);
               x48305_data::UserData store;
-              x48305_midi::ReceiveUserDataProcess receive (store);
+              x48305_data::UserUnitsMatch unitsMatch;
+              x48305_midi::ReceiveUserDataProcess receive (store, unitsMatch);
               EXPECT_EQ (runOnThread (receive, rig), MidiCommunicationError::noError);
               EXPECT_TRUE (store == storeOf (rig.instrument));
-              x48305_midi::WriteUserDataProcess write (store);
+              x48305_midi::WriteUserDataProcess write (store, unitsMatch);
               EXPECT_EQ (runOnThread (write, rig), MidiCommunicationError::noError);
               EXPECT_EQ (differencesAfterWrite (store, rig.instrument), "");
               EXPECT_EQ (countOccupied (rig.instrument), 2);
@@ -116,7 +117,8 @@ TEST_F (StrayReplies, AreNeverTakenForAnotherRequest)
               twiceBytewise.packetSize = 1;
               rig.instrument.addRule (unitRequest (RequestKind::unitHeaderRequest, oscKind, 0), twiceBytewise, 1);
               x48305_data::UserData store;
-              x48305_midi::ReceiveUserDataProcess receive (store);
+              x48305_data::UserUnitsMatch unitsMatch;
+              x48305_midi::ReceiveUserDataProcess receive (store, unitsMatch);
               EXPECT_EQ (runOnThread (receive, rig), MidiCommunicationError::noError);
               EXPECT_TRUE (store == storeOf (rig.instrument));
           } },
@@ -128,7 +130,8 @@ TEST_F (StrayReplies, AreNeverTakenForAnotherRequest)
                   rig.instrument.setUnitSlot (oscKind, 1, unitSlotOf (4, "One"));
                   rig.instrument.addRule (unitRequest (RequestKind::unitHeaderRequest, oscKind, 0), sim::Behaviour::repeatedLate(), 1);
                   x48305_data::UserData store;
-                  x48305_midi::ReceiveUserDataProcess receive (store);
+                  x48305_data::UserUnitsMatch unitsMatch;
+                  x48305_midi::ReceiveUserDataProcess receive (store, unitsMatch);
                   EXPECT_EQ (runOnThread (receive, rig), MidiCommunicationError::messageBroken) << firstEmpty;
               }
           } },
@@ -137,7 +140,8 @@ TEST_F (StrayReplies, AreNeverTakenForAnotherRequest)
               auto store = modulationUnitMovedToPositionOne (rig);
               rig.instrument.addRule (unitRequest (RequestKind::unitClear, oscKind, 15), sim::Behaviour::repeatedLate(), 1);
               rig.instrument.addRule (sim::every (RequestKind::unitSwap), sim::Behaviour::refuse());
-              x48305_midi::WriteUserDataProcess write (store);
+              x48305_data::UserUnitsMatch unitsMatch;
+              x48305_midi::WriteUserDataProcess write (store, unitsMatch);
               EXPECT_NE (runOnThread (write, rig), MidiCommunicationError::noError);
               EXPECT_EQ (rig.instrument.getUnitSlot (sim::InstrumentMemory::modulationEffect, 0).header,
                          unitSlotOf (1, "Chorus").header);
@@ -150,7 +154,8 @@ TEST_F (StrayReplies, AreNeverTakenForAnotherRequest)
               store.getUserOscData (1) = x48305_data::UserOscData (unitImageOf (4, "New", 24));
               rig.instrument.addRule (unitRequest (RequestKind::unitClear, oscKind, 0), sim::Behaviour::repeatedLate(), 1);
               rig.instrument.addRule (sim::every (RequestKind::unitDump), sim::Behaviour::userUnitError());
-              x48305_midi::WriteUserDataProcess write (store);
+              x48305_data::UserUnitsMatch unitsMatch;
+              x48305_midi::WriteUserDataProcess write (store, unitsMatch);
               EXPECT_NE (runOnThread (write, rig), MidiCommunicationError::noError);
               EXPECT_EQ (store.getUserOscData (1).getState(), UnitSlotState::FromFile);
               EXPECT_TRUE (rig.instrument.getUnitSlot (oscKind, 1).isEmpty());

@@ -56,10 +56,13 @@ ModalDialogScript::Condition dialogShowsOk();
 // Reads what the dialog shows, then presses OK.
 ModalDialogScript::Action readAndPressOk (CommunicationDialogView& view);
 
-// Every run leaves the device and the modal flag as it found them.
+// Every run leaves the device and the modal flag as it found them. The jobs
+// of one test share one mark of whether the units match the instrument.
 class UnitJobTest : public testing::Test
 {
 protected:
     void TearDown() override;
+
+    x48305_data::UserUnitsMatch unitsMatch;
 };
 }

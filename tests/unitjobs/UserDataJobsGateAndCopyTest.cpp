@@ -39,7 +39,7 @@ TEST_F (UserDataJobs, FirmwareWithoutUserUnitsIsSkippedByBothJobs)
         received.getUserOscData (0) = x48305_data::UserOscData (unitImageOf (4, "Mine"));
         const auto before = received;
         rig.instrument.clearLog();
-        x48305_midi::ReceiveUserDataProcess receive (received);
+        x48305_midi::ReceiveUserDataProcess receive (received, unitsMatch);
         receive.setTaskTimeout (jobTaskTimeoutMs);
         EXPECT_EQ (runOnThread (receive, rig), 0);
         EXPECT_EQ (receive.getProgress(), 1.0f);
@@ -59,7 +59,7 @@ TEST_F (UserDataJobs, FirmwareWithoutUserUnitsIsSkippedByBothJobs)
         // Writing an empty store: nothing is cleared on old firmware.
         UserData empty;
         rig.instrument.clearLog();
-        x48305_midi::WriteUserDataProcess write (empty);
+        x48305_midi::WriteUserDataProcess write (empty, unitsMatch);
         write.setTaskTimeout (jobTaskTimeoutMs);
         EXPECT_EQ (runOnThread (write, rig), 0);
         EXPECT_EQ (write.getProgress(), 1.0f);
@@ -86,8 +86,8 @@ TEST_F (UserDataJobs, TheWriteWorksOnACopyThatReplacesTheStoreOnceTheDialogHasRe
     shared.getUserModFXData (3) = x48305_data::UserModFXData (unitImageOf (1, "Mod File", 8));
 
     CommunicationDialogView ended;
-    auto writeBehindDialog = [&ended] (UserData& copy) {
-        x48305_midi::WriteUserDataProcess job (copy);
+    auto writeBehindDialog = [this, &ended] (UserData& copy) {
+        x48305_midi::WriteUserDataProcess job (copy, unitsMatch);
         job.setTaskTimeout (jobTaskTimeoutMs);
         return runBehindDialogUntilDone (job, &ended);
     };

@@ -215,7 +215,8 @@ TEST (UserUnitTasksLarge, TheLargestUnitThatAPackageMayHoldArrivesWhole)
     ASSERT_EQ (image.size(), UnitImageLayout::maxPayloadSize + UnitImageLayout::overhead);
 
     backend->setSysExPacing (256, std::chrono::milliseconds (1));
-    x48305_midi::WriteUserDataProcess job (store);
+    x48305_data::UserUnitsMatch unitsMatch;
+    x48305_midi::WriteUserDataProcess job (store, unitsMatch);
     EXPECT_EQ (runOnThread (job, rig), MidiCommunicationError::noError);
     backend->setSysExPacing (0, {});
 

@@ -18,9 +18,10 @@ using WriteUserDataJob = UnitJobTest;
 constexpr int oscKind = sim::InstrumentMemory::oscillator;
 constexpr int revKind = sim::InstrumentMemory::reverbEffect;
 
-std::int32_t writeOnThread (UserData& store, JobRig& rig, sim::RequestMatcher cancelWhen = {})
+std::int32_t writeOnThread (UserData& store, JobRig& rig, x48305_data::UserUnitsMatch& match,
+                            sim::RequestMatcher cancelWhen = {})
 {
-    x48305_midi::WriteUserDataProcess job (store);
+    x48305_midi::WriteUserDataProcess job (store, match);
     job.setTaskTimeout (jobTaskTimeoutMs);
     return runOnThread (job, rig, std::move (cancelWhen));
 }
@@ -51,7 +52,7 @@ TEST_F (WriteUserDataJob, AnAllEmptyStoreClearsEverySlotBehindTheDialog)
     fillInstrumentAtRandom (rig.instrument, random);
 
     UserData store;
-    devicetest::ObservedJob<x48305_midi::WriteUserDataProcess> job (store);
+    devicetest::ObservedJob<x48305_midi::WriteUserDataProcess> job (store, unitsMatch);
     job.setTaskTimeout (jobTaskTimeoutMs);
     devicetest::ProgressAtRequests progress (rig.instrument, job);
 
@@ -86,7 +87,7 @@ TEST_F (WriteUserDataJob, TwoUnitsThatChangedPlacesTakeOneSwap)
     ASSERT_EQ (store.getUserOscData (2).getSlotIndex(), 5u);
     ASSERT_EQ (store.getUserOscData (5).getSlotIndex(), 2u);
 
-    x48305_midi::WriteUserDataProcess job (store);
+    x48305_midi::WriteUserDataProcess job (store, unitsMatch);
     job.setTaskTimeout (jobTaskTimeoutMs);
     devicetest::ProgressAtRequests progress (rig.instrument, job);
     EXPECT_EQ (runOnThread (job, rig), 0);
@@ -115,7 +116,7 @@ TEST_F (WriteUserDataJob, ARefusedThirdOscillatorKeepsTheFirstTwoWritten)
         store.getUserOscData (p) = x48305_data::UserOscData (unitImageOf (4, "New " + std::to_string (p), 24));
     rig.instrument.addRule (nthFromNow (RequestKind::unitDump, 2), sim::Behaviour::refuse());
 
-    x48305_midi::WriteUserDataProcess job (store);
+    x48305_midi::WriteUserDataProcess job (store, unitsMatch);
     job.setTaskTimeout (jobTaskTimeoutMs);
     CommunicationDialogView ended;
     EXPECT_EQ (runBehindDialogUntilDone (job, &ended), 1);
@@ -148,7 +149,7 @@ TEST_F (WriteUserDataJob, AReverbUnitFromAPackageIsWrittenOnEveryRun)
     {
         rig.instrument.clearLog();
         rig.instrument.setUnitSlot (revKind, 3, {});
-        ASSERT_EQ (writeOnThread (store, rig), 0);
+        ASSERT_EQ (writeOnThread (store, rig, unitsMatch), 0);
 
         EXPECT_EQ (store.getUserRevFXData (3).getState(), UnitSlotState::FromFile);
         EXPECT_EQ (store.getUserRevFXData (3).getSlotIndex(), UserUnitSlotData::noSlot);
@@ -196,7 +197,7 @@ TEST_F (WriteUserDataJob, RandomStoresEndEqualToTheInstrumentEvenAfterInterrupti
             const bool cancel = round % 3 == 0;
             if (! cancel)
                 rig.instrument.addRule (matcher, sim::Behaviour::refuse());
-            const auto code = writeOnThread (store, rig, cancel ? matcher : sim::RequestMatcher());
+            const auto code = writeOnThread (store, rig, unitsMatch, cancel ? matcher : sim::RequestMatcher());
             const auto expected = cancel ? MidiCommunicationError::canceled : MidiCommunicationError::receiveNakOnReceive;
             // A run with fewer swaps than picked completes.
             EXPECT_TRUE (code == expected || (atSwap && code == 0)) << code;
@@ -208,13 +209,13 @@ TEST_F (WriteUserDataJob, RandomStoresEndEqualToTheInstrumentEvenAfterInterrupti
             rig.instrument.clearLog();
         }
 
-        ASSERT_EQ (writeOnThread (store, rig), 0);
+        ASSERT_EQ (writeOnThread (store, rig, unitsMatch), 0);
         EXPECT_EQ (differencesAfterWrite (store, rig.instrument), "");
         swaps += (int) rig.instrument.getRequestsOfKind (RequestKind::unitSwap).size();
 
         // What a receive now reads is what the store holds.
         auto received = store;
-        x48305_midi::ReceiveUserDataProcess receive (received);
+        x48305_midi::ReceiveUserDataProcess receive (received, unitsMatch);
         receive.setTaskTimeout (jobTaskTimeoutMs);
         ASSERT_EQ (runOnThread (receive, rig), 0);
         for (std::size_t k = 0; k < unitKinds().size(); ++k)
@@ -234,7 +235,7 @@ TEST_F (WriteUserDataJob, ACancelBetweenSwapsLeavesStoreAndInstrumentAgreeing)
 
     // The third swap is slow, so the cancel comes while it is under way.
     rig.instrument.addRule (nthFromNow (RequestKind::unitSwap, 2), sim::Behaviour::delayed (std::chrono::milliseconds (400)));
-    x48305_midi::WriteUserDataProcess job (store);
+    x48305_midi::WriteUserDataProcess job (store, unitsMatch);
     job.setTaskTimeout (jobTaskTimeoutMs);
     CommunicationDialogView ended;
     bool cancelDisabledAtOnce = false;
@@ -261,7 +262,7 @@ TEST_F (WriteUserDataJob, ACancelBetweenSwapsLeavesStoreAndInstrumentAgreeing)
     // A second write completes the work.
     rig.instrument.clearRules();
     rig.instrument.clearLog();
-    EXPECT_EQ (writeOnThread (store, rig), 0);
+    EXPECT_EQ (writeOnThread (store, rig, unitsMatch), 0);
     EXPECT_EQ (differencesAfterWrite (store, rig.instrument), "");
     EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitSwap).size(), 5u);
     for (std::uint32_t p = 0; p < 16; ++p)
@@ -280,11 +281,11 @@ TEST_F (WriteUserDataJob, ARefusedSwapLeavesStoreAndInstrumentAgreeing)
     store.getUserRevFXData (0) = x48305_data::UserRevFXData (unitImageOf (3, "New Room", 16));
 
     rig.instrument.addRule (nthFromNow (RequestKind::unitSwap, 4), sim::Behaviour::refuse());
-    EXPECT_EQ (writeOnThread (store, rig), MidiCommunicationError::receiveNakOnReceive);
+    EXPECT_EQ (writeOnThread (store, rig, unitsMatch), MidiCommunicationError::receiveNakOnReceive);
     EXPECT_EQ (untruthfulSlotIndices (store, rig.instrument), "");
 
     rig.instrument.clearRules();
-    EXPECT_EQ (writeOnThread (store, rig), 0);
+    EXPECT_EQ (writeOnThread (store, rig, unitsMatch), 0);
     EXPECT_EQ (differencesAfterWrite (store, rig.instrument), "");
     EXPECT_EQ (store.getUserRevFXData (0).getState(), UnitSlotState::FromFile);
     EXPECT_EQ (rig.instrument.getUnitSlot (revKind, 1).header, headerBytesOf (fresh.getUserRevFXData (0)));
@@ -303,7 +304,7 @@ TEST_F (WriteUserDataJob, TwoClaimsOnOneSlotAreRefusedBeforeAnythingIsSent)
     {
         testsupport::ScopedInterfaceLanguage language (japanese);
         rig.instrument.clearLog();
-        x48305_midi::WriteUserDataProcess job (store);
+        x48305_midi::WriteUserDataProcess job (store, unitsMatch);
         job.setTaskTimeout (jobTaskTimeoutMs);
         CommunicationDialogView ended;
         ModalDialogScript script;
@@ -341,7 +342,9 @@ TEST_F (WriteUserDataJob, TwoClaimsOnOneSlotAreRefusedBeforeAnythingIsSent)
 // reply was lost) leaves the store naming the old slot. Whatever the user
 // writes next, and when the instrument was changed behind the store's back,
 // the write changes nothing and asks for a receive instead of acting on the
-// store's guess.
+// store's guess; so too when two builds of one unit share their header and
+// reading the slots cannot tell them apart. Only a receive that succeeds
+// lets the user write again.
 TEST_F (WriteUserDataJob, AStoreThatNoLongerMatchesTheInstrumentIsNeverActedOn)
 {
     struct Lost
@@ -349,14 +352,27 @@ TEST_F (WriteUserDataJob, AStoreThatNoLongerMatchesTheInstrumentIsNeverActedOn)
         const char* what;
         sim::RequestMatcher when;
         sim::Behaviour behaviour;
+        bool twoBuilds;   // slot 1 holds another build of the moved unit
     };
     const auto lateBy = std::chrono::milliseconds (jobTaskTimeoutMs + 300);
+    const auto readBack = unitRequest (RequestKind::unitHeaderRequest, oscKind, 1);
+    const auto swap = sim::every (RequestKind::unitSwap);
     const Lost losses[] = {
-        { "read-back unanswered", unitRequest (RequestKind::unitHeaderRequest, oscKind, 1), sim::Behaviour::silent() },
-        { "read-back refused", unitRequest (RequestKind::unitHeaderRequest, oscKind, 1), sim::Behaviour::refuse() },
-        { "swap acknowledged late", sim::every (RequestKind::unitSwap), sim::Behaviour::delayed (lateBy) },
-        { "swap acknowledgement broken", sim::every (RequestKind::unitSwap), sim::Behaviour::shortened() },
-        { "the instrument changed", {}, {} },
+        { "read-back unanswered", readBack, sim::Behaviour::silent(), false },
+        { "read-back refused", readBack, sim::Behaviour::refuse(), false },
+        { "swap acknowledged late", swap, sim::Behaviour::delayed (lateBy), false },
+        { "swap acknowledgement broken", swap, sim::Behaviour::shortened(), false },
+        { "two builds, read-back unanswered", readBack, sim::Behaviour::silent(), true },
+        { "two builds, read-back refused", readBack, sim::Behaviour::refuse(), true },
+        { "two builds, swap acknowledged late", swap, sim::Behaviour::delayed (lateBy), true },
+        { "two builds, swap acknowledgement broken", swap, sim::Behaviour::shortened(), true },
+        { "the instrument changed", {}, {}, false },
+    };
+    // Two builds of one unit: one header, different code.
+    const auto build = [] (std::uint8_t number) {
+        auto slot = unitSlotOf (4, "Kept");
+        slot.image = sim::Bytes (16, number);
+        return slot;
     };
     for (const auto& lost : losses)
         for (const bool dragBack : { false, true })
@@ -365,14 +381,19 @@ TEST_F (WriteUserDataJob, AStoreThatNoLongerMatchesTheInstrumentIsNeverActedOn)
                 continue;
             SCOPED_TRACE (std::string (lost.what) + (dragBack ? ", the unit dragged back" : ", the same list again"));
             JobRig rig;
-            rig.instrument.setUnitSlot (oscKind, 0, unitSlotOf (4, "Only copy"));
+            x48305_data::UserUnitsMatch match;
+            rig.instrument.setUnitSlot (oscKind, 0, build (1));
+            if (lost.twoBuilds)
+                rig.instrument.setUnitSlot (oscKind, 1, build (2));
             auto store = storeOf (rig.instrument);
             if (lost.when)
             {
-                std::swap (store.getUserOscData (0), store.getUserOscData (1));
+                // Build 1 dragged to position 1, whatever was there deleted.
+                store.getUserOscData (1) = store.getUserOscData (0);
+                store.getUserOscData (0) = x48305_data::UserOscData();
                 rig.instrument.addRule (lost.when, lost.behaviour, 1);
-                ASSERT_NE (writeOnThread (store, rig), 0);
-                ASSERT_EQ (rig.instrument.getUnitSlot (oscKind, 1).header, unitSlotOf (4, "Only copy").header);
+                ASSERT_NE (writeOnThread (store, rig, match), 0);
+                ASSERT_EQ (rig.instrument.getUnitSlot (oscKind, 1).image, build (1).image);
                 if (dragBack)
                     std::swap (store.getUserOscData (0), store.getUserOscData (1));
             }
@@ -382,20 +403,36 @@ TEST_F (WriteUserDataJob, AStoreThatNoLongerMatchesTheInstrumentIsNeverActedOn)
                 store.getUserOscData (3) = x48305_data::UserOscData (unitImageOf (4, "New", 24));
             }
             const auto before = store;
-            const auto held = [&] { return std::make_pair (rig.instrument.getUnitSlot (oscKind, 0).header,
-                                                           rig.instrument.getUnitSlot (oscKind, 1).header); };
+            const auto held = [&] {
+                const auto first = rig.instrument.getUnitSlot (oscKind, 0);
+                const auto second = rig.instrument.getUnitSlot (oscKind, 1);
+                return std::make_tuple (first.header, first.image, second.header, second.image);
+            };
             const auto heldBefore = held();
-            rig.instrument.clearLog();
+            const auto refusedUnchanged = [&] {
+                rig.instrument.clearLog();
+                x48305_midi::WriteUserDataProcess job (store, match);
+                job.setTaskTimeout (jobTaskTimeoutMs);
+                EXPECT_EQ (runOnThread (job, rig), MidiCommunicationError::receiveWriteError);
+                EXPECT_EQ (job.getStatusText(), getLocalizedText ("WriteUserDataErrorUnitsChanged"));
+                EXPECT_EQ (job.getDetailText(), getLocalizedText ("WriteUserDataErrorUnitsChangedDetail"));
+                for (const auto kind : { RequestKind::unitSwap, RequestKind::unitClear, RequestKind::unitDump })
+                    EXPECT_TRUE (rig.instrument.getRequestsOfKind (kind).empty());
+                EXPECT_EQ (held(), heldBefore);
+                EXPECT_EQ (store, before);
+            };
+            refusedUnchanged();
 
-            x48305_midi::WriteUserDataProcess job (store);
-            job.setTaskTimeout (jobTaskTimeoutMs);
-            EXPECT_EQ (runOnThread (job, rig), MidiCommunicationError::receiveWriteError);
-            EXPECT_EQ (job.getStatusText(), getLocalizedText ("WriteUserDataErrorUnitsChanged"));
-            EXPECT_EQ (job.getDetailText(), getLocalizedText ("WriteUserDataErrorUnitsChangedDetail"));
-            for (const auto kind : { RequestKind::unitSwap, RequestKind::unitClear, RequestKind::unitDump })
-                EXPECT_TRUE (rig.instrument.getRequestsOfKind (kind).empty());
+            rig.instrument.addRule (nthFromNow (RequestKind::unitHeaderRequest, 7), sim::Behaviour::refuse(), 1);
+            UserData received;
+            x48305_midi::ReceiveUserDataProcess failed (received, match);
+            ASSERT_EQ (runOnThread (failed, rig), MidiCommunicationError::receiveNakOnReceive);
+            refusedUnchanged();
+
+            x48305_midi::ReceiveUserDataProcess receive (received, match);
+            ASSERT_EQ (runOnThread (receive, rig), 0);
+            EXPECT_EQ (writeOnThread (received, rig, match), 0);
             EXPECT_EQ (held(), heldBefore);
-            EXPECT_EQ (store, before);
         }
 }
 
@@ -436,7 +473,7 @@ TEST_F (WriteUserDataJob, ACorrectInstrumentAnswersTheCheckOfEveryPlacedUnit)
                 for (std::uint32_t p = 0; p < unitKinds()[k].slots; ++p)
                     placed += slotOf (store, k, p).getState() == UnitSlotState::InSlot ? 1 : 0;
             rig.instrument.clearLog();
-            ASSERT_EQ (writeOnThread (store, rig), 0) << run;
+            ASSERT_EQ (writeOnThread (store, rig, unitsMatch), 0) << run;
             EXPECT_EQ (differencesAfterWrite (store, rig.instrument), "");
             std::size_t steps = 0;
             for (const auto kind : { RequestKind::unitSwap, RequestKind::unitClear, RequestKind::unitDump })
