@@ -11,9 +11,10 @@
 namespace x48305_data
 {
 // The one data store. It owns the library, the preset library and the
-// user-unit store with the mark of whether it matches the instrument; views, readers, writers, actions and jobs reach them
-// through it and never own model data. Members are built in declaration
-// order and destroyed in reverse; construction reads nothing from disk.
+// user-unit store with the mark of whether it matches the instrument; views,
+// readers, writers, actions and jobs reach them through it and never own
+// model data. Members are built in declaration order and destroyed in
+// reverse; construction reads nothing from disk.
 class DataCenter : public Singleton<DataCenter>, public juce::DeletedAtShutdown
 {
 public:
