@@ -6,8 +6,11 @@
 #include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
 #include "formats/Utf8Text.h"
+#include "support/InterposedFileCalls.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,6 +99,25 @@ TEST (FileReplacer, ReplacesTheContentAndLeavesNoTemporaryFile)
 
     EXPECT_EQ (file::replaceFileContent (target, juce::MemoryBlock()), file::WriteErrorNoError);
     EXPECT_EQ (target.getSize(), 0);
+}
+
+TEST (FileReplacer, TheFolderIsFlushedOnceTheNewFileIsInPlace)
+{
+    ScratchFolder folder;
+    const auto target = folder.write ("Bank.slvnlib", bytesOf ("old"));
+    // A flush that fails leaves the new content in place, but the save is not
+    // reported as done.
+    for (const auto& [error, content, code] : { std::tuple (0, "new", file::WriteErrorNoError),
+                                                std::tuple (EIO, "newer", file::WriteErrorWriteData) })
+    {
+        juce::StringArray flushed;
+        testsupport::InterposedFolderSync sync ([&, error = error] (const juce::File& synced) {
+            flushed.add (synced.getFullPathName() + ": " + target.loadFileAsString());
+            return error;
+        });
+        EXPECT_EQ (file::replaceFileContent (target, bytesOf (content)), code);
+        EXPECT_EQ (flushed, juce::StringArray (folder.get().getFullPathName() + ": " + content));
+    }
 }
 
 TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
