@@ -184,31 +184,36 @@ bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
     return target.existsAsFile() && ::access (folder.toRawUTF8(), W_OK | X_OK) != 0;
 }
 
-int replaceFileContent (const juce::File& requestedTarget, const void* data, size_t numBytes)
+Replacement replaceFile (const juce::File& requestedTarget, const void* data, size_t numBytes)
 {
     const auto target = finalTarget (requestedTarget);
     if (target == juce::File())
-        return WriteErrorOpenFile;
+        return { WriteErrorOpenFile, false };
     if (existingFileCannotBeReplaced (target))
-        return WriteErrorDeleteFile;
+        return { WriteErrorDeleteFile, false };
 
     // A file that is new gets the mode the umask leaves of 0666.
     struct stat replaced {};
     const bool exists = ::stat (target.getFullPathName().toRawUTF8(), &replaced) == 0;
     TemporaryFile temporary (target, exists ? 0600 : 0666);
     if (! temporary.wasCreated() || (exists && ! takeOverOwnerAndMode (temporary.getDescriptor(), replaced)))
-        return WriteErrorOpenFile;
+        return { WriteErrorOpenFile, false };
 
     const bool written = writeAll (temporary.getDescriptor(), data, numBytes);
     if (! temporary.close() || ! written)
-        return WriteErrorWriteData;
+        return { WriteErrorWriteData, false };
     if (! temporary.takePlaceOf (target))
-        return WriteErrorDeleteFile;
-    return syncFolderOf (target) ? WriteErrorNoError : WriteErrorWriteData;
+        return { WriteErrorDeleteFile, false };
+    return { syncFolderOf (target) ? WriteErrorNoError : WriteErrorWriteData, true };
+}
+
+int replaceFileContent (const juce::File& target, const void* data, size_t numBytes)
+{
+    return replaceFile (target, data, numBytes).result;
 }
 
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content)
 {
-    return replaceFileContent (target, content.getData(), content.getSize());
+    return replaceFile (target, content.getData(), content.getSize()).result;
 }
 } // namespace file

@@ -25,6 +25,16 @@ namespace file
 int replaceFileContent (const juce::File& target, const void* data, size_t numBytes);
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content);
 
+// What replaceFileContent did, for callers that must know whether a failed
+// save already put the new content in the target's place (only the folder's
+// flush after the rename failed).
+struct Replacement
+{
+    int result;
+    bool contentInPlace;
+};
+Replacement replaceFile (const juce::File& target, const void* data, size_t numBytes);
+
 // True when replaceFileContent would refuse an existing target up front.
 bool existingFileCannotBeReplaced (const juce::File& target);
 } // namespace file
