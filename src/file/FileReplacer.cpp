@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <random>
 #include <string>
 
 #include <fcntl.h>
@@ -19,7 +20,10 @@ namespace file
 namespace
 {
 constexpr int maxLinkHops = 40;
-constexpr int maxTemporaryNames = 100;
+// Random names are tried until one is free; the bound only ends the search on
+// a file system that calls every name taken.
+constexpr int maxTemporaryNames = 1000;
+const juce::String temporaryExtension { ".saving" };
 
 // The path with every link, "." and ".." resolved by the system itself; empty
 // (errno says why) when the path does not reach an existing file or folder.
@@ -74,19 +78,40 @@ juce::File finalTarget (const juce::File& requested)
     }
 }
 
+// The longest name the folder takes.
+size_t longestNameIn (const juce::File& folder)
+{
+    const auto limit = ::pathconf (folder.getFullPathName().toRawUTF8(), _PC_NAME_MAX);
+    return limit > 0 ? (size_t) limit : NAME_MAX;
+}
+
+// "." + the target's name + the tag + ".saving", the target's name shortened
+// (by whole characters) where the whole would not fit the folder.
+juce::String temporaryName (const juce::File& target, const juce::String& tag)
+{
+    const auto longest = longestNameIn (target.getParentDirectory());
+    const auto added = 1 + tag.getNumBytesAsUTF8() + temporaryExtension.getNumBytesAsUTF8();
+    auto name = target.getFileName();
+    while (name.isNotEmpty() && name.getNumBytesAsUTF8() + added > longest)
+        name = name.dropLastCharacters (1);
+    return "." + name + tag + temporaryExtension;
+}
+
 // A new file beside the target, made by this save alone: the name is claimed
 // and the file created in one step, so a name that another program holds, or
-// takes at the same moment, is passed over and never touched. The file is
-// removed again unless it took the target's place.
+// that a save cut off by a crash left behind, is passed over and never
+// touched. The file is removed again unless it took the target's place.
 class TemporaryFile
 {
 public:
     TemporaryFile (const juce::File& target, mode_t mode)
     {
-        const auto prefix = target.getSiblingFile ("." + target.getFileName()).getFullPathName();
-        for (int attempt = 1; attempt <= maxTemporaryNames; ++attempt)
+        std::random_device randomSource;
+        for (int attempt = 0; attempt < maxTemporaryNames; ++attempt)
         {
-            path = prefix + (attempt == 1 ? juce::String() : "-" + juce::String (attempt)) + ".saving";
+            const auto random = (juce::int64) randomSource();
+            const auto tag = attempt == 0 ? juce::String() : "-" + juce::String::toHexString (random);
+            path = target.getSiblingFile (temporaryName (target, tag)).getFullPathName();
             descriptor = ::open (path.toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
             if (descriptor >= 0 || errno != EEXIST)
                 break;

@@ -6,14 +6,15 @@ namespace file
 {
 // Saves a complete file image without ever leaving the user without a file:
 // the bytes go to a new temporary file beside the target (hidden, named
-// "." + the target's name + ".saving", or a numbered variant when another
-// program holds that name), are flushed to the disk, and only then does the
-// temporary file take the target's place in one rename, after which the
-// folder is flushed too. On every failure before the rename the temporary
-// file is removed and the previous target is left as it was. The
-// target is the file that opening the path reaches, links resolved as the
-// system resolves them (the links stay); the new file keeps the replaced
-// one's permission bits, and its owner and group where this user may set them.
+// "." + the target's name + ".saving", shortened to fit the folder's limit
+// for names, or a variant with a random tag when that name is held), are
+// flushed to the disk, and only then does the temporary file take the
+// target's place in one rename, after which the folder is flushed too. On
+// every failure before the rename the temporary file is removed and the
+// previous target is left as it was. The target is the file that opening the
+// path reaches, links resolved as the system resolves them (the links stay);
+// the new file keeps the replaced one's permission bits, and its owner and
+// group where this user may set them.
 //
 // Returns a WriteResultCode: WriteErrorDeleteFile when an existing target
 // cannot be replaced (it is a folder, its folder is not writable, or the

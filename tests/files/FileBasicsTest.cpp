@@ -188,21 +188,40 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
     EXPECT_EQ (status.st_mode & 07777, 0664u);
 }
 
-TEST (FileReplacer, ATemporaryNameTakenByAnotherProgramIsLeftToIt)
+TEST (FileReplacer, ATemporaryNameIsFoundWhateverIsLeftAndWhatIsLeftStaysAlone)
 {
-    // A dangling link (as editors leave for their locks) looks free to a check
-    // for existence, yet holds the name.
-    ScratchFolder folder;
-    const auto target = folder.write ("Bank.slvnlib", bytesOf ("old"));
-    const auto taken = folder.file (".Bank.slvnlib.saving");
-    ASSERT_EQ (::symlink ("elsewhere", taken.getFullPathName().toRawUTF8()), 0);
+    // The first name left is a dangling link (as editors leave for their
+    // locks), which looks free to a check for existence yet holds the name;
+    // the others are files left by saves that were cut off. Names of 248
+    // bytes and more leave no room for the temporary name's additions.
+    const std::pair<juce::String, int> rows[] = {
+        { "Bank.slvnlib", 1 },
+        { "Bank.slvnlib", 100 },
+        { juce::String::repeatedString ("x", 248), 0 },
+        { juce::String::repeatedString ("y", 255), 0 },
+    };
+    for (const auto& [name, numLeft] : rows)
+    {
+        ScratchFolder folder;
+        // Written in place: the framework's own saves cannot take such a name.
+        const auto target = folder.file (name);
+        ASSERT_TRUE (target.appendText ("old")) << name;
+        for (int number = 1; number <= numLeft; ++number)
+        {
+            const auto left = folder.file ("." + name + (number == 1 ? "" : "-" + juce::String (number)) + ".saving");
+            if (number == 1)
+                ASSERT_EQ (::symlink ("elsewhere", left.getFullPathName().toRawUTF8()), 0);
+            else
+                left.replaceWithText ("left");
+        }
 
-    EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new")), file::WriteErrorNoError);
-    juce::MemoryBlock content;
-    ASSERT_TRUE (target.loadFileAsData (content));
-    EXPECT_EQ (raw (content), "new");
-    EXPECT_TRUE (taken.isSymbolicLink());
-    EXPECT_EQ (filesIn (folder.get()), 2);
+        EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new")), file::WriteErrorNoError) << name;
+        juce::MemoryBlock content;
+        ASSERT_TRUE (target.loadFileAsData (content));
+        EXPECT_EQ (raw (content), "new") << name;
+        EXPECT_EQ (filesIn (folder.get()), numLeft + 1) << name;
+        EXPECT_EQ (folder.file ("." + name + ".saving").isSymbolicLink(), numLeft > 0) << name;
+    }
 }
 
 TEST (Utf8Text, TheStrictCheckCoversEveryByteOfTheLength)
