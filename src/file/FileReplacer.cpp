@@ -19,6 +19,7 @@ namespace file
 {
 namespace
 {
+// The most links the system follows in one lookup.
 constexpr int maxLinkHops = 40;
 // Random names are tried until one is free; the bound only ends the search on
 // a file system that calls every name taken.
@@ -57,7 +58,7 @@ juce::File finalTarget (const juce::File& requested)
     {
         if (const auto existing = resolvedPath (path); ! existing.empty())
             return juce::File (existing);
-        if (errno != ENOENT || hops == maxLinkHops)
+        if (errno != ENOENT)
             return {};
 
         // The last name is missing or a dangling link: follow it by hand from
@@ -72,7 +73,7 @@ juce::File finalTarget (const juce::File& requested)
         if (::lstat (entry.c_str(), &status) != 0)
             return errno == ENOENT ? juce::File (entry) : juce::File();
         std::string linked;
-        if (! S_ISLNK (status.st_mode) || ! readLink (entry, linked))
+        if (! S_ISLNK (status.st_mode) || hops == maxLinkHops || ! readLink (entry, linked))
             return {};
         path = linked.front() == '/' ? linked : folder + "/" + linked;
     }
@@ -200,13 +201,18 @@ bool syncFolderOf (const juce::File& file)
 bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
 {
     const auto target = finalTarget (requestedTarget);
-    if (target.isDirectory())
+    struct stat status {};
+    if (target == juce::File() || ::stat (target.getFullPathName().toRawUTF8(), &status) != 0)
+        return false;
+
+    // A folder, a device or a pipe is no file to save into: it keeps its place.
+    if (! S_ISREG (status.st_mode))
         return true;
 
     // Asked of the system itself: the framework's own check says yes to the
     // superuser even for a folder on a read-only disk or marked immutable.
     const auto folder = target.getParentDirectory().getFullPathName();
-    return target.existsAsFile() && ::access (folder.toRawUTF8(), W_OK | X_OK) != 0;
+    return ::access (folder.toRawUTF8(), W_OK | X_OK) != 0;
 }
 
 Replacement replaceFile (const juce::File& requestedTarget, const void* data, size_t numBytes)

@@ -17,12 +17,13 @@ namespace file
 // group where this user may set them.
 //
 // Returns a WriteResultCode: WriteErrorDeleteFile when an existing target
-// cannot be replaced (it is a folder, its folder is not writable, or the
-// final rename fails), WriteErrorOpenFile when the temporary file cannot be
-// created or the links run in a loop, WriteErrorWriteData when writing or
-// flushing it fails, or when the folder cannot be flushed after the rename:
-// the target then holds the new content, but a crash could still bring the
-// old one back, so the save is not reported as done.
+// cannot be replaced (it is a folder, a device or a pipe, its folder is not
+// writable, or the final rename fails), WriteErrorOpenFile when the
+// temporary file cannot be created or the links run in a loop or further
+// than the system follows them, WriteErrorWriteData when writing or flushing
+// it fails, or when the folder cannot be flushed after the rename: the
+// target then holds the new content, but a crash could still bring the old
+// one back, so the save is not reported as done.
 int replaceFileContent (const juce::File& target, const void* data, size_t numBytes);
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content);
 

@@ -13,10 +13,13 @@
 #include <cerrno>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 
 using namespace ziptest;
@@ -125,20 +128,30 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
     // "alias" is a linked folder, so a ".." in a link inside it climbs out of
     // real/, not back to the top. Every file starts private and "old".
     const juce::StringArray files { "real/real.slvnlib", "real/data/lib.slvnlib", "data/lib.slvnlib" };
-    const std::pair<const char*, const char*> links[] = {
+    std::vector<std::pair<juce::String, juce::String>> links = {
         { "link2.slvnlib", "real/real.slvnlib" },
         { "lib.slvnlib", "ABSOLUTE/link2.slvnlib" },
         { "alias", "real/sub" },
         { "real/sub/lnk.slvnlib", "../data/lib.slvnlib" },
         { "dangling.slvnlib", "alias/../new.slvnlib" },
         { "loop.slvnlib", "loop.slvnlib" },
+        { "topipe.slvnlib", "pipe.slvnlib" },
+        { "todevice.slvnlib", "device.slvnlib" },
     };
+    // chainN.slvnlib reaches the missing chained.slvnlib through N links.
+    for (int number = 1; number <= 41; ++number)
+        links.push_back ({ "chain" + juce::String (number) + ".slvnlib",
+                           number == 1 ? "chained.slvnlib" : "chain" + juce::String (number - 1) + ".slvnlib" });
     const std::tuple<const char*, const char*, int> cases[] = {
         { "real/real.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
         { "lib.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
         { "alias/lnk.slvnlib", "real/data/lib.slvnlib", file::WriteErrorNoError },
         { "dangling.slvnlib", "real/new.slvnlib", file::WriteErrorNoError },
         { "loop.slvnlib", "", file::WriteErrorOpenFile },
+        { "chain40.slvnlib", "chained.slvnlib", file::WriteErrorNoError },
+        { "chain41.slvnlib", "", file::WriteErrorOpenFile },
+        { "pipe.slvnlib", "", file::WriteErrorDeleteFile },
+        { "todevice.slvnlib", "", file::WriteErrorDeleteFile },
     };
     for (const auto& [opened, replaced, code] : cases)
     {
@@ -148,8 +161,16 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
         for (const auto& name : files)
             ASSERT_EQ (::chmod (folder.write (name, bytesOf ("old")).getFullPathName().toRawUTF8(), 0600), 0);
         for (const auto& [name, target] : links)
-            ASSERT_EQ (::symlink (juce::String (target).replace ("ABSOLUTE", folder.get().getFullPathName()).toRawUTF8(),
+            ASSERT_EQ (::symlink (target.replace ("ABSOLUTE", folder.get().getFullPathName()).toRawUTF8(),
                                   folder.file (name).getFullPathName().toRawUTF8()), 0);
+        // A device node of its own where this user may make one; otherwise
+        // the system's, which such a user cannot replace either.
+        const auto device = folder.file ("device.slvnlib").getFullPathName();
+        if (::mknod (device.toRawUTF8(), S_IFCHR | 0666, makedev (1, 3)) != 0)
+        {
+            ASSERT_EQ (::symlink ("/dev/null", device.toRawUTF8()), 0);
+        }
+        ASSERT_EQ (::mkfifo (folder.file ("pipe.slvnlib").getFullPathName().toRawUTF8(), 0600), 0);
         const auto entries = [&folder] {
             return folder.get().findChildFiles (juce::File::findFilesAndDirectories, true, "*",
                                                 juce::File::FollowSymlinks::no).size();
@@ -174,6 +195,10 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
         }
         for (const auto& link : links)
             EXPECT_TRUE (folder.file (link.first).isSymbolicLink()) << opened << " " << link.first;
+        ASSERT_EQ (::lstat (folder.file ("pipe.slvnlib").getFullPathName().toRawUTF8(), &status), 0);
+        EXPECT_TRUE (S_ISFIFO (status.st_mode)) << opened;
+        ASSERT_EQ (::stat (device.toRawUTF8(), &status), 0);
+        EXPECT_TRUE (S_ISCHR (status.st_mode)) << opened;
         EXPECT_EQ (entries(), before + expected.size() - files.size()) << opened;
     }
 
