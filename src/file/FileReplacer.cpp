@@ -171,15 +171,24 @@ bool writeAll (int descriptor, const void* data, size_t numBytes)
     return ::fsync (descriptor) == 0;
 }
 
-// The new file takes over the replaced file's owner and group (where this
-// user may set them) and its permission bits; it was created private.
+// The new file takes over the replaced file's owner and group, or its group
+// alone, where this user may set them, and its permission bits without the
+// setuid, setgid and sticky bits; it was created private. When the group
+// cannot be kept, the file's group gets only what the old file gave everybody,
+// so that nobody reads what they could not read before.
 bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
 {
-    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0)
+    auto mode = replaced.st_mode & 0777;
+    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0
+        && ::fchown (descriptor, (uid_t) -1, replaced.st_gid) != 0)
     {
-        // Not this user's to give: the new file stays this user's.
+        struct stat created {};
+        if (::fstat (descriptor, &created) != 0)
+            return false;
+        if (created.st_gid != replaced.st_gid)
+            mode = (mode & ~(mode_t) 070) | ((mode & 07) << 3);
     }
-    return ::fchmod (descriptor, replaced.st_mode & 07777) == 0;
+    return ::fchmod (descriptor, mode) == 0;
 }
 
 // Makes the folder's changed entry durable, so that a crash after a reported

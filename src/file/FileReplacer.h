@@ -13,8 +13,9 @@ namespace file
 // every failure before the rename the temporary file is removed and the
 // previous target is left as it was. The target is the file that opening the
 // path reaches, links resolved as the system resolves them (the links stay);
-// the new file keeps the replaced one's permission bits, and its owner and
-// group where this user may set them.
+// the new file keeps the replaced one's permission bits (not setuid, setgid
+// or sticky), and its owner and group where this user may set them; where the
+// group cannot be kept, the group gets only what everybody else had.
 //
 // Returns a WriteResultCode: WriteErrorDeleteFile when an existing target
 // cannot be replaced (it is a folder, a device or a pipe, its folder is not

@@ -123,6 +123,42 @@ TEST (FileReplacer, TheFolderIsFlushedOnceTheNewFileIsInPlace)
     }
 }
 
+TEST (FileReplacer, TheNewFileGivesNobodyMoreThanTheOldOneDid)
+{
+    // Where the group cannot be kept, the new file's group gets what the old
+    // file gave everybody else; setuid and setgid go, a read-only file stays
+    // read-only. The superuser may always change a group, so the refusals are
+    // forced.
+    enum class Refused { nothing, owner, ownerAndGroup };
+    const std::tuple<mode_t, Refused, mode_t, bool> rows[] = {
+        { 0640, Refused::nothing, 0640, true },
+        { 0444, Refused::nothing, 0444, true },
+        { 06750, Refused::nothing, 0750, true },
+        { 0664, Refused::owner, 0664, true },
+        { 0640, Refused::ownerAndGroup, 0600, false },
+        { 0674, Refused::ownerAndGroup, 0644, false },
+    };
+    const auto otherGroup = ::getegid() + 1;
+    for (const auto& [mode, refused, expectedMode, keepsGroup] : rows)
+    {
+        ScratchFolder folder;
+        const auto target = folder.write ("Bank.slvnlib", bytesOf ("old")).getFullPathName();
+        if (::chown (target.toRawUTF8(), (uid_t) -1, otherGroup) != 0)
+            GTEST_SKIP() << "this user cannot give a file a group of which it is no member";
+        ASSERT_EQ (::chmod (target.toRawUTF8(), mode), 0);
+
+        testsupport::InterposedOwnerChange change ([refused = refused] (uid_t owner, gid_t) {
+            const bool refuse = refused == Refused::ownerAndGroup || (refused == Refused::owner && owner != (uid_t) -1);
+            return refuse ? EPERM : 0;
+        });
+        EXPECT_EQ (file::replaceFileContent (juce::File (target), bytesOf ("new")), file::WriteErrorNoError);
+        struct stat status {};
+        ASSERT_EQ (::stat (target.toRawUTF8(), &status), 0);
+        EXPECT_EQ (status.st_mode & 07777, expectedMode) << std::oct << mode;
+        EXPECT_EQ (status.st_gid == otherGroup, keepsGroup) << std::oct << mode;
+    }
+}
+
 TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
 {
     // "alias" is a linked folder, so a ".." in a link inside it climbs out of
