@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <random>
 #include <string>
 
 #include <fcntl.h>
@@ -18,8 +19,12 @@ namespace file
 {
 namespace
 {
+// The most links the system follows in one lookup.
 constexpr int maxLinkHops = 40;
-constexpr int maxTemporaryNames = 100;
+// Random names are tried until one is free; the bound only ends the search on
+// a file system that calls every name taken.
+constexpr int maxTemporaryNames = 1000;
+const juce::String temporaryExtension { ".saving" };
 
 // The path with every link, "." and ".." resolved by the system itself; empty
 // (errno says why) when the path does not reach an existing file or folder.
@@ -53,7 +58,7 @@ juce::File finalTarget (const juce::File& requested)
     {
         if (const auto existing = resolvedPath (path); ! existing.empty())
             return juce::File (existing);
-        if (errno != ENOENT || hops == maxLinkHops)
+        if (errno != ENOENT)
             return {};
 
         // The last name is missing or a dangling link: follow it by hand from
@@ -68,25 +73,46 @@ juce::File finalTarget (const juce::File& requested)
         if (::lstat (entry.c_str(), &status) != 0)
             return errno == ENOENT ? juce::File (entry) : juce::File();
         std::string linked;
-        if (! S_ISLNK (status.st_mode) || ! readLink (entry, linked))
+        if (! S_ISLNK (status.st_mode) || hops == maxLinkHops || ! readLink (entry, linked))
             return {};
         path = linked.front() == '/' ? linked : folder + "/" + linked;
     }
 }
 
+// The longest name the folder takes.
+size_t longestNameIn (const juce::File& folder)
+{
+    const auto limit = ::pathconf (folder.getFullPathName().toRawUTF8(), _PC_NAME_MAX);
+    return limit > 0 ? (size_t) limit : NAME_MAX;
+}
+
+// "." + the target's name + the tag + ".saving", the target's name shortened
+// (by whole characters) where the whole would not fit the folder.
+juce::String temporaryName (const juce::File& target, const juce::String& tag)
+{
+    const auto longest = longestNameIn (target.getParentDirectory());
+    const auto added = 1 + tag.getNumBytesAsUTF8() + temporaryExtension.getNumBytesAsUTF8();
+    auto name = target.getFileName();
+    while (name.isNotEmpty() && name.getNumBytesAsUTF8() + added > longest)
+        name = name.dropLastCharacters (1);
+    return "." + name + tag + temporaryExtension;
+}
+
 // A new file beside the target, made by this save alone: the name is claimed
 // and the file created in one step, so a name that another program holds, or
-// takes at the same moment, is passed over and never touched. The file is
-// removed again unless it took the target's place.
+// that a save cut off by a crash left behind, is passed over and never
+// touched. The file is removed again unless it took the target's place.
 class TemporaryFile
 {
 public:
     TemporaryFile (const juce::File& target, mode_t mode)
     {
-        const auto prefix = target.getSiblingFile ("." + target.getFileName()).getFullPathName();
-        for (int attempt = 1; attempt <= maxTemporaryNames; ++attempt)
+        std::random_device randomSource;
+        for (int attempt = 0; attempt < maxTemporaryNames; ++attempt)
         {
-            path = prefix + (attempt == 1 ? juce::String() : "-" + juce::String (attempt)) + ".saving";
+            const auto random = (juce::int64) randomSource();
+            const auto tag = attempt == 0 ? juce::String() : "-" + juce::String::toHexString (random);
+            path = target.getSiblingFile (temporaryName (target, tag)).getFullPathName();
             descriptor = ::open (path.toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
             if (descriptor >= 0 || errno != EEXIST)
                 break;
@@ -145,15 +171,24 @@ bool writeAll (int descriptor, const void* data, size_t numBytes)
     return ::fsync (descriptor) == 0;
 }
 
-// The new file takes over the replaced file's owner and group (where this
-// user may set them) and its permission bits; it was created private.
+// The new file takes over the replaced file's owner and group, or its group
+// alone, where this user may set them, and its permission bits without the
+// setuid, setgid and sticky bits; it was created private. When the group
+// cannot be kept, the file's group gets only what the old file gave everybody,
+// so that nobody reads what they could not read before.
 bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
 {
-    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0)
+    auto mode = replaced.st_mode & 0777;
+    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0
+        && ::fchown (descriptor, (uid_t) -1, replaced.st_gid) != 0)
     {
-        // Not this user's to give: the new file stays this user's.
+        struct stat created {};
+        if (::fstat (descriptor, &created) != 0)
+            return false;
+        if (created.st_gid != replaced.st_gid)
+            mode = (mode & ~(mode_t) 070) | ((mode & 07) << 3);
     }
-    return ::fchmod (descriptor, replaced.st_mode & 07777) == 0;
+    return ::fchmod (descriptor, mode) == 0;
 }
 
 // Makes the folder's changed entry durable, so that a crash after a reported
@@ -175,40 +210,50 @@ bool syncFolderOf (const juce::File& file)
 bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
 {
     const auto target = finalTarget (requestedTarget);
-    if (target.isDirectory())
+    struct stat status {};
+    if (target == juce::File() || ::stat (target.getFullPathName().toRawUTF8(), &status) != 0)
+        return false;
+
+    // A folder, a device or a pipe is no file to save into: it keeps its place.
+    if (! S_ISREG (status.st_mode))
         return true;
 
     // Asked of the system itself: the framework's own check says yes to the
     // superuser even for a folder on a read-only disk or marked immutable.
     const auto folder = target.getParentDirectory().getFullPathName();
-    return target.existsAsFile() && ::access (folder.toRawUTF8(), W_OK | X_OK) != 0;
+    return ::access (folder.toRawUTF8(), W_OK | X_OK) != 0;
 }
 
-int replaceFileContent (const juce::File& requestedTarget, const void* data, size_t numBytes)
+Replacement replaceFile (const juce::File& requestedTarget, const void* data, size_t numBytes)
 {
     const auto target = finalTarget (requestedTarget);
     if (target == juce::File())
-        return WriteErrorOpenFile;
+        return { WriteErrorOpenFile, false };
     if (existingFileCannotBeReplaced (target))
-        return WriteErrorDeleteFile;
+        return { WriteErrorDeleteFile, false };
 
     // A file that is new gets the mode the umask leaves of 0666.
     struct stat replaced {};
     const bool exists = ::stat (target.getFullPathName().toRawUTF8(), &replaced) == 0;
     TemporaryFile temporary (target, exists ? 0600 : 0666);
     if (! temporary.wasCreated() || (exists && ! takeOverOwnerAndMode (temporary.getDescriptor(), replaced)))
-        return WriteErrorOpenFile;
+        return { WriteErrorOpenFile, false };
 
     const bool written = writeAll (temporary.getDescriptor(), data, numBytes);
     if (! temporary.close() || ! written)
-        return WriteErrorWriteData;
+        return { WriteErrorWriteData, false };
     if (! temporary.takePlaceOf (target))
-        return WriteErrorDeleteFile;
-    return syncFolderOf (target) ? WriteErrorNoError : WriteErrorWriteData;
+        return { WriteErrorDeleteFile, false };
+    return { syncFolderOf (target) ? WriteErrorNoError : WriteErrorWriteData, true };
+}
+
+int replaceFileContent (const juce::File& target, const void* data, size_t numBytes)
+{
+    return replaceFile (target, data, numBytes).result;
 }
 
 int replaceFileContent (const juce::File& target, const juce::MemoryBlock& content)
 {
-    return replaceFileContent (target, content.getData(), content.getSize());
+    return replaceFile (target, content.getData(), content.getSize()).result;
 }
 } // namespace file

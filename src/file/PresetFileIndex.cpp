@@ -1,7 +1,6 @@
 #include "file/PresetFileIndex.h"
 
 #include "file/FileReplacer.h"
-#include "file/FileResultCodes.h"
 #include "file/OpenedFileStream.h"
 #include "formats/XmlDocumentText.h"
 #include "formats/XmlTagNames.h"
@@ -111,7 +110,6 @@ bool PresetFileIndex::save (const juce::File& indexFile) const
     if (root == nullptr)
         return false;
     const auto text = data::createXmlDocumentText (*root);
-    return file::replaceFileContent (indexFile, text.toRawUTF8(), text.getNumBytesAsUTF8())
-           == file::WriteErrorNoError;
+    return file::replaceFile (indexFile, text.toRawUTF8(), text.getNumBytesAsUTF8()).contentInPlace;
 }
 } // namespace x48305_file

@@ -49,7 +49,8 @@ public:
 
     // Writes the whole index as a new file beside the old one and swaps it
     // in; false (with the old file untouched) when that fails or there is no
-    // index.
+    // index. True once the new file is in place, even if the folder could
+    // not be flushed afterwards: the entries it names are installed then.
     bool save (const juce::File& indexFile) const;
 
 private:

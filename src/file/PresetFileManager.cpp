@@ -117,8 +117,10 @@ bool PresetFileManager::replaceStoredCopy (const juce::File& source, const juce:
         return true;
 
     // The copy is written beside the stored file and takes its place only
-    // once it is complete, so a failed copy keeps the installed preset.
-    return file::replaceFileContent (stored, bytes) == file::WriteErrorNoError;
+    // once it is complete, so a failed copy keeps the installed preset. Once
+    // it is in place the preset is stored, even if the folder could not be
+    // flushed afterwards.
+    return file::replaceFile (stored, bytes.getData(), bytes.getSize()).contentInPlace;
 }
 
 bool PresetFileManager::renameStoredCopy (juce::XmlElement& installed, const juce::File& source,

@@ -6,14 +6,20 @@
 #include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
 #include "formats/Utf8Text.h"
+#include "support/InterposedFileCalls.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 
 using namespace ziptest;
@@ -98,25 +104,90 @@ TEST (FileReplacer, ReplacesTheContentAndLeavesNoTemporaryFile)
     EXPECT_EQ (target.getSize(), 0);
 }
 
+TEST (FileReplacer, TheFolderIsFlushedOnceTheNewFileIsInPlace)
+{
+    ScratchFolder folder;
+    const auto target = folder.write ("Bank.slvnlib", bytesOf ("old"));
+    // A flush that fails leaves the new content in place, but the save is not
+    // reported as done.
+    for (const auto& [error, content, code] : { std::tuple (0, "new", file::WriteErrorNoError),
+                                                std::tuple (EIO, "newer", file::WriteErrorWriteData) })
+    {
+        juce::StringArray flushed;
+        testsupport::InterposedFolderSync sync ([&, error = error] (const juce::File& synced) {
+            flushed.add (synced.getFullPathName() + ": " + target.loadFileAsString());
+            return error;
+        });
+        EXPECT_EQ (file::replaceFileContent (target, bytesOf (content)), code);
+        EXPECT_EQ (flushed, juce::StringArray (folder.get().getFullPathName() + ": " + content));
+    }
+}
+
+TEST (FileReplacer, TheNewFileGivesNobodyMoreThanTheOldOneDid)
+{
+    // Where the group cannot be kept, the new file's group gets what the old
+    // file gave everybody else; setuid and setgid go, a read-only file stays
+    // read-only. The superuser may always change a group, so the refusals are
+    // forced.
+    enum class Refused { nothing, owner, ownerAndGroup };
+    const std::tuple<mode_t, Refused, mode_t, bool> rows[] = {
+        { 0640, Refused::nothing, 0640, true },
+        { 0444, Refused::nothing, 0444, true },
+        { 06750, Refused::nothing, 0750, true },
+        { 0664, Refused::owner, 0664, true },
+        { 0640, Refused::ownerAndGroup, 0600, false },
+        { 0674, Refused::ownerAndGroup, 0644, false },
+    };
+    const auto otherGroup = ::getegid() + 1;
+    for (const auto& [mode, refused, expectedMode, keepsGroup] : rows)
+    {
+        ScratchFolder folder;
+        const auto target = folder.write ("Bank.slvnlib", bytesOf ("old")).getFullPathName();
+        if (::chown (target.toRawUTF8(), (uid_t) -1, otherGroup) != 0)
+            GTEST_SKIP() << "this user cannot give a file a group of which it is no member";
+        ASSERT_EQ (::chmod (target.toRawUTF8(), mode), 0);
+
+        testsupport::InterposedOwnerChange change ([refused = refused] (uid_t owner, gid_t) {
+            const bool refuse = refused == Refused::ownerAndGroup || (refused == Refused::owner && owner != (uid_t) -1);
+            return refuse ? EPERM : 0;
+        });
+        EXPECT_EQ (file::replaceFileContent (juce::File (target), bytesOf ("new")), file::WriteErrorNoError);
+        struct stat status {};
+        ASSERT_EQ (::stat (target.toRawUTF8(), &status), 0);
+        EXPECT_EQ (status.st_mode & 07777, expectedMode) << std::oct << mode;
+        EXPECT_EQ (status.st_gid == otherGroup, keepsGroup) << std::oct << mode;
+    }
+}
+
 TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
 {
     // "alias" is a linked folder, so a ".." in a link inside it climbs out of
     // real/, not back to the top. Every file starts private and "old".
     const juce::StringArray files { "real/real.slvnlib", "real/data/lib.slvnlib", "data/lib.slvnlib" };
-    const std::pair<const char*, const char*> links[] = {
+    std::vector<std::pair<juce::String, juce::String>> links = {
         { "link2.slvnlib", "real/real.slvnlib" },
         { "lib.slvnlib", "ABSOLUTE/link2.slvnlib" },
         { "alias", "real/sub" },
         { "real/sub/lnk.slvnlib", "../data/lib.slvnlib" },
         { "dangling.slvnlib", "alias/../new.slvnlib" },
         { "loop.slvnlib", "loop.slvnlib" },
+        { "topipe.slvnlib", "pipe.slvnlib" },
+        { "todevice.slvnlib", "device.slvnlib" },
     };
+    // chainN.slvnlib reaches the missing chained.slvnlib through N links.
+    for (int number = 1; number <= 41; ++number)
+        links.push_back ({ "chain" + juce::String (number) + ".slvnlib",
+                           number == 1 ? "chained.slvnlib" : "chain" + juce::String (number - 1) + ".slvnlib" });
     const std::tuple<const char*, const char*, int> cases[] = {
         { "real/real.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
         { "lib.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
         { "alias/lnk.slvnlib", "real/data/lib.slvnlib", file::WriteErrorNoError },
         { "dangling.slvnlib", "real/new.slvnlib", file::WriteErrorNoError },
         { "loop.slvnlib", "", file::WriteErrorOpenFile },
+        { "chain40.slvnlib", "chained.slvnlib", file::WriteErrorNoError },
+        { "chain41.slvnlib", "", file::WriteErrorOpenFile },
+        { "pipe.slvnlib", "", file::WriteErrorDeleteFile },
+        { "todevice.slvnlib", "", file::WriteErrorDeleteFile },
     };
     for (const auto& [opened, replaced, code] : cases)
     {
@@ -126,8 +197,16 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
         for (const auto& name : files)
             ASSERT_EQ (::chmod (folder.write (name, bytesOf ("old")).getFullPathName().toRawUTF8(), 0600), 0);
         for (const auto& [name, target] : links)
-            ASSERT_EQ (::symlink (juce::String (target).replace ("ABSOLUTE", folder.get().getFullPathName()).toRawUTF8(),
+            ASSERT_EQ (::symlink (target.replace ("ABSOLUTE", folder.get().getFullPathName()).toRawUTF8(),
                                   folder.file (name).getFullPathName().toRawUTF8()), 0);
+        // A device node of its own where this user may make one; otherwise
+        // the system's, which such a user cannot replace either.
+        const auto device = folder.file ("device.slvnlib").getFullPathName();
+        if (::mknod (device.toRawUTF8(), S_IFCHR | 0666, makedev (1, 3)) != 0)
+        {
+            ASSERT_EQ (::symlink ("/dev/null", device.toRawUTF8()), 0);
+        }
+        ASSERT_EQ (::mkfifo (folder.file ("pipe.slvnlib").getFullPathName().toRawUTF8(), 0600), 0);
         const auto entries = [&folder] {
             return folder.get().findChildFiles (juce::File::findFilesAndDirectories, true, "*",
                                                 juce::File::FollowSymlinks::no).size();
@@ -152,6 +231,10 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
         }
         for (const auto& link : links)
             EXPECT_TRUE (folder.file (link.first).isSymbolicLink()) << opened << " " << link.first;
+        ASSERT_EQ (::lstat (folder.file ("pipe.slvnlib").getFullPathName().toRawUTF8(), &status), 0);
+        EXPECT_TRUE (S_ISFIFO (status.st_mode)) << opened;
+        ASSERT_EQ (::stat (device.toRawUTF8(), &status), 0);
+        EXPECT_TRUE (S_ISCHR (status.st_mode)) << opened;
         EXPECT_EQ (entries(), before + expected.size() - files.size()) << opened;
     }
 
@@ -166,21 +249,40 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
     EXPECT_EQ (status.st_mode & 07777, 0664u);
 }
 
-TEST (FileReplacer, ATemporaryNameTakenByAnotherProgramIsLeftToIt)
+TEST (FileReplacer, ATemporaryNameIsFoundWhateverIsLeftAndWhatIsLeftStaysAlone)
 {
-    // A dangling link (as editors leave for their locks) looks free to a check
-    // for existence, yet holds the name.
-    ScratchFolder folder;
-    const auto target = folder.write ("Bank.slvnlib", bytesOf ("old"));
-    const auto taken = folder.file (".Bank.slvnlib.saving");
-    ASSERT_EQ (::symlink ("elsewhere", taken.getFullPathName().toRawUTF8()), 0);
+    // The first name left is a dangling link (as editors leave for their
+    // locks), which looks free to a check for existence yet holds the name;
+    // the others are files left by saves that were cut off. Names of 248
+    // bytes and more leave no room for the temporary name's additions.
+    const std::pair<juce::String, int> rows[] = {
+        { "Bank.slvnlib", 1 },
+        { "Bank.slvnlib", 100 },
+        { juce::String::repeatedString ("x", 248), 0 },
+        { juce::String::repeatedString ("y", 255), 0 },
+    };
+    for (const auto& [name, numLeft] : rows)
+    {
+        ScratchFolder folder;
+        // Written in place: the framework's own saves cannot take such a name.
+        const auto target = folder.file (name);
+        ASSERT_TRUE (target.appendText ("old")) << name;
+        for (int number = 1; number <= numLeft; ++number)
+        {
+            const auto left = folder.file ("." + name + (number == 1 ? "" : "-" + juce::String (number)) + ".saving");
+            if (number == 1)
+                ASSERT_EQ (::symlink ("elsewhere", left.getFullPathName().toRawUTF8()), 0);
+            else
+                left.replaceWithText ("left");
+        }
 
-    EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new")), file::WriteErrorNoError);
-    juce::MemoryBlock content;
-    ASSERT_TRUE (target.loadFileAsData (content));
-    EXPECT_EQ (raw (content), "new");
-    EXPECT_TRUE (taken.isSymbolicLink());
-    EXPECT_EQ (filesIn (folder.get()), 2);
+        EXPECT_EQ (file::replaceFileContent (target, bytesOf ("new")), file::WriteErrorNoError) << name;
+        juce::MemoryBlock content;
+        ASSERT_TRUE (target.loadFileAsData (content));
+        EXPECT_EQ (raw (content), "new") << name;
+        EXPECT_EQ (filesIn (folder.get()), numLeft + 1) << name;
+        EXPECT_EQ (folder.file ("." + name + ".saving").isSymbolicLink(), numLeft > 0) << name;
+    }
 }
 
 TEST (Utf8Text, TheStrictCheckCoversEveryByteOfTheLength)

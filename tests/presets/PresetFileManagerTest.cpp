@@ -3,8 +3,12 @@
 #include "file/FileResultCodes.h"
 #include "file/PresetFileManager.h"
 #include "support/AssertionWatch.h"
+#include "support/InterposedFileCalls.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <tuple>
 
 using presettest::describePresetFile;
 using presettest::listFiles;
@@ -307,6 +311,32 @@ TEST_F (PresetStore, AFailedIndexWriteTakesBackTheCopyAndTheEntry)
     ASSERT_EQ (manager.importPresetFile (source ("Gamma", "C")), file::ReadErrorNoError);
     EXPECT_EQ (indexOnDisk(), juce::StringArray ("Alpha|Alpha.islvnpreset", "Gamma|Gamma.islvnpreset"));
     EXPECT_NE (indexFile().loadFileAsString(), indexBefore);
+}
+
+TEST_F (PresetStore, AFolderThatCannotBeFlushedAfterARenameHidesNoPreset)
+{
+    // Each import fails one flush of the store folder: the first follows the
+    // copy's rename, the second the index's.
+    const std::tuple<const char*, const char*, int> imports[] = {
+        { "Alpha", "A", 2 }, { "Beta", "B", 1 }, { "Alpha", "A new", 1 }, { "Gamma", "C", 0 },
+    };
+    PresetFileManager manager;
+    for (const auto& [dataID, marker, failing] : imports)
+    {
+        const auto presetFile = source (dataID, marker);
+        int flushes = 0;
+        testsupport::InterposedFolderSync sync ([this, failing = failing, &flushes] (const juce::File& folder) {
+            return folder == home.getStoreFolder() && ++flushes == failing ? EIO : 0;
+        });
+        EXPECT_EQ (manager.importPresetFile (presetFile), file::ReadErrorNoError) << dataID << " " << failing;
+    }
+
+    PresetFileManager restarted;
+    ASSERT_EQ (restarted.getNumPresets(), 3);
+    EXPECT_EQ (describePresetFile (restarted.getPresetFile (0)), "Alpha|A new");
+    EXPECT_EQ (describePresetFile (restarted.getPresetFile (1)), "Beta|B");
+    EXPECT_EQ (describePresetFile (restarted.getPresetFile (2)), "Gamma|C");
+    EXPECT_EQ (listFiles (home.getStoreFolder()).size(), 4);
 }
 
 TEST_F (PresetStore, AnIndexThatDoesNotParseIsLeftAlone)
