@@ -6,7 +6,8 @@
 # window manager, waits for its window and quits it with Ctrl+Q, which must
 # end it with 0; then runs the ALSA sequencer tests inside a virtual machine
 # with a real kernel sequencer (built in the application's folder, without
-# sanitizers: the machine has little memory);
+# sanitizers: the machine has little memory), and the test of the reader's
+# own stop, built alone with ThreadSanitizer;
 # last, every fuzz target runs briefly on its seed corpus (scripts/fuzz.sh),
 # so that a reader which crashes on an input it once handled fails here.
 source "$(dirname "$0")/common.sh"
@@ -38,7 +39,8 @@ SLVN_WINDOW_MANAGER=openbox SLVN_EXECUTABLE_UNDER_TEST="$SLVN_APP_EXECUTABLE" \
     "$SLVN_ROOT/tests/support/own-display.sh" "$BUILD/tests/tests_executable" --gtest_color=no \
     --gtest_filter='ExecutableTest.FirstStartWithoutInstrumentShowsTheWindowReportsAndQuitsOnCtrlQ'
 
-cmake --build "$SLVN_APP_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests
+cmake --build "$SLVN_APP_BUILD" --parallel "${SLVN_JOBS:-$(nproc)}" --target alsa_vm_tests alsa_vm_thread_tests
 bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$SLVN_APP_BUILD/tests/alsavm/alsa_vm_tests" --gtest_color=no
+bash "$SLVN_ROOT/scripts/alsa-vm/run-in-vm.sh" "$SLVN_APP_BUILD/tests/alsavm/alsa_vm_thread_tests" --gtest_color=no
 
 bash "$SLVN_ROOT/scripts/fuzz.sh" "${SLVN_FUZZ_SECONDS:-30}"

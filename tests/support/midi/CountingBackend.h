@@ -9,8 +9,10 @@
 namespace devicetest
 {
 // Wraps a backend and counts the ports that its clients hold, so that tests
-// can see what a search or the manager left open. It can also refuse output
-// ports, as a machine whose MIDI services run out of ports would.
+// can see what a search or the manager left open, and the messages handed to
+// its output ports, so that they can see what left the program whether or
+// not anything received it. It can also refuse output ports, as a machine
+// whose MIDI services run out of ports would.
 class CountingBackend : public midiport::Backend
 {
 public:
@@ -22,6 +24,7 @@ public:
         std::atomic<int> liveOutputPorts { 0 };
         std::atomic<int> inputPortsCreated { 0 };
         std::atomic<int> mostConnectedInputs { 0 };
+        std::atomic<int> messagesSent { 0 };
         std::atomic<bool> refuseOutputPorts { false };
     };
 
@@ -126,12 +129,14 @@ private:
 
         bool send (const midiport::Endpoint& destination, const std::uint8_t* data, std::size_t size) override
         {
+            ++counts->messagesSent;
             return inner->send (destination, data, size);
         }
 
         bool sendSysEx (const midiport::Endpoint& destination, std::vector<std::uint8_t> message,
                         midiport::CompletionCallback completion) override
         {
+            ++counts->messagesSent;
             return inner->sendSysEx (destination, std::move (message), std::move (completion));
         }
 
