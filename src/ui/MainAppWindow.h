@@ -57,7 +57,7 @@ private:
     // It was maximised when it last closed.
     bool restoreMaximised = false;
     std::unique_ptr<ui::WhenFramed> framed;
-    ui::QueuedEventDispatcher queuedEvents;
+    ui::QueuedEventDispatcher queuedEvents { *this };
 
     JUCE_DECLARE_NON_COPYABLE (MainAppWindow)
 };

@@ -8,9 +8,6 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "ui/WindowManagerState.h"
 
-// The framework's own way into its event loop's handler of a connection.
-#include <juce_events/native/juce_linux_EventLoopInternal.h>
-
 #include <algorithm>
 
 namespace ui
@@ -22,12 +19,17 @@ namespace
     const auto* peer = window.getPeer();
     return peer != nullptr ? (::Window) (juce::pointer_sized_uint) peer->getNativeHandle() : 0;
 }
+
+::Display* displayOfFramework()
+{
+    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
+    return system != nullptr ? system->getDisplay() : nullptr;
+}
 } // namespace
 
 bool isMaximisedByWindowManager (const juce::Component& window)
 {
-    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
-    auto* display = system != nullptr ? system->getDisplay() : nullptr;
+    auto* display = displayOfFramework();
     const auto windowH = nativeWindowOf (window);
     if (display == nullptr || windowH == 0)
         return false;
@@ -90,7 +92,7 @@ void WhenFramed::timerCallback()
     }
 }
 
-QueuedEventDispatcher::QueuedEventDispatcher()
+QueuedEventDispatcher::QueuedEventDispatcher (const juce::Component& windowToWake) : window (windowToWake)
 {
     startTimer (50);
 }
@@ -102,16 +104,22 @@ QueuedEventDispatcher::~QueuedEventDispatcher()
 
 void QueuedEventDispatcher::timerCallback()
 {
-    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
-    auto* display = system != nullptr ? system->getDisplay() : nullptr;
-    if (display == nullptr)
+    auto* display = displayOfFramework();
+    const auto windowH = nativeWindowOf (window);
+    if (display == nullptr || windowH == 0)
         return;
-    int queued = 0;
-    {
-        juce::XWindowSystemUtilities::ScopedXLock lock;
-        queued = juce::X11Symbols::getInstance()->xEventsQueued (display, QueuedAlready);
-    }
-    if (queued > 0)
-        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (ConnectionNumber (display));
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    auto* x = juce::X11Symbols::getInstance();
+    if (x->xEventsQueued (display, QueuedAlready) == 0)
+        return;
+    // Of a type of its own, which the framework's handler passes over.
+    XEvent wake {};
+    wake.xclient.type = ClientMessage;
+    wake.xclient.window = windowH;
+    wake.xclient.message_type = juce::XWindowSystemUtilities::Atoms::getCreating (display, "_SLVN_WAKE_EVENT_LOOP");
+    wake.xclient.format = 32;
+    // Sent with no event mask: it goes to the window's own client, this one.
+    x->xSendEvent (display, windowH, False, NoEventMask, &wake);
+    x->xFlush (display);
 }
 } // namespace ui

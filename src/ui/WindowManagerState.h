@@ -45,14 +45,18 @@ private:
 // before it into that queue, where it stays until the server sends more.
 // Meanwhile a window that the manager has maximised keeps its old size in
 // the framework, which draws only that part of it. Looked at every 50 ms,
-// which costs no request. A member of a window.
+// which costs no request; when events wait, the window sends itself a client
+// message that the framework ignores: its arrival on the socket wakes the
+// loop, which then reads the whole queue. A member of the window.
 class QueuedEventDispatcher : private juce::Timer
 {
 public:
-    QueuedEventDispatcher();
+    explicit QueuedEventDispatcher (const juce::Component& window);
     ~QueuedEventDispatcher() override;
 
 private:
     void timerCallback() override;
+
+    const juce::Component& window;
 };
 } // namespace ui
