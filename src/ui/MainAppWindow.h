@@ -46,6 +46,7 @@ private:
     void restoreBounds();
     void updateTitle();
     void rememberBounds();
+    juce::Rectangle<int> placeToStore() const;
     void placeInFrame (juce::BorderSize<int> frame);
     void fitWidthLimitsToFrame();
 

@@ -9,6 +9,7 @@
 #include "ui/WindowManagerState.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace ui
 {
@@ -25,7 +26,46 @@ namespace
     auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
     return system != nullptr ? system->getDisplay() : nullptr;
 }
+
+// The root window's 32-bit property as Xlib hands it over (longs); empty
+// when it is absent or of another kind.
+std::vector<long> rootProperty (::Display* display, const char* name, long items)
+{
+    using namespace juce::XWindowSystemUtilities;
+    const auto atom = Atoms::getIfExists (display, name);
+    if (atom == None)
+        return {};
+    auto* x = juce::X11Symbols::getInstance();
+    const GetXProperty property (display, x->xRootWindow (display, x->xDefaultScreen (display)), atom, 0, items,
+                                 false, XA_CARDINAL);
+    if (! property.success || property.actualFormat != 32)
+        return {};
+    const auto* values = reinterpret_cast<const long*> (property.data);
+    return { values, values + property.numItems };
+}
 } // namespace
+
+std::optional<juce::Rectangle<int>> workAreaOfWindowManager()
+{
+    auto* display = displayOfFramework();
+    if (display == nullptr)
+        return std::nullopt;
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    // x, y, width and height for each desktop.
+    constexpr long desktopsRead = 64;
+    const auto areas = rootProperty (display, "_NET_WORKAREA", 4 * desktopsRead);
+    const auto current = rootProperty (display, "_NET_CURRENT_DESKTOP", 1);
+    auto desktop = current.size() == 1 ? (size_t) current[0] : 0;
+    if (areas.size() < 4 * (desktop + 1))
+        desktop = 0;
+    if (areas.size() < 4)
+        return std::nullopt;
+    const auto* area = areas.data() + 4 * desktop;
+    const juce::Rectangle<int> workArea ((int) area[0], (int) area[1], (int) area[2], (int) area[3]);
+    if (workArea.isEmpty())
+        return std::nullopt;
+    return workArea;
+}
 
 bool isMaximisedByWindowManager (const juce::Component& window)
 {

@@ -3,6 +3,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <optional>
 
 namespace ui
 {
@@ -19,6 +20,11 @@ bool isMaximisedByWindowManager (const juce::Component& window);
 // window's size limits. The window must be managed already: a request for a
 // window not yet shown goes unheard.
 void askWindowManagerToMaximise (const juce::Component& window);
+
+// The part of the screen that the window manager leaves to windows, what its
+// panels and task bars leave free, as it publishes it for the desktop shown
+// (_NET_WORKAREA), in the X server's pixels; none where it publishes none.
+std::optional<juce::Rectangle<int>> workAreaOfWindowManager();
 
 // Runs the action once, with the frame, as soon as the window manager has
 // framed the window (some time after it shows, and not always followed by
