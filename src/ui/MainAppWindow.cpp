@@ -39,7 +39,7 @@ MainAppWindow::~MainAppWindow()
 {
     application::LastSavedFileStatus::getInstance()->removeListener (this);
     application::DataEditStatus::getInstance()->removeListener (this);
-    x48305_ui::MainWindowBounds::store (rememberedBounds, ui::isMaximisedByWindowManager (*this));
+    x48305_ui::MainWindowBounds::store (placeToStore(), ui::isMaximisedByWindowManager (*this));
     x48305_ui::TooltipWindowManager::getInstance()->deleteTooltipWindow();
 
     setMenuBar (nullptr);
@@ -80,6 +80,20 @@ void MainAppWindow::rememberBounds()
     // A maximised window keeps the place it had before, to come back to.
     if (! ui::isMaximisedByWindowManager (*this))
         rememberedBounds = getBounds().withPosition (ui::StoredWindowBounds::outerCorner (*this));
+}
+
+juce::Rectangle<int> MainAppWindow::placeToStore() const
+{
+    // A move reported before the framework had caught up with the frame can
+    // leave a place the window never had; stored, it would lie partly off
+    // the free part of the screen. The stored place is the frame's corner.
+    juce::BorderSize<int> frame;
+    if (const auto* peer = getPeer())
+        if (const auto known = peer->getFrameSizeIfPresent())
+            frame = *known;
+    const auto inFrame = rememberedBounds.translated (frame.getLeft(), frame.getTop());
+    return ui::StoredWindowBounds::fittedOnDisplay (inFrame, frame, ui::StoredWindowBounds::getConnectedDisplayAreas())
+        .translated (-frame.getLeft(), -frame.getTop());
 }
 
 void MainAppWindow::placeInFrame (juce::BorderSize<int> frame)

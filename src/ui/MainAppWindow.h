@@ -46,6 +46,7 @@ private:
     void restoreBounds();
     void updateTitle();
     void rememberBounds();
+    juce::Rectangle<int> placeToStore() const;
     void placeInFrame (juce::BorderSize<int> frame);
     void fitWidthLimitsToFrame();
 
@@ -57,7 +58,7 @@ private:
     // It was maximised when it last closed.
     bool restoreMaximised = false;
     std::unique_ptr<ui::WhenFramed> framed;
-    ui::QueuedEventDispatcher queuedEvents;
+    ui::QueuedEventDispatcher queuedEvents { *this };
 
     JUCE_DECLARE_NON_COPYABLE (MainAppWindow)
 };

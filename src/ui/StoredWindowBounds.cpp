@@ -1,5 +1,7 @@
 #include "ui/StoredWindowBounds.h"
 
+#include "ui/WindowManagerState.h"
+
 namespace ui
 {
 bool StoredWindowBounds::shouldCentre (const juce::Array<juce::Rectangle<int>>& displayAreas,
@@ -34,9 +36,18 @@ juce::Rectangle<int> StoredWindowBounds::getBounds (int minimumSize) const
 
 juce::Array<juce::Rectangle<int>> StoredWindowBounds::getConnectedDisplayAreas()
 {
+    // The framework gives each display's whole area as its user area here:
+    // what the manager's panels leave free comes from the manager.
+    const auto& displays = juce::Desktop::getInstance().getDisplays();
+    const auto workArea = workAreaOfWindowManager();
+    const auto usable = workArea ? displays.physicalToLogical (*workArea) : juce::Rectangle<int>();
     juce::Array<juce::Rectangle<int>> areas;
-    for (const auto& display : juce::Desktop::getInstance().getDisplays().displays)
-        areas.add (display.userArea);
+    for (const auto& display : displays.displays)
+    {
+        // A display that the published area leaves out keeps its whole area.
+        const auto free = display.userArea.getIntersection (usable);
+        areas.add (free.isEmpty() ? display.userArea : free);
+    }
     return areas;
 }
 

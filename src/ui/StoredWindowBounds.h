@@ -39,7 +39,8 @@ struct StoredWindowBounds
     juce::Point<int> getSize (int minimumSize) const;
 
     // The user areas of the displays connected now, in the framework's
-    // logical coordinates.
+    // logical coordinates: where the window manager publishes a work area,
+    // the part of each display within it (what its panels leave free).
     static juce::Array<juce::Rectangle<int>> getConnectedDisplayAreas();
 
     // The window's bounds moved, and shrunk where they must, so that the

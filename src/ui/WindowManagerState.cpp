@@ -8,10 +8,8 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "ui/WindowManagerState.h"
 
-// The framework's own way into its event loop's handler of a connection.
-#include <juce_events/native/juce_linux_EventLoopInternal.h>
-
 #include <algorithm>
+#include <vector>
 
 namespace ui
 {
@@ -22,12 +20,56 @@ namespace
     const auto* peer = window.getPeer();
     return peer != nullptr ? (::Window) (juce::pointer_sized_uint) peer->getNativeHandle() : 0;
 }
+
+::Display* displayOfFramework()
+{
+    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
+    return system != nullptr ? system->getDisplay() : nullptr;
+}
+
+// The root window's 32-bit property as Xlib hands it over (longs); empty
+// when it is absent or of another kind.
+std::vector<long> rootProperty (::Display* display, const char* name, long items)
+{
+    using namespace juce::XWindowSystemUtilities;
+    const auto atom = Atoms::getIfExists (display, name);
+    if (atom == None)
+        return {};
+    auto* x = juce::X11Symbols::getInstance();
+    const GetXProperty property (display, x->xRootWindow (display, x->xDefaultScreen (display)), atom, 0, items,
+                                 false, XA_CARDINAL);
+    if (! property.success || property.actualFormat != 32)
+        return {};
+    const auto* values = reinterpret_cast<const long*> (property.data);
+    return { values, values + property.numItems };
+}
 } // namespace
+
+std::optional<juce::Rectangle<int>> workAreaOfWindowManager()
+{
+    auto* display = displayOfFramework();
+    if (display == nullptr)
+        return std::nullopt;
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    // x, y, width and height for each desktop.
+    constexpr long desktopsRead = 64;
+    const auto areas = rootProperty (display, "_NET_WORKAREA", 4 * desktopsRead);
+    const auto current = rootProperty (display, "_NET_CURRENT_DESKTOP", 1);
+    auto desktop = current.size() == 1 ? (size_t) current[0] : 0;
+    if (areas.size() < 4 * (desktop + 1))
+        desktop = 0;
+    if (areas.size() < 4)
+        return std::nullopt;
+    const auto* area = areas.data() + 4 * desktop;
+    const juce::Rectangle<int> workArea ((int) area[0], (int) area[1], (int) area[2], (int) area[3]);
+    if (workArea.isEmpty())
+        return std::nullopt;
+    return workArea;
+}
 
 bool isMaximisedByWindowManager (const juce::Component& window)
 {
-    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
-    auto* display = system != nullptr ? system->getDisplay() : nullptr;
+    auto* display = displayOfFramework();
     const auto windowH = nativeWindowOf (window);
     if (display == nullptr || windowH == 0)
         return false;
@@ -90,7 +132,7 @@ void WhenFramed::timerCallback()
     }
 }
 
-QueuedEventDispatcher::QueuedEventDispatcher()
+QueuedEventDispatcher::QueuedEventDispatcher (const juce::Component& windowToWake) : window (windowToWake)
 {
     startTimer (50);
 }
@@ -102,16 +144,22 @@ QueuedEventDispatcher::~QueuedEventDispatcher()
 
 void QueuedEventDispatcher::timerCallback()
 {
-    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
-    auto* display = system != nullptr ? system->getDisplay() : nullptr;
-    if (display == nullptr)
+    auto* display = displayOfFramework();
+    const auto windowH = nativeWindowOf (window);
+    if (display == nullptr || windowH == 0)
         return;
-    int queued = 0;
-    {
-        juce::XWindowSystemUtilities::ScopedXLock lock;
-        queued = juce::X11Symbols::getInstance()->xEventsQueued (display, QueuedAlready);
-    }
-    if (queued > 0)
-        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (ConnectionNumber (display));
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    auto* x = juce::X11Symbols::getInstance();
+    if (x->xEventsQueued (display, QueuedAlready) == 0)
+        return;
+    // Of a type of its own, which the framework's handler passes over.
+    XEvent wake {};
+    wake.xclient.type = ClientMessage;
+    wake.xclient.window = windowH;
+    wake.xclient.message_type = juce::XWindowSystemUtilities::Atoms::getCreating (display, "_SLVN_WAKE_EVENT_LOOP");
+    wake.xclient.format = 32;
+    // Sent with no event mask: it goes to the window's own client, this one.
+    x->xSendEvent (display, windowH, False, NoEventMask, &wake);
+    x->xFlush (display);
 }
 } // namespace ui

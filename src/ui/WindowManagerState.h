@@ -3,6 +3,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <optional>
 
 namespace ui
 {
@@ -19,6 +20,11 @@ bool isMaximisedByWindowManager (const juce::Component& window);
 // window's size limits. The window must be managed already: a request for a
 // window not yet shown goes unheard.
 void askWindowManagerToMaximise (const juce::Component& window);
+
+// The part of the screen that the window manager leaves to windows, what its
+// panels and task bars leave free, as it publishes it for the desktop shown
+// (_NET_WORKAREA), in the X server's pixels; none where it publishes none.
+std::optional<juce::Rectangle<int>> workAreaOfWindowManager();
 
 // Runs the action once, with the frame, as soon as the window manager has
 // framed the window (some time after it shows, and not always followed by
@@ -45,14 +51,18 @@ private:
 // before it into that queue, where it stays until the server sends more.
 // Meanwhile a window that the manager has maximised keeps its old size in
 // the framework, which draws only that part of it. Looked at every 50 ms,
-// which costs no request. A member of a window.
+// which costs no request; when events wait, the window sends itself a client
+// message that the framework ignores: its arrival on the socket wakes the
+// loop, which then reads the whole queue. A member of the window.
 class QueuedEventDispatcher : private juce::Timer
 {
 public:
-    QueuedEventDispatcher();
+    explicit QueuedEventDispatcher (const juce::Component& window);
     ~QueuedEventDispatcher() override;
 
 private:
     void timerCallback() override;
+
+    const juce::Component& window;
 };
 } // namespace ui

@@ -339,4 +339,74 @@ ScreenImage captureScreen()
             image.pixels.push_back (0xff000000u | (static_cast<std::uint32_t> (XGetPixel (pixels.get(), x, y)) & 0xffffffu));
     return image;
 }
+
+ScreenArea workArea()
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return {};
+    const auto area = longsOf (display.get(), DefaultRootWindow (display.get()), "_NET_WORKAREA");
+    if (area.size() < 4)
+        return {};
+    return { (int) area[0], (int) area[1], (int) area[2], (int) area[3] };
+}
+
+struct BottomPanel::Connection
+{
+    DisplayPtr display = openDisplay();
+};
+
+BottomPanel::BottomPanel (int height) : connection (std::make_unique<Connection>())
+{
+    auto* display = connection->display.get();
+    if (display == nullptr)
+        return;
+    const auto root = DefaultRootWindow (display);
+    const int width = DisplayWidth (display, DefaultScreen (display));
+    const int bottom = DisplayHeight (display, DefaultScreen (display));
+    const auto panel = XCreateSimpleWindow (display, root, 0, bottom - height, (unsigned) width, (unsigned) height, 0, 0,
+                                            0x404040);
+    const auto setLongs = [&] (const char* name, Atom type, std::vector<long> items) {
+        XChangeProperty (display, panel, XInternAtom (display, name, False), type, 32, PropModeReplace,
+                         reinterpret_cast<unsigned char*> (items.data()), (int) items.size());
+    };
+    // Placed where it asks to be, as a panel places itself.
+    XSizeHints place {};
+    place.flags = USPosition | USSize;
+    place.x = 0;
+    place.y = bottom - height;
+    place.width = width;
+    place.height = height;
+    XSetWMNormalHints (display, panel, &place);
+    setLongs ("_NET_WM_WINDOW_TYPE", XA_ATOM, { (long) XInternAtom (display, "_NET_WM_WINDOW_TYPE_DOCK", False) });
+    setLongs ("_NET_WM_STRUT", XA_CARDINAL, { 0, 0, 0, height });
+    // left, right, top, bottom, then the start and end of each along its edge.
+    setLongs ("_NET_WM_STRUT_PARTIAL", XA_CARDINAL, { 0, 0, 0, height, 0, 0, 0, 0, 0, 0, 0, width - 1 });
+    XMapWindow (display, panel);
+    flush (display);
+}
+
+BottomPanel::~BottomPanel() = default;
+
+BusyServer::BusyServer()
+    : worker ([this] {
+          auto display = openDisplay();
+          if (display == nullptr)
+              return;
+          const auto root = DefaultRootWindow (display.get());
+          XWindowAttributes attributes {};
+          XGetWindowAttributes (display.get(), root, &attributes);
+          while (! stopping)
+              if (auto* image = XGetImage (display.get(), root, 0, 0, (unsigned) attributes.width,
+                                           (unsigned) attributes.height, AllPlanes, ZPixmap))
+                  XDestroyImage (image);
+      })
+{
+}
+
+BusyServer::~BusyServer()
+{
+    stopping = true;
+    worker.join();
+}
 } // namespace exectest

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace exectest
@@ -76,4 +79,43 @@ struct ScreenImage
     std::vector<std::uint32_t> pixels;
 };
 ScreenImage captureScreen();
+
+// The area that the window manager leaves to windows, as it publishes it on
+// the root window (_NET_WORKAREA, its first desktop); empty when it
+// publishes none.
+struct ScreenArea
+{
+    int x = 0, y = 0, width = 0, height = 0;
+};
+ScreenArea workArea();
+
+// A panel along the screen's bottom edge, as a desktop's task bar is: a dock
+// window that reserves its height with a strut. Gone with the object.
+class BottomPanel
+{
+public:
+    explicit BottomPanel (int height);
+    ~BottomPanel();
+    BottomPanel (const BottomPanel&) = delete;
+    BottomPanel& operator= (const BottomPanel&) = delete;
+
+private:
+    struct Connection;
+    std::unique_ptr<Connection> connection;
+};
+
+// Another X client that keeps the server busy while it lives: it reads the
+// whole screen back over and over, as a screen recorder does.
+class BusyServer
+{
+public:
+    BusyServer();
+    ~BusyServer();
+    BusyServer (const BusyServer&) = delete;
+    BusyServer& operator= (const BusyServer&) = delete;
+
+private:
+    std::atomic<bool> stopping { false };
+    std::thread worker;
+};
 } // namespace exectest
