@@ -8,19 +8,20 @@
 
 namespace x48305_action
 {
-// Replaces one slot of the data store's unit store. An index past the kind's
-// last slot is refused by perform and undo alike, and nothing changes.
-template <typename SlotData, SlotData& (x48305_data::UserData::*getSlot) (const std::uint32_t&), std::uint32_t lastSlot>
-class UserUnitSlotAction : public EditAction
+// Puts a copy of the given unit into one slot of the data store's unit
+// store. An index past the kind's last slot is refused by perform and undo
+// alike, and nothing changes.
+template <typename Kind>
+class SetUserUnitAction : public EditAction
 {
 public:
     static constexpr int sizeInUnits = 132;
 
-    UserUnitSlotAction (const std::uint32_t& slot, const SlotData& unit) : slotIndex (slot), newData (unit) {}
+    SetUserUnitAction (const std::uint32_t& slot, const typename Kind::Slot& unit) : slotIndex (slot), newData (unit) {}
 
     bool perform() override
     {
-        if (slotIndex > lastSlot)
+        if (slotIndex >= Kind::numSlots)
             return false;
 
         auto& target = getTarget();
@@ -32,7 +33,7 @@ public:
 
     bool undo() override
     {
-        if (slotIndex > lastSlot)
+        if (slotIndex >= Kind::numSlots)
             return false;
 
         getTarget() = oldData;
@@ -43,76 +44,30 @@ public:
     int getSizeInUnits() override { return sizeInUnits; }
 
 private:
-    SlotData& getTarget() const
+    typename Kind::Slot& getTarget() const
     {
-        return (x48305_data::DataCenter::getInstance()->getUserData().*getSlot) (slotIndex);
+        return x48305_data::DataCenter::getInstance()->getUserData().template slot<Kind> (slotIndex);
     }
 
     const std::uint32_t slotIndex;
-    const SlotData newData;
-    SlotData oldData;
+    const typename Kind::Slot newData;
+    typename Kind::Slot oldData;
 };
 
-using UserOscSlotAction = UserUnitSlotAction<x48305_data::UserOscData, &x48305_data::UserData::getUserOscData,
-                                             x48305_data::UserData::numOscSlots - 1>;
-using UserModFXSlotAction = UserUnitSlotAction<x48305_data::UserModFXData, &x48305_data::UserData::getUserModFXData,
-                                               x48305_data::UserData::numModFXSlots - 1>;
-using UserDelFXSlotAction = UserUnitSlotAction<x48305_data::UserDelFXData, &x48305_data::UserData::getUserDelFXData,
-                                               x48305_data::UserData::numDelFXSlots - 1>;
-using UserRevFXSlotAction = UserUnitSlotAction<x48305_data::UserRevFXData, &x48305_data::UserData::getUserRevFXData,
-                                               x48305_data::UserData::numRevFXSlots - 1>;
-
-// Empties an oscillator slot.
-class ClearUserOscDataAction : public UserOscSlotAction
+// Empties one slot.
+template <typename Kind>
+class ClearUserUnitAction : public SetUserUnitAction<Kind>
 {
 public:
-    explicit ClearUserOscDataAction (const std::uint32_t& slot) : UserOscSlotAction (slot, {}) {}
+    explicit ClearUserUnitAction (const std::uint32_t& slot) : SetUserUnitAction<Kind> (slot, {}) {}
 };
 
-class ClearUserModFXDataAction : public UserModFXSlotAction
-{
-public:
-    explicit ClearUserModFXDataAction (const std::uint32_t& slot) : UserModFXSlotAction (slot, {}) {}
-};
-
-class ClearUserDelFXDataAction : public UserDelFXSlotAction
-{
-public:
-    explicit ClearUserDelFXDataAction (const std::uint32_t& slot) : UserDelFXSlotAction (slot, {}) {}
-};
-
-class ClearUserRevFXDataAction : public UserRevFXSlotAction
-{
-public:
-    explicit ClearUserRevFXDataAction (const std::uint32_t& slot) : UserRevFXSlotAction (slot, {}) {}
-};
-
-// Puts a copy of the given unit into an oscillator slot.
-class SetUserOscDataAction : public UserOscSlotAction
-{
-public:
-    SetUserOscDataAction (const std::uint32_t& slot, const x48305_data::UserOscData& unit)
-        : UserOscSlotAction (slot, unit) {}
-};
-
-class SetUserModFXDataAction : public UserModFXSlotAction
-{
-public:
-    SetUserModFXDataAction (const std::uint32_t& slot, const x48305_data::UserModFXData& unit)
-        : UserModFXSlotAction (slot, unit) {}
-};
-
-class SetUserDelFXDataAction : public UserDelFXSlotAction
-{
-public:
-    SetUserDelFXDataAction (const std::uint32_t& slot, const x48305_data::UserDelFXData& unit)
-        : UserDelFXSlotAction (slot, unit) {}
-};
-
-class SetUserRevFXDataAction : public UserRevFXSlotAction
-{
-public:
-    SetUserRevFXDataAction (const std::uint32_t& slot, const x48305_data::UserRevFXData& unit)
-        : UserRevFXSlotAction (slot, unit) {}
-};
+using SetUserOscDataAction = SetUserUnitAction<x48305_data::UserOscKind>;
+using SetUserModFXDataAction = SetUserUnitAction<x48305_data::UserModFXKind>;
+using SetUserDelFXDataAction = SetUserUnitAction<x48305_data::UserDelFXKind>;
+using SetUserRevFXDataAction = SetUserUnitAction<x48305_data::UserRevFXKind>;
+using ClearUserOscDataAction = ClearUserUnitAction<x48305_data::UserOscKind>;
+using ClearUserModFXDataAction = ClearUserUnitAction<x48305_data::UserModFXKind>;
+using ClearUserDelFXDataAction = ClearUserUnitAction<x48305_data::UserDelFXKind>;
+using ClearUserRevFXDataAction = ClearUserUnitAction<x48305_data::UserRevFXKind>;
 } // namespace x48305_action

@@ -15,7 +15,6 @@
 #include "formats/LibraryFile.h"
 #include "formats/PresetFile.h"
 #include "formats/ProgramFile.h"
-#include "formats/UnitHeaderRecord.h"
 #include "library/CurrentProgramData.h"
 #include "library/DataCenter.h"
 
@@ -34,31 +33,16 @@ bool performAsStep (const juce::String& name, juce::UndoableAction* action)
     return x48305_action::performAsStep (name, std::unique_ptr<juce::UndoableAction> (action));
 }
 
-int placeUnit (int kind, std::uint32_t slot, const juce::MemoryBlock& image)
+int placeUnit (int moduleIndex, std::uint32_t slot, const juce::MemoryBlock& image)
 {
-    using namespace x48305_action;
-    bool placed = false;
-    switch (kind)
-    {
-        case UnitModuleModulationEffect:
-            placed = performAsStep ("LoadUserModFXData",
-                                    new SetUserModFXDataAction (slot, x48305_data::UserModFXData (image)));
-            break;
-        case UnitModuleDelayEffect:
-            placed = performAsStep ("LoadUserDelFXData",
-                                    new SetUserDelFXDataAction (slot, x48305_data::UserDelFXData (image)));
-            break;
-        case UnitModuleReverbEffect:
-            placed = performAsStep ("LoadUserRevFXData",
-                                    new SetUserRevFXDataAction (slot, x48305_data::UserRevFXData (image)));
-            break;
-        case UnitModuleOscillator:
-            placed = performAsStep ("LoadUserOscData", new SetUserOscDataAction (slot, x48305_data::UserOscData (image)));
-            break;
-        default:
-            break;
-    }
-    // A slot past the list's end is refused by the action: nothing was loaded.
+    // Loads nothing for a module without slots, or for a slot past the list's
+    // end, which the action refuses.
+    const auto placed = x48305_data::UserUnitKinds::forEach ([&] (auto kind) {
+        using Kind = decltype (kind);
+        return Kind::moduleIndex == moduleIndex
+               && performAsStep (juce::String ("Load") + Kind::dataName,
+                                 new x48305_action::SetUserUnitAction<Kind> (slot, typename Kind::Slot (image)));
+    });
     return placed ? file::ReadErrorNoError : file::ReadErrorFailedToImportUserUnitData;
 }
 } // namespace

@@ -33,9 +33,13 @@ int ZipLibraryFileReader::read()
 
     if (const int result = readIndex(); result != file::ReadErrorNoError)
         return result;
-    if (const int result = readFavorites(); result != file::ReadErrorNoError)
+    if (const int result = readEntries<x48305_data::FavoriteDataXmlReaderWriter> (
+            favorites, file::ReadErrorLivesetDataMissing, file::ReadErrorFailedToReadLivesetData);
+        result != file::ReadErrorNoError)
         return result;
-    if (const int result = readPresetInformations(); result != file::ReadErrorNoError)
+    if (const int result = readEntries<x48305_data::PresetInformationXmlReaderWriter> (
+            presetInformations, file::ReadErrorPresetInformationMissing, file::ReadErrorFailedToReadPresetInformation);
+        result != file::ReadErrorNoError)
         return result;
     return readPrograms();
 }
@@ -96,32 +100,18 @@ void ZipLibraryFileReader::collectContents (const juce::XmlElement& contents)
     }
 }
 
-int ZipLibraryFileReader::readFavorites()
+template <typename Reader, typename Entries>
+int ZipLibraryFileReader::readEntries (Entries& entries, int missing, int unreadable)
 {
-    const x48305_data::FavoriteDataXmlReaderWriter reader;
-    for (auto& liveSet : favorites)
+    const Reader reader;
+    for (auto& entry : entries)
     {
-        const auto* bytes = archive.findData (liveSet.name);
+        const auto* bytes = archive.findData (entry.name);
         if (bytes == nullptr)
-            return file::ReadErrorLivesetDataMissing;
+            return missing;
         const auto element = parseEntry (*bytes);
-        if (element == nullptr || ! reader.readXml (*element, liveSet.data))
-            return file::ReadErrorFailedToReadLivesetData;
-    }
-    return file::ReadErrorNoError;
-}
-
-int ZipLibraryFileReader::readPresetInformations()
-{
-    const x48305_data::PresetInformationXmlReaderWriter reader;
-    for (auto& information : presetInformations)
-    {
-        const auto* bytes = archive.findData (information.name);
-        if (bytes == nullptr)
-            return file::ReadErrorPresetInformationMissing;
-        const auto element = parseEntry (*bytes);
-        if (element == nullptr || ! reader.readXml (*element, information.data))
-            return file::ReadErrorFailedToReadPresetInformation;
+        if (element == nullptr || ! reader.readXml (*element, entry.data))
+            return unreadable;
     }
     return file::ReadErrorNoError;
 }

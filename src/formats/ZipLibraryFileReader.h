@@ -60,8 +60,10 @@ public:
 private:
     int readIndex();
     void collectContents (const juce::XmlElement& contents);
-    int readFavorites();
-    int readPresetInformations();
+    // Reads every listed entry (name and data) with a Reader: `missing` when
+    // an entry is not in the archive, `unreadable` when it does not read.
+    template <typename Reader, typename Entries>
+    int readEntries (Entries& entries, int missing, int unreadable);
     int readPrograms();
     static std::unique_ptr<juce::XmlElement> parseEntry (const juce::MemoryBlock& bytes);
 

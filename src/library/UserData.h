@@ -1,25 +1,20 @@
 #pragma once
 
 #include "data/Data.h"
-#include "library/UserUnitSlotData.h"
+#include "library/UserUnitKinds.h"
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace x48305_data
 {
-// The user-unit store: 16 oscillator, 16 modulation-effect, 8 delay-effect
-// and 8 reverb-effect slots. Each group has one spare object more, handed out
-// (after a line on standard output) for an index out of range, so that a bad
-// index never reaches a regular slot.
+// The user-unit store: the slots of the four kinds. Each group has one spare
+// object more, handed out (after the kind's line on standard output) for an
+// index out of range, so that a bad index never reaches a regular slot.
 class UserData : public data::Data
 {
 public:
-    static constexpr std::uint32_t numOscSlots = 16;
-    static constexpr std::uint32_t numModFXSlots = 16;
-    static constexpr std::uint32_t numDelFXSlots = 8;
-    static constexpr std::uint32_t numRevFXSlots = 8;
-
     UserData() = default;
     // Copies every object, spares included.
     UserData (const UserData&) = default;
@@ -27,23 +22,53 @@ public:
     UserData& operator= (const UserData& other);
     ~UserData() override = default;
 
-    UserOscData& getUserOscData (const std::uint32_t& slot);
-    const UserOscData& getUserOscData (const std::uint32_t& slot) const;
-    UserModFXData& getUserModFXData (const std::uint32_t& slot);
-    const UserModFXData& getUserModFXData (const std::uint32_t& slot) const;
-    UserDelFXData& getUserDelFXData (const std::uint32_t& slot);
-    const UserDelFXData& getUserDelFXData (const std::uint32_t& slot) const;
-    UserRevFXData& getUserRevFXData (const std::uint32_t& slot);
-    const UserRevFXData& getUserRevFXData (const std::uint32_t& slot) const;
+    // The kind's slot object; the index is compared unsigned and printed
+    // signed.
+    template <typename Kind>
+    typename Kind::Slot& slot (const std::uint32_t& index)
+    {
+        return slotOf<Kind> (*this, index);
+    }
+    template <typename Kind>
+    const typename Kind::Slot& slot (const std::uint32_t& index) const
+    {
+        return slotOf<Kind> (*this, index);
+    }
+
+    UserOscData& getUserOscData (const std::uint32_t& s) { return slot<UserOscKind> (s); }
+    const UserOscData& getUserOscData (const std::uint32_t& s) const { return slot<UserOscKind> (s); }
+    UserModFXData& getUserModFXData (const std::uint32_t& s) { return slot<UserModFXKind> (s); }
+    const UserModFXData& getUserModFXData (const std::uint32_t& s) const { return slot<UserModFXKind> (s); }
+    UserDelFXData& getUserDelFXData (const std::uint32_t& s) { return slot<UserDelFXKind> (s); }
+    const UserDelFXData& getUserDelFXData (const std::uint32_t& s) const { return slot<UserDelFXKind> (s); }
+    UserRevFXData& getUserRevFXData (const std::uint32_t& s) { return slot<UserRevFXKind> (s); }
+    const UserRevFXData& getUserRevFXData (const std::uint32_t& s) const { return slot<UserRevFXKind> (s); }
 
     // Compares the 48 regular slots.
     bool operator== (const UserData& other) const;
     bool operator!= (const UserData& other) const { return ! operator== (other); }
 
 private:
-    std::array<UserOscData, numOscSlots + 1> oscData;
-    std::array<UserModFXData, numModFXSlots + 1> modFXData;
-    std::array<UserDelFXData, numDelFXSlots + 1> delFXData;
-    std::array<UserRevFXData, numRevFXSlots + 1> revFXData;
+    template <typename Kind>
+    using Group = std::array<typename Kind::Slot, Kind::numSlots + 1>;
+
+    template <typename Kind, typename Store>
+    static auto& groupOf (Store& store)
+    {
+        return std::get<Group<Kind>> (store.groups);
+    }
+
+    template <typename Kind, typename Store>
+    static auto& slotOf (Store& store, std::uint32_t index)
+    {
+        auto& slots = groupOf<Kind> (store);
+        if (index < Kind::numSlots)
+            return slots[index];
+        std::printf (Kind::indexError, (int) index);
+        std::fflush (stdout);
+        return slots[Kind::numSlots];
+    }
+
+    UserUnitKinds::Groups<Group> groups;
 };
 } // namespace x48305_data

@@ -70,27 +70,23 @@ class UserOscData : public UserUnitSlotData
 {
 public:
     using UserUnitSlotData::UserUnitSlotData;
-    UserOscData() = default;
 };
 
 class UserModFXData : public UserUnitSlotData
 {
 public:
     using UserUnitSlotData::UserUnitSlotData;
-    UserModFXData() = default;
 };
 
 class UserDelFXData : public UserUnitSlotData
 {
 public:
     using UserUnitSlotData::UserUnitSlotData;
-    UserDelFXData() = default;
 };
 
 class UserRevFXData : public UserUnitSlotData
 {
 public:
     using UserUnitSlotData::UserUnitSlotData;
-    UserRevFXData() = default;
 };
 } // namespace x48305_data

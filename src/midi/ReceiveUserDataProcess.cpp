@@ -6,6 +6,7 @@
 namespace x48305_midi
 {
 using x48305_data::UserData;
+using x48305_data::UserUnitKinds;
 
 ReceiveUserDataProcess::ReceiveUserDataProcess (UserData& target, x48305_data::UserUnitsMatch& match)
     : UserDataProcess (target, match, "ConnectionReceiveUserDataTitle", "CommunicationProcessReceiveUserData")
@@ -18,9 +19,7 @@ std::int32_t ReceiveUserDataProcess::run()
     if (std::int32_t code = 0; ! beginUnitTransfer (channel, code))
         return code;
 
-    const auto code = forEachUnitKind (*store, [&] (auto kind, auto slotAt) {
-        return receiveKind<typename decltype (kind)::Receiver> (channel, kind.numSlots, slotAt);
-    });
+    const auto code = UserUnitKinds::forEach ([&] (auto kind) { return receiveKind<decltype (kind)> (channel); });
     if (code != 0)
         return code;
 
@@ -29,17 +28,17 @@ std::int32_t ReceiveUserDataProcess::run()
     return MidiCommunicationError::noError;
 }
 
-template <typename Receiver, typename SlotAccess>
-std::int32_t ReceiveUserDataProcess::receiveKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt)
+template <typename Kind>
+std::int32_t ReceiveUserDataProcess::receiveKind (std::uint32_t channel)
 {
-    Receiver receiver (getMidi(), channel);
+    UserUnitReceiverOf<Kind> receiver (getMidi(), channel);
     prepareTask (receiver);
 
-    for (std::uint32_t slot = 0; slot < numSlots; ++slot)
+    for (std::uint32_t slot = 0; slot < Kind::numSlots; ++slot)
     {
         if (const auto code = receiveSure (receiver, slot))
             return code;
-        slotAt (slot) = receiver.getReceived();
+        store->slot<Kind> (slot) = receiver.getReceived();
         countStep();
         if (isCancelRequested())
             return endCanceled();

@@ -20,7 +20,7 @@ public:
     std::int32_t run() override;
 
 private:
-    template <typename Receiver, typename SlotAccess>
-    std::int32_t receiveKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt);
+    template <typename Kind>
+    std::int32_t receiveKind (std::uint32_t channel);
 };
 }

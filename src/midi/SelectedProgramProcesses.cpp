@@ -6,15 +6,8 @@
 
 namespace x48305_midi
 {
-ReceiveSelectedProgramProcess::ReceiveSelectedProgramProcess (const std::vector<int>& numbers,
-                                                              x48305_data::LibraryData& target)
-    : TransferProcess ("ConnectionReceiveSelectedProgramTitle", "CommunicationProcessReceiveSelectedProgram", true),
-      programNumbers (numbers),
-      library (&target)
-{
-}
-
-std::int32_t ReceiveSelectedProgramProcess::run()
+template <typename Task, typename Exchange>
+std::int32_t SelectedProgramProcess::forEachProgram (Exchange exchange)
 {
     beginTransfer();
 
@@ -22,12 +15,16 @@ std::int32_t ReceiveSelectedProgramProcess::run()
     if (const auto code = identifyInstrument (inquiry))
         return code;
 
-    ProgramDataReceiver receiver (getMidi(), inquiry.getChannel());
-    prepareTask (receiver);
+    Task task (getMidi(), inquiry.getChannel());
+    prepareTask (task);
 
     const auto count = programNumbers.size();
-    return forEachItem (count, (float) count, [&] (std::size_t k) {
-        const auto n = programNumbers[k];
+    return forEachItem (count, (float) count, [&] (std::size_t k) { return exchange (task, programNumbers[k]); });
+}
+
+std::int32_t ReceiveSelectedProgramProcess::run()
+{
+    return forEachProgram<ProgramDataReceiver> ([this] (ProgramDataReceiver& receiver, int n) {
         const auto code = receiver.receive ((std::uint32_t) n);
         if (code == MidiCommunicationError::noError)
             library->getProgram (n) = receiver.getReceived();
@@ -35,28 +32,9 @@ std::int32_t ReceiveSelectedProgramProcess::run()
     });
 }
 
-WriteSelectedProgramProcess::WriteSelectedProgramProcess (const std::vector<int>& numbers,
-                                                          x48305_data::LibraryData& source)
-    : TransferProcess ("ConnectionWriteSelectedProgramTitle", "CommunicationProcessWriteSelectedProgram", true),
-      programNumbers (numbers),
-      library (&source)
-{
-}
-
 std::int32_t WriteSelectedProgramProcess::run()
 {
-    beginTransfer();
-
-    DeviceInquiry inquiry (getMidi());
-    if (const auto code = identifyInstrument (inquiry))
-        return code;
-
-    ProgramDataTransmitter transmitter (getMidi(), inquiry.getChannel());
-    prepareTask (transmitter);
-
-    const auto count = programNumbers.size();
-    return forEachItem (count, (float) count, [&] (std::size_t k) {
-        const auto n = programNumbers[k];
+    return forEachProgram<ProgramDataTransmitter> ([this] (ProgramDataTransmitter& transmitter, int n) {
         return transmitter.transmit ((std::uint32_t) n, library->getProgram (n));
     });
 }

@@ -22,9 +22,7 @@ bool firmwareSupportsUserUnits (const std::array<std::uint32_t, 3>& version);
 class UserDataProcess : public TransferProcess
 {
 public:
-    static constexpr int totalSlots = (int) (x48305_data::UserData::numOscSlots + x48305_data::UserData::numModFXSlots
-                                             + x48305_data::UserData::numDelFXSlots
-                                             + x48305_data::UserData::numRevFXSlots);
+    static constexpr int totalSlots = (int) x48305_data::UserUnitKinds::totalSlots;
 
     // True after a run that found firmware without user units: the run
     // ended with success at once and left the store as it was, so the store

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "library/UserData.h"
-#include "library/UserUnitSlotData.h"
+#include "library/UserUnitKinds.h"
 #include "midi/MidiCommunicationError.h"
 #include "midi/MidiCommunicationTask.h"
 #include "midi/SysExProtocol.h"
@@ -36,14 +35,40 @@ private:
     UnitHeaderSummary receivedHeader {};
 };
 
+// What the instrument's messages add to a unit kind: its kind byte and the
+// code of a user-unit error reply to a header request, which is 9 for an
+// oscillator slot and 8 (broken message) for an effect slot.
+struct UnitKindOnWire
+{
+    UserUnitKind kind;
+    std::int32_t headerUserErrorCode;
+};
+
+constexpr UnitKindOnWire onWire (x48305_data::UserOscKind)
+{
+    return { UserUnitKind::oscillator, MidiCommunicationError::receiveUserCommErr };
+}
+constexpr UnitKindOnWire onWire (x48305_data::UserModFXKind)
+{
+    return { UserUnitKind::modulationEffect, MidiCommunicationError::messageBroken };
+}
+constexpr UnitKindOnWire onWire (x48305_data::UserDelFXKind)
+{
+    return { UserUnitKind::delayEffect, MidiCommunicationError::messageBroken };
+}
+constexpr UnitKindOnWire onWire (x48305_data::UserRevFXKind)
+{
+    return { UserUnitKind::reverbEffect, MidiCommunicationError::messageBroken };
+}
+
 // One receiver per unit kind: `receive` fills its slot object, which keeps
 // its previous content when the exchange fails.
-template <typename SlotData, UserUnitKind Kind, std::int32_t UserErrorCode>
+template <typename Kind>
 class UserUnitReceiverOf : public UserUnitHeaderReceiver
 {
 public:
     UserUnitReceiverOf (CPXWMidi* midi, std::uint32_t channel)
-        : UserUnitHeaderReceiver (midi, channel, Kind, UserErrorCode)
+        : UserUnitHeaderReceiver (midi, channel, onWire (Kind {}).kind, onWire (Kind {}).headerUserErrorCode)
     {
     }
 
@@ -52,16 +77,16 @@ public:
         UnitHeaderSummary header {};
         const auto code = receiveHeader (slot, header);
         if (code == MidiCommunicationError::noError)
-            received = SlotData (slot, header);
+            received = typename Kind::Slot (slot, header);
         return code;
     }
 
     // The last header received: InSlot, or Empty for an empty slot, with the
     // requested slot index.
-    const SlotData& getReceived() const { return received; }
+    const typename Kind::Slot& getReceived() const { return received; }
 
 private:
-    SlotData received;
+    typename Kind::Slot received;
 };
 
 // Moves, writes and clears user-unit slots of one kind on the instrument.
@@ -93,111 +118,29 @@ private:
     UserUnitKind kind;
 };
 
-template <typename SlotData, UserUnitKind Kind>
+template <typename Kind>
 class UserUnitTransmitterOf : public UserUnitTransmitter
 {
 public:
-    UserUnitTransmitterOf (CPXWMidi* midi, std::uint32_t channel) : UserUnitTransmitter (midi, channel, Kind) {}
+    UserUnitTransmitterOf (CPXWMidi* midi, std::uint32_t channel)
+        : UserUnitTransmitter (midi, channel, onWire (Kind {}).kind)
+    {
+    }
 
     // Sends the unit's image unchanged: only a unit loaded from a package
     // holds one.
-    std::int32_t transmit (const std::uint32_t& slot, const SlotData& unit)
+    std::int32_t transmit (const std::uint32_t& slot, const typename Kind::Slot& unit)
     {
         return transmitImage (slot, unit.getImage());
     }
 };
 
-// A user-unit error reply to a header request gives 9 for an oscillator
-// slot and 8 (broken message) for an effect slot.
-class UserOscDataReceiver final
-    : public UserUnitReceiverOf<x48305_data::UserOscData, UserUnitKind::oscillator,
-                                MidiCommunicationError::receiveUserCommErr>
-{
-public:
-    using UserUnitReceiverOf::UserUnitReceiverOf;
-};
-
-class UserModFXDataReceiver final
-    : public UserUnitReceiverOf<x48305_data::UserModFXData, UserUnitKind::modulationEffect,
-                                MidiCommunicationError::messageBroken>
-{
-public:
-    using UserUnitReceiverOf::UserUnitReceiverOf;
-};
-
-class UserDelFXDataReceiver final
-    : public UserUnitReceiverOf<x48305_data::UserDelFXData, UserUnitKind::delayEffect,
-                                MidiCommunicationError::messageBroken>
-{
-public:
-    using UserUnitReceiverOf::UserUnitReceiverOf;
-};
-
-class UserRevFXDataReceiver final
-    : public UserUnitReceiverOf<x48305_data::UserRevFXData, UserUnitKind::reverbEffect,
-                                MidiCommunicationError::messageBroken>
-{
-public:
-    using UserUnitReceiverOf::UserUnitReceiverOf;
-};
-
-class UserOscDataTransmitter final : public UserUnitTransmitterOf<x48305_data::UserOscData, UserUnitKind::oscillator>
-{
-public:
-    using UserUnitTransmitterOf::UserUnitTransmitterOf;
-};
-
-class UserModFXDataTransmitter final
-    : public UserUnitTransmitterOf<x48305_data::UserModFXData, UserUnitKind::modulationEffect>
-{
-public:
-    using UserUnitTransmitterOf::UserUnitTransmitterOf;
-};
-
-class UserDelFXDataTransmitter final
-    : public UserUnitTransmitterOf<x48305_data::UserDelFXData, UserUnitKind::delayEffect>
-{
-public:
-    using UserUnitTransmitterOf::UserUnitTransmitterOf;
-};
-
-class UserRevFXDataTransmitter final
-    : public UserUnitTransmitterOf<x48305_data::UserRevFXData, UserUnitKind::reverbEffect>
-{
-public:
-    using UserUnitTransmitterOf::UserUnitTransmitterOf;
-};
-
-// One unit kind as the jobs take it: its tasks and its number of slots.
-template <typename ReceiverType, typename TransmitterType, std::uint32_t slots>
-struct UnitKindTasks
-{
-    using Receiver = ReceiverType;
-    using Transmitter = TransmitterType;
-    static constexpr std::uint32_t numSlots = slots;
-};
-
-using OscKindTasks = UnitKindTasks<UserOscDataReceiver, UserOscDataTransmitter, x48305_data::UserData::numOscSlots>;
-using ModFXKindTasks
-    = UnitKindTasks<UserModFXDataReceiver, UserModFXDataTransmitter, x48305_data::UserData::numModFXSlots>;
-using DelFXKindTasks
-    = UnitKindTasks<UserDelFXDataReceiver, UserDelFXDataTransmitter, x48305_data::UserData::numDelFXSlots>;
-using RevFXKindTasks
-    = UnitKindTasks<UserRevFXDataReceiver, UserRevFXDataTransmitter, x48305_data::UserData::numRevFXSlots>;
-
-// Calls `each` (kind, slotAt) for oscillators, modulation, delay and reverb
-// effects in that order, where slotAt (s) is the store's slot object s of the
-// kind, until one call returns a code other than 0; that code, or 0.
-template <typename Store, typename Each>
-std::int32_t forEachUnitKind (Store& units, Each each)
-{
-    std::int32_t code = each (OscKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserOscData (s); });
-    if (code == 0)
-        code = each (ModFXKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserModFXData (s); });
-    if (code == 0)
-        code = each (DelFXKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserDelFXData (s); });
-    if (code == 0)
-        code = each (RevFXKindTasks(), [&] (std::uint32_t s) -> auto& { return units.getUserRevFXData (s); });
-    return code;
-}
+using UserOscDataReceiver = UserUnitReceiverOf<x48305_data::UserOscKind>;
+using UserModFXDataReceiver = UserUnitReceiverOf<x48305_data::UserModFXKind>;
+using UserDelFXDataReceiver = UserUnitReceiverOf<x48305_data::UserDelFXKind>;
+using UserRevFXDataReceiver = UserUnitReceiverOf<x48305_data::UserRevFXKind>;
+using UserOscDataTransmitter = UserUnitTransmitterOf<x48305_data::UserOscKind>;
+using UserModFXDataTransmitter = UserUnitTransmitterOf<x48305_data::UserModFXKind>;
+using UserDelFXDataTransmitter = UserUnitTransmitterOf<x48305_data::UserDelFXKind>;
+using UserRevFXDataTransmitter = UserUnitTransmitterOf<x48305_data::UserRevFXKind>;
 }

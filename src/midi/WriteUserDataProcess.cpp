@@ -5,11 +5,12 @@
 #include "midi/UserDataTasks.h"
 
 #include <set>
-#include <type_traits>
+#include <utility>
 
 namespace x48305_midi
 {
 using x48305_data::UserData;
+using x48305_data::UserUnitKinds;
 
 namespace
 {
@@ -26,13 +27,13 @@ bool isEmptyHeader (const UnitHeaderSummary& header)
     return x48305_data::UserUnitSlotData (0, header).getState() == UnitSlotState::Empty;
 }
 
-template <typename SlotAccess>
-bool claimsConflict (std::uint32_t numSlots, SlotAccess slotAt)
+template <typename Kind>
+bool claimsConflict (const UserData& units)
 {
     std::set<std::uint32_t> claimed;
-    for (std::uint32_t i = 0; i < numSlots; ++i)
+    for (std::uint32_t i = 0; i < Kind::numSlots; ++i)
     {
-        const auto& slot = slotAt (i);
+        const auto& slot = units.slot<Kind> (i);
         if (slot.getState() == UnitSlotState::InSlot && namesASlot (slot.getSlotIndex())
             && ! claimed.insert (slot.getSlotIndex()).second)
             return true;
@@ -48,8 +49,7 @@ WriteUserDataProcess::WriteUserDataProcess (UserData& source, x48305_data::UserU
 
 bool WriteUserDataProcess::hasConflictingSlotClaims (const UserData& units)
 {
-    return forEachUnitKind (units, [] (auto kind, auto slotAt) { return claimsConflict (kind.numSlots, slotAt) ? 1 : 0; })
-           != 0;
+    return UserUnitKinds::forEach ([&] (auto kind) { return claimsConflict<decltype (kind)> (units) ? 1 : 0; }) != 0;
 }
 
 int WriteUserDataProcess::runOnCopy (UserData& units, const std::function<int (UserData&)>& write)
@@ -70,19 +70,17 @@ std::int32_t WriteUserDataProcess::run()
     if (hasConflictingSlotClaims (*store))
         return refuseWith ("WriteUserDataErrorConflictingSlots");
 
-    const auto code = forEachUnitKind (*store, [&] (auto kind, auto slotAt) {
-        return checkClaims<typename decltype (kind)::Receiver> (channel, kind.numSlots, slotAt);
-    });
+    const auto code = UserUnitKinds::forEach ([&] (auto kind) { return checkClaims<decltype (kind)> (channel); });
     if (code != 0)
         return code;
 
-    // Effects test for a cancel once more before their swaps; oscillators
-    // come right after the start. Reverb units stay FromFile after a write,
-    // so they are written again on every run.
-    const auto written = forEachUnitKind (*store, [&] (auto kind, auto slotAt) {
-        using Kind = decltype (kind);
-        return writeKind<typename Kind::Transmitter, typename Kind::Receiver> (
-            channel, Kind::numSlots, slotAt, ! std::is_same_v<Kind, OscKindTasks>, ! std::is_same_v<Kind, RevFXKindTasks>);
+    // Every kind after the first tests for a cancel once more before its
+    // swaps; the first comes right after the start.
+    bool firstKind = true;
+    const auto written = UserUnitKinds::forEach ([&] (auto kind) {
+        if (! std::exchange (firstKind, false) && isCancelRequested())
+            return endCanceled();
+        return writeKind<decltype (kind)> (channel);
     });
     if (written != 0)
         return written;
@@ -91,40 +89,36 @@ std::int32_t WriteUserDataProcess::run()
     return MidiCommunicationError::noError;
 }
 
-template <typename Transmitter, typename Receiver, typename SlotAccess>
-std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt,
-                                              bool cancelBeforeSwaps, bool recordWrites)
+template <typename Kind>
+std::int32_t WriteUserDataProcess::writeKind (std::uint32_t channel)
 {
-    Transmitter transmitter (getMidi(), channel);
+    UserUnitTransmitterOf<Kind> transmitter (getMidi(), channel);
     prepareTask (transmitter);
-    Receiver receiver (getMidi(), channel);
+    UserUnitReceiverOf<Kind> receiver (getMidi(), channel);
     prepareTask (receiver);
 
     // The units the instrument holds, from the highest position down.
     std::vector<Move> moves;
-    for (auto position = numSlots; position-- > 0;)
+    for (auto position = Kind::numSlots; position-- > 0;)
     {
-        const auto& slot = slotAt (position);
+        const auto& slot = store->slot<Kind> (position);
         if (slot.getState() == UnitSlotState::InSlot && namesASlot (slot.getSlotIndex()))
             moves.push_back ({ slot.getSlotIndex(), position });
     }
 
-    if (cancelBeforeSwaps && isCancelRequested())
-        return endCanceled();
-
-    if (const auto code = swapIntoPlace (transmitter, receiver, moves, slotAt))
+    if (const auto code = swapIntoPlace<Kind> (transmitter, receiver, moves))
         return code;
-    return clearAndWrite (transmitter, receiver, numSlots, slotAt, recordWrites);
+    return clearAndWrite<Kind> (transmitter, receiver);
 }
 
-template <typename Receiver, typename SlotAccess>
-std::int32_t WriteUserDataProcess::checkClaims (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt)
+template <typename Kind>
+std::int32_t WriteUserDataProcess::checkClaims (std::uint32_t channel)
 {
-    Receiver receiver (getMidi(), channel);
+    UserUnitReceiverOf<Kind> receiver (getMidi(), channel);
     prepareTask (receiver);
-    for (std::uint32_t position = 0; position < numSlots; ++position)
+    for (std::uint32_t position = 0; position < Kind::numSlots; ++position)
     {
-        const auto& slot = slotAt (position);
+        const auto& slot = store->slot<Kind> (position);
         if (slot.getState() != UnitSlotState::InSlot || ! namesASlot (slot.getSlotIndex()))
             continue;
         const auto claimed = slot.getHeaderSummary();
@@ -138,16 +132,16 @@ std::int32_t WriteUserDataProcess::checkClaims (std::uint32_t channel, std::uint
     return MidiCommunicationError::noError;
 }
 
-template <typename Transmitter, typename Receiver, typename SlotAccess>
-std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, Receiver& receiver, std::vector<Move>& moves,
-                                                  SlotAccess slotAt)
+template <typename Kind>
+std::int32_t WriteUserDataProcess::swapIntoPlace (UserUnitTransmitterOf<Kind>& transmitter,
+                                                  UserUnitReceiverOf<Kind>& receiver, std::vector<Move>& moves)
 {
     for (std::size_t k = 0; k < moves.size(); ++k)
     {
         const auto move = moves[k];
         if (move.from != move.position)
         {
-            const auto moved = slotAt (move.position).getHeaderSummary();
+            const auto moved = store->slot<Kind> (move.position).getHeaderSummary();
             if (const auto code = confirmStep (transmitter.swapSlots (move.from, move.position), receiver, move.position,
                                                [&] (const UnitHeaderSummary& h) { return h == moved; }))
                 return code;
@@ -157,13 +151,13 @@ std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, Rece
         // `from`: the object still waiting for it follows it there. Only the
         // slot indices change; an object still to be written or cleared is
         // not touched.
-        slotAt (move.position).setSlotIndexOnly (move.position);
+        store->slot<Kind> (move.position).setSlotIndexOnly (move.position);
         for (auto rest = k + 1; rest < moves.size(); ++rest)
         {
             if (moves[rest].from == move.position)
             {
                 moves[rest].from = move.from;
-                slotAt (moves[rest].position).setSlotIndexOnly (move.from);
+                store->slot<Kind> (moves[rest].position).setSlotIndexOnly (move.from);
                 break;
             }
         }
@@ -175,13 +169,13 @@ std::int32_t WriteUserDataProcess::swapIntoPlace (Transmitter& transmitter, Rece
     return MidiCommunicationError::noError;
 }
 
-template <typename Transmitter, typename Receiver, typename SlotAccess>
-std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, Receiver& receiver, std::uint32_t numSlots,
-                                                  SlotAccess slotAt, bool recordWrites)
+template <typename Kind>
+std::int32_t WriteUserDataProcess::clearAndWrite (UserUnitTransmitterOf<Kind>& transmitter,
+                                                  UserUnitReceiverOf<Kind>& receiver)
 {
-    for (std::uint32_t position = 0; position < numSlots; ++position)
+    for (std::uint32_t position = 0; position < Kind::numSlots; ++position)
     {
-        auto& slot = slotAt (position);
+        auto& slot = store->slot<Kind> (position);
         std::int32_t sent = MidiCommunicationError::noError;
         switch (slot.getState())
         {
@@ -196,7 +190,7 @@ std::int32_t WriteUserDataProcess::clearAndWrite (Transmitter& transmitter, Rece
                 return clearing ? isEmptyHeader (h) : h == written;
             }))
             return confirmed;
-        if (! clearing && recordWrites)
+        if (! clearing && ! Kind::writtenUnitStaysFromFile)
             slot.setSlotIndex (position);
 
         countStep();

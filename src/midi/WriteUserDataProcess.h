@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/UserDataProcess.h"
+#include "midi/UserDataTasks.h"
 
 #include <functional>
 #include <vector>
@@ -59,22 +60,20 @@ private:
         std::uint32_t position;
     };
 
-    template <typename Transmitter, typename Receiver, typename SlotAccess>
-    std::int32_t writeKind (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt, bool cancelBeforeSwaps,
-                            bool recordWrites);
+    template <typename Kind>
+    std::int32_t writeKind (std::uint32_t channel);
 
     // 0 when every slot that an InSlot object of the kind names holds its
     // unit.
-    template <typename Receiver, typename SlotAccess>
-    std::int32_t checkClaims (std::uint32_t channel, std::uint32_t numSlots, SlotAccess slotAt);
+    template <typename Kind>
+    std::int32_t checkClaims (std::uint32_t channel);
 
-    template <typename Transmitter, typename Receiver, typename SlotAccess>
-    std::int32_t swapIntoPlace (Transmitter& transmitter, Receiver& receiver, std::vector<Move>& moves,
-                                SlotAccess slotAt);
+    template <typename Kind>
+    std::int32_t swapIntoPlace (UserUnitTransmitterOf<Kind>& transmitter, UserUnitReceiverOf<Kind>& receiver,
+                                std::vector<Move>& moves);
 
-    template <typename Transmitter, typename Receiver, typename SlotAccess>
-    std::int32_t clearAndWrite (Transmitter& transmitter, Receiver& receiver, std::uint32_t numSlots,
-                                SlotAccess slotAt, bool recordWrites);
+    template <typename Kind>
+    std::int32_t clearAndWrite (UserUnitTransmitterOf<Kind>& transmitter, UserUnitReceiverOf<Kind>& receiver);
 
     // Ends the run after a swap, write or clear that returned `sent`: 0 when
     // it was acknowledged and the slot reads back as `holdsWanted` accepts.

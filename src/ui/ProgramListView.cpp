@@ -18,18 +18,10 @@ namespace x48305_ui
 {
 namespace
 {
-struct ColumnInfo
-{
-    const char* titleKey;
-    int width;
-    const char* fontKey;
-};
-
 constexpr int numColumns = 9;
-constexpr int defaultColumnWidth = 100;
 constexpr int numberIndent = 12;
 
-const std::array<ColumnInfo, numColumns> columns { {
+const std::array<ui::ColumnInfo, numColumns> columns { {
     { "", 48, "ProgramListNumber" },
     { "ProgramListColumnProgramName", 180, "ProgramListName" },
     { "ProgramListColumnCategory", 120, "ProgramListCategory" },
@@ -40,13 +32,6 @@ const std::array<ColumnInfo, numColumns> columns { {
     { "ProgramListColumnMultiType", 120, "ProgramListMultiType" },
     { "", 100, "" },
 } };
-
-const ColumnInfo* columnInfo (int columnId)
-{
-    if (columnId < 1 || columnId > numColumns)
-        return nullptr;
-    return &columns[(size_t) (columnId - 1)];
-}
 
 // {section, index} of the parameter a column shows.
 bool parameterOfColumn (int columnId, int& section, int& index)
@@ -82,14 +67,14 @@ juce::String ProgramListView::getColumnName (int columnId)
 {
     if (columnId < nameColumn || columnId > multiTypeColumn)
         return {};
-    return getLocalizedText (columnInfo (columnId)->titleKey);
+    return getLocalizedText (ui::findColumn (columns, columnId)->titleKey);
 }
 
 int ProgramListView::getColumnWidth (int columnId)
 {
-    auto* info = columnInfo (columnId);
+    auto* info = ui::findColumn (columns, columnId);
     if (info == nullptr)
-        return defaultColumnWidth;
+        return ui::defaultColumnWidth;
     if (columnId != numberColumn)
         return info->width;
 
@@ -107,7 +92,7 @@ bool ProgramListView::isFittedToText (int columnId)
 
 void ProgramListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
 {
-    auto* info = columnInfo (columnId);
+    auto* info = ui::findColumn (columns, columnId);
     if (info == nullptr || columnId == fillerColumn)
         return;
 

@@ -4,6 +4,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <array>
+
 namespace ui
 {
 // Told when the mouse is pressed, released or dragged on a row through a cell
@@ -56,6 +58,27 @@ int columnWidthForText (const juce::Font& font, const juce::String& text, int in
 
 // Of the whole numbers first to last, the text that the font draws widest.
 juce::String widestNumberText (const juce::Font& font, int first, int last);
+
+// One column of a list: the key of its title (empty: no title), its usual
+// width and the key of its font; an emphasised column draws its text bright
+// in every row.
+struct ColumnInfo
+{
+    const char* titleKey;
+    int width;
+    const char* fontKey;
+    bool alwaysEmphasised = false;
+};
+
+// A column without a description of its own is this wide.
+constexpr int defaultColumnWidth = 100;
+
+// The description of column `columnId` (the first is 1), or nullptr.
+template <std::size_t numColumns>
+const ColumnInfo* findColumn (const std::array<ColumnInfo, numColumns>& columns, int columnId)
+{
+    return columnId >= 1 && columnId <= (int) numColumns ? &columns[(std::size_t) (columnId - 1)] : nullptr;
+}
 
 // Draws a cell's text on one line; a text too long for its area ends with an
 // ellipsis instead of being cut off unmarked.

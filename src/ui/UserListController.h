@@ -1,7 +1,8 @@
 #pragma once
 
+#include "action/UserUnitSlotActions.h"
 #include "ui/UserListControllerInterface.h"
-#include "ui/UserUnitKinds.h"
+#include "ui/UserUnitLists.h"
 
 #include <juce_data_structures/juce_data_structures.h>
 
@@ -42,7 +43,10 @@ template <typename Kind>
 class UserListControllerOf : public UserListController
 {
 public:
-    explicit UserListControllerOf (x48305_data::UserData& store) : UserListController (store, Kind::numRows) {}
+    explicit UserListControllerOf (x48305_data::UserData& store)
+        : UserListController (store, (int) Kind::Unit::numSlots)
+    {
+    }
 
     void selectionChanged (const std::vector<int>& rows) override { Kind::Selection::getInstance()->setSelected (rows); }
 
@@ -50,12 +54,14 @@ protected:
     std::unique_ptr<juce::UndoableAction> makeSetSlotAction (int to, const x48305_data::UserData& copy,
                                                              int from) const override
     {
-        return std::make_unique<typename Kind::SetSlotAction> ((std::uint32_t) to, Kind::slot (copy, (std::uint32_t) from));
+        using Unit = typename Kind::Unit;
+        return std::make_unique<x48305_action::SetUserUnitAction<Unit>> ((std::uint32_t) to,
+                                                                         copy.slot<Unit> ((std::uint32_t) from));
     }
 };
 
-using UserOscListController = UserListControllerOf<UserOscKind>;
-using UserModFXListController = UserListControllerOf<UserModFXKind>;
-using UserDelFXListController = UserListControllerOf<UserDelFXKind>;
-using UserRevFXListController = UserListControllerOf<UserRevFXKind>;
+using UserOscListController = UserListControllerOf<UserOscList>;
+using UserModFXListController = UserListControllerOf<UserModFXList>;
+using UserDelFXListController = UserListControllerOf<UserDelFXList>;
+using UserRevFXListController = UserListControllerOf<UserRevFXList>;
 } // namespace x48305_ui

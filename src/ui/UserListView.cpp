@@ -11,31 +11,15 @@ namespace x48305_ui
 {
 namespace
 {
-struct ColumnInfo
-{
-    const char* titleKey;
-    int width;
-    const char* fontKey;
-    bool alwaysEmphasised;
-};
-
 constexpr int numColumns = 4;
-constexpr int defaultColumnWidth = 100;
 constexpr int textIndent = 12;
 
-const std::array<ColumnInfo, numColumns> columns { {
+const std::array<ui::ColumnInfo, numColumns> columns { {
     { "", 48, "ProgramListNumber", false },
     { "UserListColumnName", 180, "ProgramListName", true },
     { "UserListColumnVersion", 80, "ProgramListCategory", false },
     { "UserListColumnAPI", 80, "ProgramListCategory", false },
 } };
-
-const ColumnInfo* columnInfo (int columnId)
-{
-    if (columnId < 1 || columnId > numColumns)
-        return nullptr;
-    return &columns[(size_t) (columnId - 1)];
-}
 
 const juce::Colour emphasisedTextColour (0xffffffff);
 const juce::Colour selectedTextColour (0xffd3d3d3);
@@ -54,7 +38,7 @@ int UserListView::getNumColumns()
 
 juce::String UserListView::getColumnName (int columnId)
 {
-    auto* info = columnInfo (columnId);
+    auto* info = ui::findColumn (columns, columnId);
     if (info == nullptr || *info->titleKey == 0)
         return {};
     return getLocalizedText (info->titleKey);
@@ -62,9 +46,9 @@ juce::String UserListView::getColumnName (int columnId)
 
 int UserListView::getColumnWidth (int columnId)
 {
-    auto* info = columnInfo (columnId);
+    auto* info = ui::findColumn (columns, columnId);
     if (info == nullptr)
-        return defaultColumnWidth;
+        return ui::defaultColumnWidth;
     if (! isFittedToText (columnId))
         return info->width;
 
@@ -91,7 +75,7 @@ juce::String UserListView::getWidestText (int columnId, const juce::Font& font) 
 
 void UserListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool selected)
 {
-    auto* info = columnInfo (columnId);
+    auto* info = ui::findColumn (columns, columnId);
     if (info == nullptr)
         return;
 
@@ -102,7 +86,7 @@ void UserListView::paintCell (juce::Graphics& g, int row, int columnId, int widt
 
 juce::String UserListView::getCellText (int row, int columnId) const
 {
-    if (row < 0 || row >= numRows || columnInfo (columnId) == nullptr)
+    if (row < 0 || row >= numRows || ui::findColumn (columns, columnId) == nullptr)
         return {};
     if (columnId == slotColumn)
         return juce::String (row + 1);

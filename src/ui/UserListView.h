@@ -1,7 +1,8 @@
 #pragma once
 
+#include "library/UserData.h"
 #include "ui/UserListViewInterface.h"
-#include "ui/UserUnitKinds.h"
+#include "ui/UserUnitLists.h"
 
 namespace x48305_ui
 {
@@ -55,16 +56,16 @@ class UserListViewOf : public UserListView
 {
 public:
     explicit UserListViewOf (x48305_data::UserData& store)
-        : UserListView (store, Kind::numRows,
+        : UserListView (store, (int) Kind::Unit::numSlots,
                         [] (const x48305_data::UserData& units, std::uint32_t slot) -> const x48305_data::UserUnitSlotData& {
-                            return Kind::slot (units, slot);
+                            return units.slot<typename Kind::Unit> (slot);
                         })
     {
     }
 };
 
-using UserOscListView = UserListViewOf<UserOscKind>;
-using UserModFXListView = UserListViewOf<UserModFXKind>;
-using UserDelFXListView = UserListViewOf<UserDelFXKind>;
-using UserRevFXListView = UserListViewOf<UserRevFXKind>;
+using UserOscListView = UserListViewOf<UserOscList>;
+using UserModFXListView = UserListViewOf<UserModFXList>;
+using UserDelFXListView = UserListViewOf<UserDelFXList>;
+using UserRevFXListView = UserListViewOf<UserRevFXList>;
 } // namespace x48305_ui

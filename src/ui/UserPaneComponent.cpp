@@ -104,10 +104,10 @@ void UserPaneComponent::filesDropped (const juce::StringArray& files, int x, int
     x48305_application::FileDialogProcessor().loadUserUnitByFile (juce::File (*package), slot, fileDropKind);
 }
 
-UserOscPaneComponent::UserOscPaneComponent() : UserPaneComponent (x48305_ui::UserOscKind {}) {}
+UserOscPaneComponent::UserOscPaneComponent() : UserPaneComponent (x48305_ui::UserOscList {}) {}
 
-UserModFXPaneComponent::UserModFXPaneComponent() : UserPaneComponent (x48305_ui::UserModFXKind {}) {}
+UserModFXPaneComponent::UserModFXPaneComponent() : UserPaneComponent (x48305_ui::UserModFXList {}) {}
 
-UserDelFXPaneComponent::UserDelFXPaneComponent() : UserPaneComponent (x48305_ui::UserDelFXKind {}) {}
+UserDelFXPaneComponent::UserDelFXPaneComponent() : UserPaneComponent (x48305_ui::UserDelFXList {}) {}
 
-UserRevFXPaneComponent::UserRevFXPaneComponent() : UserPaneComponent (x48305_ui::UserRevFXKind {}) {}
+UserRevFXPaneComponent::UserRevFXPaneComponent() : UserPaneComponent (x48305_ui::UserRevFXList {}) {}

@@ -32,12 +32,12 @@ public:
     UserListComponent& getList() { return *list; }
 
 protected:
-    // The pane of one kind (x48305_ui::UserOscKind and the others).
+    // The pane of one kind (x48305_ui::UserOscList and the others).
     template <typename Kind>
     explicit UserPaneComponent (Kind)
         : UserPaneComponent (std::make_unique<x48305_ui::UserListViewOf<Kind>> (storeUnits()),
                              std::make_unique<x48305_ui::UserListControllerOf<Kind>> (storeUnits()), Kind::listName,
-                             Kind::fileDropKind)
+                             Kind::Unit::moduleIndex)
     {
     }
 

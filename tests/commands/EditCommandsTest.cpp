@@ -34,29 +34,29 @@ std::string occupancy()
 {
     std::string text;
     auto mark = [&text] (const x48305_data::UserUnitSlotData& unit) { text += unit.hasUnit() ? 'o' : '.'; };
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numOscSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserOscKind::numSlots; ++s)
         mark (units().getUserOscData (s));
     text += " ";
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numModFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserModFXKind::numSlots; ++s)
         mark (units().getUserModFXData (s));
     text += " ";
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numDelFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserDelFXKind::numSlots; ++s)
         mark (units().getUserDelFXData (s));
     text += " ";
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numRevFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserRevFXKind::numSlots; ++s)
         mark (units().getUserRevFXData (s));
     return text;
 }
 
 void fillEveryUnitSlot()
 {
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numOscSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserOscKind::numSlots; ++s)
         units().getUserOscData (s) = unitInSlot<x48305_data::UserOscData> (s);
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numModFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserModFXKind::numSlots; ++s)
         units().getUserModFXData (s) = unitInSlot<x48305_data::UserModFXData> (s);
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numDelFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserDelFXKind::numSlots; ++s)
         units().getUserDelFXData (s) = unitInSlot<x48305_data::UserDelFXData> (s);
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numRevFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserRevFXKind::numSlots; ++s)
         units().getUserRevFXData (s) = unitInSlot<x48305_data::UserRevFXData> (s);
 }
 

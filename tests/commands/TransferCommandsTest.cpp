@@ -205,13 +205,13 @@ std::string describeUnits (const x48305_data::UserData& store)
     {
         text += unit.hasUnit() ? unit.getName() + "@" + std::to_string (unit.getSlotIndex()) + " " : "- ";
     };
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numOscSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserOscKind::numSlots; ++s)
         add (store.getUserOscData (s));
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numModFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserModFXKind::numSlots; ++s)
         add (store.getUserModFXData (s));
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numDelFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserDelFXKind::numSlots; ++s)
         add (store.getUserDelFXData (s));
-    for (std::uint32_t s = 0; s < x48305_data::UserData::numRevFXSlots; ++s)
+    for (std::uint32_t s = 0; s < x48305_data::UserRevFXKind::numSlots; ++s)
         add (store.getUserRevFXData (s));
     return text;
 }

@@ -13,10 +13,10 @@ using x48305_data::UserUnitSlotData;
 const std::array<UnitKindInfo, 4>& unitKinds()
 {
     static const std::array<UnitKindInfo, 4> kinds { {
-        { "oscillator", sim::InstrumentMemory::oscillator, 4, UserData::numOscSlots },
-        { "modulation", sim::InstrumentMemory::modulationEffect, 1, UserData::numModFXSlots },
-        { "delay", sim::InstrumentMemory::delayEffect, 2, UserData::numDelFXSlots },
-        { "reverb", sim::InstrumentMemory::reverbEffect, 3, UserData::numRevFXSlots },
+        { "oscillator", sim::InstrumentMemory::oscillator, 4, 16 },
+        { "modulation", sim::InstrumentMemory::modulationEffect, 1, 16 },
+        { "delay", sim::InstrumentMemory::delayEffect, 2, 8 },
+        { "reverb", sim::InstrumentMemory::reverbEffect, 3, 8 },
     } };
     return kinds;
 }

@@ -269,6 +269,36 @@ TEST_F (WriteUserDataJob, ACancelBetweenSwapsLeavesStoreAndInstrumentAgreeing)
         EXPECT_EQ (store.getUserOscData (p).getName(), "Osc " + std::to_string (15 - p));
 }
 
+TEST_F (WriteUserDataJob, EveryKindButTheFirstTestsForACancelBeforeItsSteps)
+{
+    // The cancel is asked for while the placed delay unit is checked, before
+    // anything is written. Oscillators placed but without a slot index give
+    // the first kind nothing to do and so no cancel point of its own.
+    struct Case
+    {
+        const char* name;
+        bool oscillatorsWithoutSlot;
+        std::size_t clears;
+    };
+    for (const auto& c : { Case { "empty oscillators: the first is cleared", false, 1 },
+                           Case { "nothing to do for oscillators", true, 0 } })
+    {
+        JobRig rig;
+        rig.instrument.setUnitSlot (sim::InstrumentMemory::delayEffect, 0, unitSlotOf (2, "Echo"));
+        auto store = storeOf (rig.instrument);
+        for (std::uint32_t p = 0; c.oscillatorsWithoutSlot && p < 16; ++p)
+            slotOf (store, 0, p) = unitInSlot (0, "Osc", UserUnitSlotData::noSlot);
+
+        x48305_data::UserUnitsMatch match;
+        EXPECT_EQ (writeOnThread (store, rig, match,
+                                  unitRequest (RequestKind::unitHeaderRequest, sim::InstrumentMemory::delayEffect, 0)),
+                   MidiCommunicationError::canceled)
+            << c.name;
+        EXPECT_EQ (rig.instrument.getRequestsOfKind (RequestKind::unitClear).size(), c.clears) << c.name;
+        EXPECT_TRUE (rig.instrument.getRequestsOfKind (RequestKind::unitSwap).empty()) << c.name;
+    }
+}
+
 TEST_F (WriteUserDataJob, ARefusedSwapLeavesStoreAndInstrumentAgreeing)
 {
     JobRig rig;
