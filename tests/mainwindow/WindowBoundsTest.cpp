@@ -3,7 +3,9 @@
 #include "application/PreferenceKeys.h"
 #include "application/PreferencesData.h"
 #include "support/MessageLoop.h"
+#include "support/XWindowProbe.h"
 #include "ui/MainWindowBounds.h"
+#include "ui/WindowManagerState.h"
 
 namespace
 {
@@ -98,6 +100,37 @@ TEST_F (MainWindowTest, MovesAndResizesComeBackAtTheNextStart)
     testsupport::runMessageLoop();
     closeWindow();
     EXPECT_EQ (storedBounds(), juce::Rectangle<int> (200, 110, 870, 720));
+}
+
+// A resize that the server reports while the framework waits for a reply
+// (a property read, a focus query) is read into the X library's queue, where
+// nothing wakes the framework to handle it: the window hands it over, or a
+// window that the manager has maximised keeps its old size in the framework.
+TEST_F (MainWindowTest, TakesInAResizeWhoseEventsWaitInTheXLibrarysQueue)
+{
+    storeWindowPlace (100, 60, 600);
+    auto& shown = openWindow();
+    testsupport::runMessageLoop (300);
+    ASSERT_EQ (shown.getHeight(), 600);
+
+    ASSERT_TRUE (testsupport::resizeWithEventsLeftInTheQueue (shown, 870, 800));
+    EXPECT_TRUE (testsupport::runMessageLoopUntil ([&shown] { return shown.getHeight() == 800; }, 2000))
+        << "still " << shown.getHeight() << " high";
+}
+
+// Every move by the framework hands the manager size hints without the
+// limits, which come back only once the framework has handled the manager's
+// answer: a maximise asked for meanwhile would give the window the whole
+// screen's width.
+TEST_F (MainWindowTest, AsksToBeMaximisedWithinItsSizeLimits)
+{
+    storeWindowPlace (100, 60, 600);
+    auto& shown = openWindow();
+    shown.setBounds (120, 80, 870, 640);
+    ui::askWindowManagerToMaximise (shown);
+    const auto largest = testsupport::largestSizeForWindowManager (shown);
+    ASSERT_TRUE (largest.has_value()) << "no largest size in the hints";
+    EXPECT_EQ (*largest, juce::Point<int> (870, 1400));
 }
 
 TEST (MainWindowBoundsTest, AStoredPlaceCountsOnlyOnADisplayConnectedNow)
