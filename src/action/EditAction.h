@@ -23,4 +23,36 @@ private:
     application::DataEditStatus::State stateAfter = 0;
     bool performedOnce = false;
 };
+
+// An action that puts a new value where target() refers and the old value
+// back on undo. The place is looked up again on every perform and undo.
+template <typename Value>
+class ReplaceAction : public EditAction
+{
+public:
+    bool perform() override
+    {
+        auto& place = target();
+        oldValue = place;
+        markEdited();
+        place = newValue;
+        return true;
+    }
+
+    bool undo() override
+    {
+        target() = oldValue;
+        restoreEdited();
+        return true;
+    }
+
+protected:
+    explicit ReplaceAction (const Value& value) : newValue (value) {}
+
+private:
+    virtual Value& target() const = 0;
+
+    const Value newValue;
+    Value oldValue;
+};
 } // namespace x48305_action

@@ -64,43 +64,14 @@ bool InitializeProgramDataAction::undo()
     return true;
 }
 
-SetLibraryDataAction::SetLibraryDataAction (const x48305_data::LibraryData& newLibrary) : newData (newLibrary) {}
-
-bool SetLibraryDataAction::perform()
+x48305_data::LibraryData& SetLibraryDataAction::target() const
 {
-    auto& target = library();
-    oldData = target;
-    markEdited();
-    target = newData;
-    return true;
+    return library();
 }
 
-bool SetLibraryDataAction::undo()
+x48305_data::ProgramData& SetProgramDataAction::target() const
 {
-    library() = oldData;
-    restoreEdited();
-    return true;
-}
-
-SetProgramDataAction::SetProgramDataAction (int programNumber, const x48305_data::ProgramData& program)
-    : number (programNumber), newProgram (program)
-{
-}
-
-bool SetProgramDataAction::perform()
-{
-    auto& program = library().getProgram (number);
-    oldProgram = program;
-    markEdited();
-    program = newProgram;
-    return true;
-}
-
-bool SetProgramDataAction::undo()
-{
-    library().getProgram (number) = oldProgram;
-    restoreEdited();
-    return true;
+    return library().getProgram (number);
 }
 
 SetProgramNameAction::SetProgramNameAction (int programNumber, const std::string& name,

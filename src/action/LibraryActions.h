@@ -49,38 +49,34 @@ private:
 };
 
 // Replaces the whole library: all programs and the live set.
-class SetLibraryDataAction : public EditAction
+class SetLibraryDataAction : public ReplaceAction<x48305_data::LibraryData>
 {
 public:
     static constexpr int sizeInUnits = 385088;
 
-    explicit SetLibraryDataAction (const x48305_data::LibraryData& library);
-
-    bool perform() override;
-    bool undo() override;
+    explicit SetLibraryDataAction (const x48305_data::LibraryData& library) : ReplaceAction (library) {}
     int getSizeInUnits() override { return sizeInUnits; }
 
 private:
-    const x48305_data::LibraryData newData;
-    x48305_data::LibraryData oldData;
+    x48305_data::LibraryData& target() const override;
 };
 
 // Replaces one program: record, texts and digest.
-class SetProgramDataAction : public EditAction
+class SetProgramDataAction : public ReplaceAction<x48305_data::ProgramData>
 {
 public:
     static constexpr int sizeInUnits = 772;
 
-    SetProgramDataAction (int programNumber, const x48305_data::ProgramData& program);
-
-    bool perform() override;
-    bool undo() override;
+    SetProgramDataAction (int programNumber, const x48305_data::ProgramData& program)
+        : ReplaceAction (program), number (programNumber)
+    {
+    }
     int getSizeInUnits() override { return sizeInUnits; }
 
 private:
+    x48305_data::ProgramData& target() const override;
+
     const int number;
-    const x48305_data::ProgramData newProgram;
-    x48305_data::ProgramData oldProgram;
 };
 
 // Renames one program. Undo restores the whole program as the caller gave it

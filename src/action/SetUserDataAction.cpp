@@ -4,21 +4,8 @@
 
 namespace x48305_action
 {
-SetUserDataAction::SetUserDataAction (const x48305_data::UserData& store) : newData (store) {}
-
-bool SetUserDataAction::perform()
+x48305_data::UserData& SetUserDataAction::target() const
 {
-    auto& target = x48305_data::DataCenter::getInstance()->getUserData();
-    oldData = target;
-    markEdited();
-    target = newData;
-    return true;
-}
-
-bool SetUserDataAction::undo()
-{
-    x48305_data::DataCenter::getInstance()->getUserData() = oldData;
-    restoreEdited();
-    return true;
+    return x48305_data::DataCenter::getInstance()->getUserData();
 }
 } // namespace x48305_action

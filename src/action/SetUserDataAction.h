@@ -6,19 +6,15 @@
 namespace x48305_action
 {
 // Replaces the whole unit store of the data store (its 48 regular slots).
-class SetUserDataAction : public EditAction
+class SetUserDataAction : public ReplaceAction<x48305_data::UserData>
 {
 public:
     static constexpr int sizeInUnits = 6672;
 
-    explicit SetUserDataAction (const x48305_data::UserData& store);
-
-    bool perform() override;
-    bool undo() override;
+    explicit SetUserDataAction (const x48305_data::UserData& store) : ReplaceAction (store) {}
     int getSizeInUnits() override { return sizeInUnits; }
 
 private:
-    const x48305_data::UserData newData;
-    x48305_data::UserData oldData;
+    x48305_data::UserData& target() const override;
 };
 } // namespace x48305_action

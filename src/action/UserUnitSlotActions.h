@@ -12,46 +12,27 @@ namespace x48305_action
 // store. An index past the kind's last slot is refused by perform and undo
 // alike, and nothing changes.
 template <typename Kind>
-class SetUserUnitAction : public EditAction
+class SetUserUnitAction : public ReplaceAction<typename Kind::Slot>
 {
 public:
     static constexpr int sizeInUnits = 132;
 
-    SetUserUnitAction (const std::uint32_t& slot, const typename Kind::Slot& unit) : slotIndex (slot), newData (unit) {}
-
-    bool perform() override
+    SetUserUnitAction (const std::uint32_t& slot, const typename Kind::Slot& unit)
+        : ReplaceAction<typename Kind::Slot> (unit), slotIndex (slot)
     {
-        if (slotIndex >= Kind::numSlots)
-            return false;
-
-        auto& target = getTarget();
-        oldData = target;
-        markEdited();
-        target = newData;
-        return true;
     }
 
-    bool undo() override
-    {
-        if (slotIndex >= Kind::numSlots)
-            return false;
-
-        getTarget() = oldData;
-        restoreEdited();
-        return true;
-    }
-
+    bool perform() override { return slotIndex < Kind::numSlots && ReplaceAction<typename Kind::Slot>::perform(); }
+    bool undo() override { return slotIndex < Kind::numSlots && ReplaceAction<typename Kind::Slot>::undo(); }
     int getSizeInUnits() override { return sizeInUnits; }
 
 private:
-    typename Kind::Slot& getTarget() const
+    typename Kind::Slot& target() const override
     {
         return x48305_data::DataCenter::getInstance()->getUserData().template slot<Kind> (slotIndex);
     }
 
     const std::uint32_t slotIndex;
-    const typename Kind::Slot newData;
-    typename Kind::Slot oldData;
 };
 
 // Empties one slot.

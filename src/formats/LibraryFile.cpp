@@ -1,6 +1,5 @@
 #include "formats/LibraryFile.h"
 
-#include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
 #include "formats/ZipLibraryFileReader.h"
 #include "formats/ZipLibraryFileWriter.h"
@@ -29,9 +28,6 @@ int LibraryFileReader::readContent (juce::InputStream& content)
 
 int LibraryFileWriter::write (const juce::File& file)
 {
-    if (file::existingFileCannotBeReplaced (file))
-        return file::WriteErrorDeleteFile;
-
     ZipLibraryFileWriter writer;
     writer.addFavoriteData (source->getFavoriteData());
     for (int i = 0; i < x48305_data::LibraryData::numPrograms; ++i)

@@ -1,6 +1,5 @@
 #include "formats/PresetFile.h"
 
-#include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
 #include "formats/ZipLibraryFileReader.h"
 #include "formats/ZipLibraryFileWriter.h"
@@ -29,9 +28,6 @@ int PresetFileReader::readContent (juce::InputStream& content)
 
 int PresetFileWriter::write (const juce::File& file)
 {
-    if (file::existingFileCannotBeReplaced (file))
-        return file::WriteErrorDeleteFile;
-
     ZipLibraryFileWriter writer;
     writer.addPresetInformation (source->getInformation());
     for (int i = 0; i < x48305_data::PresetData::numPrograms; ++i)

@@ -1,6 +1,5 @@
 #include "formats/ProgramFile.h"
 
-#include "file/FileReplacer.h"
 #include "file/FileResultCodes.h"
 #include "formats/ZipLibraryFileReader.h"
 #include "formats/ZipLibraryFileWriter.h"
@@ -22,9 +21,6 @@ int ProgramFileReader::readContent (juce::InputStream& content)
 
 int ProgramFileWriter::write (const juce::File& file)
 {
-    if (file::existingFileCannotBeReplaced (file))
-        return file::WriteErrorDeleteFile;
-
     ZipLibraryFileWriter writer;
     writer.addProgramData (*source);
     return writer.write (file);

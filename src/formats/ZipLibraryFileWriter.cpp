@@ -83,6 +83,9 @@ bool ZipLibraryFileWriter::buildArchive (juce::MemoryBlock& archive)
 
 int ZipLibraryFileWriter::write (const juce::File& file)
 {
+    if (file::existingFileCannotBeReplaced (file))
+        return file::WriteErrorDeleteFile;
+
     juce::MemoryBlock archive;
     if (! buildArchive (archive))
         return file::WriteErrorWriteData;

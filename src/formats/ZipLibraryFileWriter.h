@@ -35,7 +35,8 @@ public:
     void addPresetInformation (const x48305_data::PresetInformation& information);
 
     // Adds the index, builds the archive in memory and saves it in place of
-    // the file; a WriteResultCode.
+    // the file; a WriteResultCode. A file that cannot be replaced is refused
+    // before anything is built.
     int write (const juce::File& file);
 
     // Adds the index and builds the archive; false when building failed.

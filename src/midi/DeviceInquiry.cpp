@@ -17,11 +17,6 @@ constexpr std::size_t familyHighOffset = 7;
 constexpr std::size_t versionOffset = 10;
 }
 
-DeviceInquiry::DeviceInquiry (CPXWMidi* wrapper) : MidiCommunicationTask (wrapper, 0)
-{
-    setTimeout (defaultTimeoutMs);
-}
-
 std::int32_t DeviceInquiry::inquire()
 {
     sendMessage (SysExGenerator (channel).createIdentityRequest());

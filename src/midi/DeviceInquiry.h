@@ -15,7 +15,7 @@ class DeviceInquiry : public MidiCommunicationTask
 public:
     static constexpr std::uint32_t defaultTimeoutMs = 3000;
 
-    explicit DeviceInquiry (CPXWMidi* midi);
+    explicit DeviceInquiry (CPXWMidi* midi) : MidiCommunicationTask (midi, 0, defaultTimeoutMs) {}
 
     // 0, 3 (no reply in time) or 4 (a reply from another maker or family;
     // channel and version then keep their values).

@@ -26,10 +26,8 @@ ReceiveLibraryProcess::ReceiveLibraryProcess (x48305_data::LibraryData& target)
 
 std::int32_t ReceiveLibraryProcess::run()
 {
-    beginTransfer();
-
     DeviceInquiry inquiry (getMidi());
-    if (const auto code = identifyInstrument (inquiry))
+    if (const auto code = beginTransfer (inquiry))
         return code;
 
     if (const auto code = receivePrograms (inquiry.getChannel()))
@@ -78,10 +76,8 @@ WriteLibraryProcess::WriteLibraryProcess (x48305_data::LibraryData& source)
 
 std::int32_t WriteLibraryProcess::run()
 {
-    beginTransfer();
-
     DeviceInquiry inquiry (getMidi());
-    if (const auto code = identifyInstrument (inquiry))
+    if (const auto code = beginTransfer (inquiry))
         return code;
 
     if (const auto code = writePrograms (inquiry.getChannel()))

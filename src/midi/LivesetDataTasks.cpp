@@ -5,11 +5,6 @@
 
 namespace x48305_midi
 {
-LivesetDataReceiver::LivesetDataReceiver (CPXWMidi* wrapper, std::uint32_t ch) : MidiCommunicationTask (wrapper, ch)
-{
-    setTimeout (defaultTimeoutMs);
-}
-
 std::int32_t LivesetDataReceiver::receive()
 {
     sendMessage (SysExGenerator (channel).createLivesetDataDumpRequest());
@@ -27,12 +22,6 @@ std::int32_t LivesetDataReceiver::receive()
         block = juce::MemoryBlock (reply.data.getData(), reply.data.getSize());
     }
     return code;
-}
-
-LivesetDataTransmitter::LivesetDataTransmitter (CPXWMidi* wrapper, std::uint32_t ch)
-    : MidiCommunicationTask (wrapper, ch)
-{
-    setTimeout (defaultTimeoutMs);
 }
 
 std::int32_t LivesetDataTransmitter::transmit (const juce::MemoryBlock& liveset)

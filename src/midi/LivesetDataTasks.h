@@ -10,7 +10,10 @@ class LivesetDataReceiver : public MidiCommunicationTask
 public:
     static constexpr std::uint32_t defaultTimeoutMs = 5000;
 
-    LivesetDataReceiver (CPXWMidi* midi, std::uint32_t channel);
+    LivesetDataReceiver (CPXWMidi* midi, std::uint32_t channel)
+        : MidiCommunicationTask (midi, channel, defaultTimeoutMs)
+    {
+    }
 
     // 0 (the block is in getBlock), 3, 5 (refused) or 8 (too short).
     std::int32_t receive();
@@ -27,7 +30,10 @@ class LivesetDataTransmitter : public MidiCommunicationTask
 public:
     static constexpr std::uint32_t defaultTimeoutMs = 3000;
 
-    LivesetDataTransmitter (CPXWMidi* midi, std::uint32_t channel);
+    LivesetDataTransmitter (CPXWMidi* midi, std::uint32_t channel)
+        : MidiCommunicationTask (midi, channel, defaultTimeoutMs)
+    {
+    }
 
     // 0 (acknowledged), 3, 6 (refused) or 8 (too short).
     std::int32_t transmit (const juce::MemoryBlock& block);

@@ -8,8 +8,8 @@
 
 namespace x48305_midi
 {
-MidiCommunicationTask::MidiCommunicationTask (CPXWMidi* wrapper, std::uint32_t ch)
-    : midi (wrapper), channel (ch)
+MidiCommunicationTask::MidiCommunicationTask (CPXWMidi* wrapper, std::uint32_t ch, std::uint32_t timeout)
+    : midi (wrapper), channel (ch), timeoutMs (timeout)
 {
     if (midi != nullptr)
         midi->addListener (&receiver);

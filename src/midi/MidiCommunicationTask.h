@@ -29,7 +29,8 @@ public:
     // Whether a reply of an expected type answers this exchange.
     using ReplyTest = std::function<bool (const AnalyzedInformation&)>;
 
-    MidiCommunicationTask (CPXWMidi* midi, std::uint32_t channel);
+    // timeoutMs: the task's own default time-out.
+    MidiCommunicationTask (CPXWMidi* midi, std::uint32_t channel, std::uint32_t timeoutMs);
     ~MidiCommunicationTask() override;
 
     MidiCommunicationTask (const MidiCommunicationTask&) = delete;
@@ -78,7 +79,7 @@ protected:
     midi::MidiMessageQueue queue;
     CPXWMidi* midi;
     std::uint32_t channel;
-    std::uint32_t timeoutMs = 0;
+    std::uint32_t timeoutMs;
 
 private:
     // What the wrapper holds in its listener list. A derived task's

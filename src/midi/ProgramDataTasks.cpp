@@ -13,11 +13,6 @@ const std::vector<std::int32_t> writeReplies { AnalyzedMessageType::broken, Anal
                                                AnalyzedMessageType::refusal };
 }
 
-ProgramDataReceiver::ProgramDataReceiver (CPXWMidi* wrapper, std::uint32_t ch) : MidiCommunicationTask (wrapper, ch)
-{
-    setTimeout (defaultTimeoutMs);
-}
-
 std::int32_t ProgramDataReceiver::receive (std::uint32_t programNumber)
 {
     sendMessage (SysExGenerator (channel).createProgramDataDumpRequest (programNumber));
@@ -41,24 +36,12 @@ std::int32_t ProgramDataReceiver::receive (std::uint32_t programNumber)
     return code;
 }
 
-ProgramDataTransmitter::ProgramDataTransmitter (CPXWMidi* wrapper, std::uint32_t ch)
-    : MidiCommunicationTask (wrapper, ch)
-{
-    setTimeout (defaultTimeoutMs);
-}
-
 std::int32_t ProgramDataTransmitter::transmit (std::uint32_t programNumber, const x48305_data::ProgramData& program)
 {
     sendMessage (SysExGenerator (channel).createProgramDataDump (programNumber, program));
 
     auto reply = waitForMessage (writeReplies, getTimeout());
     return codeForReply (reply.type, AnalyzedMessageType::acknowledge, MidiCommunicationError::receiveNakOnWrite);
-}
-
-CurrentProgramTransmitter::CurrentProgramTransmitter (CPXWMidi* wrapper, std::uint32_t ch)
-    : MidiCommunicationTask (wrapper, ch)
-{
-    setTimeout (defaultTimeoutMs);
 }
 
 std::int32_t CurrentProgramTransmitter::transmit (const x48305_data::ProgramData& program)

@@ -11,7 +11,10 @@ class ProgramDataReceiver : public MidiCommunicationTask
 public:
     static constexpr std::uint32_t defaultTimeoutMs = 5000;
 
-    ProgramDataReceiver (CPXWMidi* midi, std::uint32_t channel);
+    ProgramDataReceiver (CPXWMidi* midi, std::uint32_t channel)
+        : MidiCommunicationTask (midi, channel, defaultTimeoutMs)
+    {
+    }
 
     // 0 (the program is in getReceived), 3, 5 (refused) or 8 (too short).
     // Only a dump that carries the number asked for is taken.
@@ -29,7 +32,10 @@ class ProgramDataTransmitter : public MidiCommunicationTask
 public:
     static constexpr std::uint32_t defaultTimeoutMs = 3000;
 
-    ProgramDataTransmitter (CPXWMidi* midi, std::uint32_t channel);
+    ProgramDataTransmitter (CPXWMidi* midi, std::uint32_t channel)
+        : MidiCommunicationTask (midi, channel, defaultTimeoutMs)
+    {
+    }
 
     // 0 (acknowledged), 3, 6 (refused) or 8 (too short).
     std::int32_t transmit (std::uint32_t programNumber, const x48305_data::ProgramData& program);
@@ -41,7 +47,10 @@ class CurrentProgramTransmitter : public MidiCommunicationTask
 public:
     static constexpr std::uint32_t defaultTimeoutMs = 5000;
 
-    CurrentProgramTransmitter (CPXWMidi* midi, std::uint32_t channel);
+    CurrentProgramTransmitter (CPXWMidi* midi, std::uint32_t channel)
+        : MidiCommunicationTask (midi, channel, defaultTimeoutMs)
+    {
+    }
 
     // 0 (acknowledged), 3, 6 (refused) or 8 (too short).
     std::int32_t transmit (const x48305_data::ProgramData& program);

@@ -39,9 +39,8 @@ std::int32_t ReceiveUserDataProcess::receiveKind (std::uint32_t channel)
         if (const auto code = receiveSure (receiver, slot))
             return code;
         store->slot<Kind> (slot) = receiver.getReceived();
-        countStep();
-        if (isCancelRequested())
-            return endCanceled();
+        if (const auto code = countStep())
+            return code;
     }
     return MidiCommunicationError::noError;
 }

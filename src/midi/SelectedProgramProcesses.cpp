@@ -9,10 +9,8 @@ namespace x48305_midi
 template <typename Task, typename Exchange>
 std::int32_t SelectedProgramProcess::forEachProgram (Exchange exchange)
 {
-    beginTransfer();
-
     DeviceInquiry inquiry (getMidi());
-    if (const auto code = identifyInstrument (inquiry))
+    if (const auto code = beginTransfer (inquiry))
         return code;
 
     Task task (getMidi(), inquiry.getChannel());

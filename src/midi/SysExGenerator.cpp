@@ -98,9 +98,9 @@ juce::MemoryBlock SysExGenerator::createLivesetDataDump (const juce::MemoryBlock
 }
 
 juce::MemoryBlock SysExGenerator::createUserSlotMessage (std::uint8_t function, UserUnitKind kind,
-                                                         std::uint32_t slot) const
+                                                         std::uint32_t slot, std::size_t size) const
 {
-    auto block = createMakerMessage (function, 10);
+    auto block = createMakerMessage (function, size);
     bytesOf (block)[7] = kindByte (kind);
     bytesOf (block)[8] = (std::uint8_t) (slot & 0x7F);
     return block;
@@ -125,9 +125,7 @@ juce::MemoryBlock SysExGenerator::createUserDataDump (UserUnitKind kind, std::ui
         prefix[i] = (std::uint8_t) ((size32 >> (8 * i)) & 0xFF);
     payload.copyFrom (image.getData(), (int) sysex::unitDumpPrefixSize, imageSize);
 
-    auto block = createMakerMessage (SysExFunction::userDataDump, 10 + getPackedSize (payload.getSize()));
-    bytesOf (block)[7] = kindByte (kind);
-    bytesOf (block)[8] = (std::uint8_t) (slot & 0x7F);
+    auto block = createUserSlotMessage (SysExFunction::userDataDump, kind, slot, 10 + getPackedSize (payload.getSize()));
     packSevenBit (bytesOf (block) + 9, bytesOf (payload), payload.getSize());
     return block;
 }
@@ -135,9 +133,7 @@ juce::MemoryBlock SysExGenerator::createUserDataDump (UserUnitKind kind, std::ui
 juce::MemoryBlock SysExGenerator::createUserSlotSwap (UserUnitKind kind, std::uint8_t firstSlot,
                                                       std::uint8_t secondSlot) const
 {
-    auto block = createMakerMessage (SysExFunction::userSlotSwap, 11);
-    bytesOf (block)[7] = kindByte (kind);
-    bytesOf (block)[8] = (std::uint8_t) (firstSlot & 0x7F);
+    auto block = createUserSlotMessage (SysExFunction::userSlotSwap, kind, firstSlot, 11);
     bytesOf (block)[9] = (std::uint8_t) (secondSlot & 0x7F);
     return block;
 }

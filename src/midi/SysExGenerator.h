@@ -73,9 +73,11 @@ private:
     // code and the closing F7 in place; the caller fills bytes 7 onward.
     juce::MemoryBlock createMakerMessage (std::uint8_t function, std::size_t totalSize) const;
 
-    // A 10-byte message that names one slot of a unit kind: the kind, then
-    // the slot, then F7.
-    juce::MemoryBlock createUserSlotMessage (std::uint8_t function, UserUnitKind kind, std::uint32_t slot) const;
+    // A message of `size` bytes that names one slot of a unit kind: the kind,
+    // then the slot (low 7 bits), then what the caller fills in; F7 last. The
+    // plain form is 10 bytes: kind, slot, F7.
+    juce::MemoryBlock createUserSlotMessage (std::uint8_t function, UserUnitKind kind, std::uint32_t slot,
+                                             std::size_t size = 10) const;
 
     std::uint32_t channel;
     std::uint8_t manufacturerId = sysex::manufacturerId;

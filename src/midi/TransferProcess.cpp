@@ -25,8 +25,9 @@ bool TransferProcess::isCancelable()
     return cancelable;
 }
 
-void TransferProcess::beginTransfer()
+std::int32_t TransferProcess::beginTransfer (DeviceInquiry& inquiry)
 {
     beginRun (getLocalizedText (statusKey));
+    return identifyInstrument (inquiry);
 }
 }

@@ -19,8 +19,10 @@ public:
     bool isCancelable() override;
 
 protected:
-    // No progress, the job's status text, no detail.
-    void beginTransfer();
+    // No progress, the job's status text, no detail; then the identity
+    // inquiry, which gives the instrument's channel. 0, or the code the run
+    // ended with.
+    std::int32_t beginTransfer (DeviceInquiry& inquiry);
 
     // The loop of a job's items: for k = 0 to count - 1, after a cancel
     // point, step (k) exchanges item k and gives its code; then the progress

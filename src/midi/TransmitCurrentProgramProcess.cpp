@@ -14,10 +14,8 @@ TransmitCurrentProgramProcess::TransmitCurrentProgramProcess (const x48305_data:
 
 std::int32_t TransmitCurrentProgramProcess::run()
 {
-    beginTransfer();
-
     DeviceInquiry inquiry (getMidi());
-    if (const auto code = identifyInstrument (inquiry))
+    if (const auto code = beginTransfer (inquiry))
         return code;
 
     CurrentProgramTransmitter transmitter (getMidi(), inquiry.getChannel());

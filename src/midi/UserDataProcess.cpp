@@ -19,13 +19,12 @@ UserDataProcess::UserDataProcess (x48305_data::UserData& target, x48305_data::Us
 
 bool UserDataProcess::beginUnitTransfer (std::uint32_t& channel, std::int32_t& code)
 {
-    beginTransfer();
     steps = 0;
     skipped = false;
     lastHeader.reset();
 
     DeviceInquiry inquiry (getMidi());
-    code = identifyInstrument (inquiry);
+    code = beginTransfer (inquiry);
     if (code != MidiCommunicationError::noError)
         return false;
 
@@ -45,9 +44,10 @@ std::int32_t UserDataProcess::settleReplies()
     return identifyInstrument (inquiry);
 }
 
-void UserDataProcess::countStep()
+std::int32_t UserDataProcess::countStep()
 {
     ++steps;
     setProgress ((float) steps / (float) totalSlots);
+    return isCancelRequested() ? endCanceled() : MidiCommunicationError::noError;
 }
 }

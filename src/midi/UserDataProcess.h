@@ -40,8 +40,9 @@ protected:
     // progress is complete).
     bool beginUnitTransfer (std::uint32_t& channel, std::int32_t& code);
 
-    // One slot more done: progress steps / 48.
-    void countStep();
+    // One slot more done: progress steps / 48. Then a cancel that was asked
+    // for ends the run: the cancel code, or 0.
+    std::int32_t countStep();
 
     // What a header must hold to confirm a step.
     using HeaderTest = std::function<bool (const UnitHeaderSummary&)>;

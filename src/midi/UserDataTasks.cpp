@@ -23,9 +23,8 @@ std::uint8_t onTheWire (std::uint32_t slot)
 
 UserUnitHeaderReceiver::UserUnitHeaderReceiver (CPXWMidi* wrapper, std::uint32_t ch, UserUnitKind k,
                                                 std::int32_t errorCode)
-    : MidiCommunicationTask (wrapper, ch), kind (k), userErrorCode (errorCode)
+    : MidiCommunicationTask (wrapper, ch, defaultTimeoutMs), kind (k), userErrorCode (errorCode)
 {
-    setTimeout (defaultTimeoutMs);
 }
 
 std::int32_t UserUnitHeaderReceiver::receiveHeader (std::uint32_t slot, UnitHeaderSummary& header)
@@ -52,9 +51,8 @@ std::int32_t UserUnitHeaderReceiver::receiveHeader (std::uint32_t slot, UnitHead
 }
 
 UserUnitTransmitter::UserUnitTransmitter (CPXWMidi* wrapper, std::uint32_t ch, UserUnitKind k)
-    : MidiCommunicationTask (wrapper, ch), kind (k)
+    : MidiCommunicationTask (wrapper, ch, defaultTimeoutMs), kind (k)
 {
-    setTimeout (defaultTimeoutMs);
 }
 
 std::int32_t UserUnitTransmitter::swapSlots (const std::uint32_t& firstSlot, const std::uint32_t& secondSlot)

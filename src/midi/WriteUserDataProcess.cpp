@@ -162,9 +162,8 @@ std::int32_t WriteUserDataProcess::swapIntoPlace (UserUnitTransmitterOf<Kind>& t
             }
         }
 
-        countStep();
-        if (isCancelRequested())
-            return endCanceled();
+        if (const auto code = countStep())
+            return code;
     }
     return MidiCommunicationError::noError;
 }
@@ -193,9 +192,8 @@ std::int32_t WriteUserDataProcess::clearAndWrite (UserUnitTransmitterOf<Kind>& t
         if (! clearing && ! Kind::writtenUnitStaysFromFile)
             slot.setSlotIndex (position);
 
-        countStep();
-        if (isCancelRequested())
-            return endCanceled();
+        if (const auto code = countStep())
+            return code;
     }
     return MidiCommunicationError::noError;
 }

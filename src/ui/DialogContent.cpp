@@ -14,6 +14,27 @@ void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juc
     button.setColour (juce::TextButton::textColourOnId, juce::Colours::white);
 }
 
+std::unique_ptr<juce::Label> makeCaption (const juce::String& name, const juce::String& text)
+{
+    auto label = std::make_unique<juce::Label> (name, text);
+    label->setFont (juce::Font (15.0f, juce::Font::plain));
+    label->setJustificationType (juce::Justification::centredLeft);
+    label->setEditable (false, false, false);
+    return label;
+}
+
+std::unique_ptr<juce::TextEditor> makeTextField (const juce::String& name)
+{
+    auto editor = std::make_unique<juce::TextEditor> (name);
+    editor->setMultiLine (false);
+    editor->setReturnKeyStartsNewLine (false);
+    editor->setReadOnly (false);
+    editor->setScrollbarsShown (true);
+    editor->setCaretVisible (true);
+    editor->setPopupMenuEnabled (true);
+    return editor;
+}
+
 namespace
 {
 const juce::Identifier returnKeyMark ("dialogReturnKey");

@@ -3,6 +3,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <memory>
 
 namespace x48305_ui
 {
@@ -10,6 +11,14 @@ namespace x48305_ui
 
 // A square-cornered dialog button with white text in both states.
 void styleDialogButton (juce::TextButton& button, juce::Colour buttonColour, juce::Colour buttonOnColour);
+
+// The caption of a field: plain 15-point text, centred on its left edge, not
+// editable.
+std::unique_ptr<juce::Label> makeCaption (const juce::String& name, const juce::String& text);
+
+// A one-line text field that scrolls, shows its caret and offers the editing
+// menu.
+std::unique_ptr<juce::TextEditor> makeTextField (const juce::String& name);
 
 // Return (the main key or the keypad's Enter) presses the default button and
 // Escape the cancelling one, wherever the keyboard focus is within the

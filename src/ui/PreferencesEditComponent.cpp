@@ -41,15 +41,6 @@ std::unique_ptr<juce::ToggleButton> makeToggle (const char* name, const char* ke
     return toggle;
 }
 
-std::unique_ptr<juce::Label> makeLabel (const char* name, const juce::String& text)
-{
-    auto label = std::make_unique<juce::Label> (name, text);
-    label->setFont (juce::Font (15.0f, juce::Font::plain));
-    label->setJustificationType (juce::Justification::centredLeft);
-    label->setEditable (false, false, false);
-    return label;
-}
-
 std::unique_ptr<juce::TextButton> makeButton (const char* name, const char* key)
 {
     auto button = std::make_unique<juce::TextButton> (name);
@@ -78,13 +69,13 @@ PreferencesEditComponent::PreferencesEditComponent()
       manualPortToggle (makeToggle ("manualPortToggle", "PreferencesDialogMidiPortManualSetting")),
       autoReceiveToggle (makeToggle ("autoReceiveToggle", "PreferencesDialogAutoReceive")),
       warnBeforeWritingToggle (makeToggle ("warnBeforeWritingToggle", "PreferencesDialogWarningBeforeWriting")),
-      midiInLabel (makeLabel ("midiInLabel", getLocalizedText ("PreferencesDialogMidiInPort"))),
-      midiOutLabel (makeLabel ("midiOutLabel", getLocalizedText ("PreferencesDialogMidiOutPort"))),
+      midiInLabel (x48305_ui::makeCaption ("midiInLabel", getLocalizedText ("PreferencesDialogMidiInPort"))),
+      midiOutLabel (x48305_ui::makeCaption ("midiOutLabel", getLocalizedText ("PreferencesDialogMidiOutPort"))),
       cancelButton (makeButton ("cancelButton", "CommonCancel")),
       okButton (makeButton ("okButton", "CommonOK")),
-      fontSizeLabel (makeLabel ("fontSizeLabel", getLocalizedText ("PreferencesDialogFontSize"))),
+      fontSizeLabel (x48305_ui::makeCaption ("fontSizeLabel", getLocalizedText ("PreferencesDialogFontSize"))),
       fontSizeSlider (makeStepSlider ("fontSizeSlider")),
-      fontSizeValueLabel (makeLabel ("fontSizeValueLabel", "3"))
+      fontSizeValueLabel (x48305_ui::makeCaption ("fontSizeValueLabel", "3"))
 {
     juce::Component* const children[] = {
         otherGroup.get(), midiPortGroup.get(), midiInComboBox.get(), midiOutComboBox.get(),

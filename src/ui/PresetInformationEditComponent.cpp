@@ -39,10 +39,7 @@ std::unique_ptr<juce::Label> PresetInformationEditComponent::makeLabel (const ch
 {
     // The captions are not localisation keys: they go through the framework's
     // own translations, which leave them as they are in every language.
-    auto label = std::make_unique<juce::Label> (name, juce::translate (text));
-    label->setFont (juce::Font (15.0f, juce::Font::plain));
-    label->setJustificationType (juce::Justification::centredLeft);
-    label->setEditable (false, false, false);
+    auto label = x48305_ui::makeCaption (name, juce::translate (text));
     label->setColour (juce::TextEditor::textColourId, juce::Colours::black);
     label->setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
     label->setLookAndFeel (&lookAndFeel);
@@ -52,13 +49,7 @@ std::unique_ptr<juce::Label> PresetInformationEditComponent::makeLabel (const ch
 
 std::unique_ptr<juce::TextEditor> PresetInformationEditComponent::makeEditor (const char* name)
 {
-    auto editor = std::make_unique<juce::TextEditor> (name);
-    editor->setMultiLine (false, true);
-    editor->setReturnKeyStartsNewLine (false);
-    editor->setReadOnly (false);
-    editor->setScrollbarsShown (true);
-    editor->setCaretVisible (true);
-    editor->setPopupMenuEnabled (true);
+    auto editor = x48305_ui::makeTextField (name);
     editor->setColour (juce::TextEditor::textColourId, greyText);
     // The look-and-feel gives editors the dialog's own grey, which would hide
     // the fields on this dialog's ground: they are sunk into it instead.

@@ -2,37 +2,14 @@
 
 #include "action/DataChangeBroadcaster.h"
 #include "application/DebugModeModel.h"
-
-namespace
-{
-std::unique_ptr<juce::TextEditor> makeEditor (const juce::String& name)
-{
-    auto editor = std::make_unique<juce::TextEditor> (name);
-    editor->setMultiLine (false);
-    editor->setReturnKeyStartsNewLine (false);
-    editor->setReadOnly (false);
-    editor->setScrollbarsShown (true);
-    editor->setCaretVisible (true);
-    editor->setPopupMenuEnabled (true);
-    return editor;
-}
-
-std::unique_ptr<juce::Label> makeLabel (const juce::String& name, const juce::String& text)
-{
-    auto label = std::make_unique<juce::Label> (name, text);
-    label->setFont (juce::Font (15.0f, juce::Font::plain));
-    label->setJustificationType (juce::Justification::centredLeft);
-    label->setEditable (false, false, false);
-    return label;
-}
-} // namespace
+#include "ui/DialogContent.h"
 
 ProgramInformationComponent::ProgramInformationComponent()
 {
-    programmerEditor = makeEditor ("programmerEditor");
-    programmerLabel = makeLabel ("programmerLabel", "programmer");
-    commentEditor = makeEditor ("commentEditor");
-    commentLabel = makeLabel ("commentLabel", "comment");
+    programmerEditor = x48305_ui::makeTextField ("programmerEditor");
+    programmerLabel = x48305_ui::makeCaption ("programmerLabel", "programmer");
+    commentEditor = x48305_ui::makeTextField ("commentEditor");
+    commentLabel = x48305_ui::makeCaption ("commentLabel", "comment");
 
     const bool debugPage = x48305_application::DebugModeModel::getInstance()->debugPage;
     for (auto* child : std::initializer_list<juce::Component*> { programmerEditor.get(), programmerLabel.get(),

@@ -23,64 +23,68 @@ std::unique_ptr<Child> addChild (juce::Component& parent, juce::LookAndFeel& loo
     parent.addAndMakeVisible (*child);
     return child;
 }
-
-void styleMessage (juce::Label& label, const juce::String& text, juce::Justification justification)
-{
-    label.setText (text, juce::dontSendNotification);
-    label.setFont (ui::FontLibrary::getInstance()->getFont ("DialogText"));
-    label.setJustificationType (justification);
-    label.setEditable (false, false, false);
-    label.setColour (juce::Label::textColourId, juce::Colours::white);
-}
-
-void styleToggle (juce::ToggleButton& toggle, const char* key)
-{
-    toggle.setButtonText (getLocalizedText (key));
-    toggle.setColour (juce::ToggleButton::textColourId, juce::Colour (0xff808080));
-    toggle.setToggleState (false, juce::dontSendNotification);
-}
-
-void saveWarningChoice (const juce::ToggleButton& dontConfirm)
-{
-    x48305_preferences::PreferencesData::getInstance()->setBool (x48305_preferences::keys::warnBeforeWriting,
-                                                                 ! dontConfirm.getToggleState());
-}
 } // namespace
 
 //==============================================================================
-WriteWarningComponent::WriteWarningComponent()
-    : line1Label (addChild<juce::Label> (*this, lookAndFeel, *this, "line1Label")),
-      line2Label (addChild<juce::Label> (*this, lookAndFeel, *this, "line2Label")),
-      okButton (addChild<juce::TextButton> (*this, lookAndFeel, *this, "okButton")),
+WriteConfirmationComponent::WriteConfirmationComponent (const char* okKey, const char* dontConfirmKey)
+    : okButton (addChild<juce::TextButton> (*this, lookAndFeel, *this, "okButton")),
       cancelButton (addChild<juce::TextButton> (*this, lookAndFeel, *this, "cancelButton")),
       dontConfirmToggle (addChild<juce::ToggleButton> (*this, lookAndFeel, *this, "dontConfirmToggle"))
 {
-    styleMessage (*line1Label, getLocalizedText ("WriteWarningDialogLine1"), juce::Justification::centredLeft);
-    styleMessage (*line2Label, getLocalizedText ("WriteWarningDialogLine2"), juce::Justification::centredLeft);
-
-    okButton->setButtonText (getLocalizedText ("CommonOK"));
+    okButton->setButtonText (getLocalizedText (okKey));
     x48305_ui::styleDialogButton (*okButton, buttonColour, buttonOnColour);
     cancelButton->setButtonText (getLocalizedText ("CommonCancel"));
     x48305_ui::styleDialogButton (*cancelButton, buttonColour, buttonOnColour);
 
-    styleToggle (*dontConfirmToggle, "WriteWarningDialogDontConfirmNext");
+    dontConfirmToggle->setButtonText (getLocalizedText (dontConfirmKey));
+    dontConfirmToggle->setColour (juce::ToggleButton::textColourId, juce::Colour (0xff808080));
+    dontConfirmToggle->setToggleState (false, juce::dontSendNotification);
     x48305_ui::giveDialogKeys (*okButton, *cancelButton);
-    setSize (width, height);
 }
 
-WriteWarningComponent::~WriteWarningComponent()
+WriteConfirmationComponent::~WriteConfirmationComponent()
 {
     x48305_ui::releaseLookAndFeelOfChildren (*this);
-    line1Label.reset();
-    line2Label.reset();
     okButton.reset();
     cancelButton.reset();
     dontConfirmToggle.reset();
 }
 
-void WriteWarningComponent::paint (juce::Graphics& g)
+std::unique_ptr<juce::Label> WriteConfirmationComponent::addMessage (const char* name, const juce::String& text,
+                                                                     juce::Justification justification)
+{
+    auto label = addChild<juce::Label> (*this, lookAndFeel, *this, name);
+    label->setText (text, juce::dontSendNotification);
+    label->setFont (ui::FontLibrary::getInstance()->getFont ("DialogText"));
+    label->setJustificationType (justification);
+    label->setEditable (false, false, false);
+    label->setColour (juce::Label::textColourId, juce::Colours::white);
+    return label;
+}
+
+void WriteConfirmationComponent::paint (juce::Graphics& g)
 {
     g.fillAll (background);
+}
+
+void WriteConfirmationComponent::buttonClicked (juce::Button* button)
+{
+    x48305_ui::answerOkOrCancel (*this, button, *okButton, *cancelButton, [this] { saveToPreferences(); });
+}
+
+void WriteConfirmationComponent::saveToPreferences()
+{
+    x48305_preferences::PreferencesData::getInstance()->setBool (x48305_preferences::keys::warnBeforeWriting,
+                                                                 ! dontConfirmToggle->getToggleState());
+}
+
+//==============================================================================
+WriteWarningComponent::WriteWarningComponent()
+    : WriteConfirmationComponent ("CommonOK", "WriteWarningDialogDontConfirmNext"),
+      line1Label (addMessage ("line1Label", getLocalizedText ("WriteWarningDialogLine1"), juce::Justification::centredLeft)),
+      line2Label (addMessage ("line2Label", getLocalizedText ("WriteWarningDialogLine2"), juce::Justification::centredLeft))
+{
+    setSize (width, height);
 }
 
 void WriteWarningComponent::resized()
@@ -92,52 +96,28 @@ void WriteWarningComponent::resized()
     dontConfirmToggle->setBounds (16, 72, 256, 24);
 }
 
-void WriteWarningComponent::buttonClicked (juce::Button* button)
-{
-    x48305_ui::answerOkOrCancel (*this, button, *okButton, *cancelButton, [this] { saveToPreferences(); });
-}
-
-void WriteWarningComponent::saveToPreferences()
-{
-    saveWarningChoice (*dontConfirmToggle);
-}
-
 //==============================================================================
-WriteUserDataWarningComponent::WriteUserDataWarningComponent()
-    : messageLabel (addChild<juce::Label> (*this, lookAndFeel, *this, "messageLabel")),
-      okButton (addChild<juce::TextButton> (*this, lookAndFeel, *this, "okButton")),
-      cancelButton (addChild<juce::TextButton> (*this, lookAndFeel, *this, "cancelButton")),
-      dontConfirmToggle (addChild<juce::ToggleButton> (*this, lookAndFeel, *this, "dontConfirmToggle"))
+namespace
 {
-    // The line texts carry their own line breaks.
+// The line texts carry their own line breaks.
+juce::String userDataWarningMessage()
+{
     juce::String message;
     for (auto* key : { "WriteUserDataWarningDialogLine1", "WriteUserDataWarningDialogLine2",
                        "WriteUserDataWarningDialogLine3", "WriteUserDataWarningDialogLine4" })
         message += getLocalizedText (key);
-    styleMessage (*messageLabel, message, juce::Justification::topLeft);
+    return message;
+}
+} // namespace
 
-    okButton->setButtonText (getLocalizedText ("WriteUserDataWarningDialogOk"));
-    x48305_ui::styleDialogButton (*okButton, buttonColour, buttonOnColour);
-    cancelButton->setButtonText (getLocalizedText ("CommonCancel"));
-    x48305_ui::styleDialogButton (*cancelButton, buttonOnColour, lookAndFeel.findColour (juce::TextButton::buttonOnColourId));
-
-    styleToggle (*dontConfirmToggle, "WriteUserDataWarningDialogDontConfirmNext");
-    x48305_ui::giveDialogKeys (*okButton, *cancelButton);
+WriteUserDataWarningComponent::WriteUserDataWarningComponent()
+    : WriteConfirmationComponent ("WriteUserDataWarningDialogOk", "WriteUserDataWarningDialogDontConfirmNext"),
+      messageLabel (addMessage ("messageLabel", userDataWarningMessage(), juce::Justification::topLeft))
+{
+    // Cancel is the lighter button here.
+    const auto lookAndFeelOnColour = lookAndFeel.findColour (juce::TextButton::buttonOnColourId);
+    x48305_ui::styleDialogButton (*cancelButton, buttonOnColour, lookAndFeelOnColour);
     setSize (width, height);
-}
-
-WriteUserDataWarningComponent::~WriteUserDataWarningComponent()
-{
-    x48305_ui::releaseLookAndFeelOfChildren (*this);
-    messageLabel.reset();
-    okButton.reset();
-    cancelButton.reset();
-    dontConfirmToggle.reset();
-}
-
-void WriteUserDataWarningComponent::paint (juce::Graphics& g)
-{
-    g.fillAll (background);
 }
 
 void WriteUserDataWarningComponent::resized()
@@ -146,14 +126,4 @@ void WriteUserDataWarningComponent::resized()
     okButton->setBounds (318, 139, 127, 24);
     cancelButton->setBounds (453, 139, 72, 24);
     dontConfirmToggle->setBounds (17, 139, 256, 24);
-}
-
-void WriteUserDataWarningComponent::buttonClicked (juce::Button* button)
-{
-    x48305_ui::answerOkOrCancel (*this, button, *okButton, *cancelButton, [this] { saveToPreferences(); });
-}
-
-void WriteUserDataWarningComponent::saveToPreferences()
-{
-    saveWarningChoice (*dontConfirmToggle);
 }

@@ -29,7 +29,7 @@ CPXWMidiMessage messageOf (const sim::Bytes& bytes)
 class BareTask : public x48305_midi::MidiCommunicationTask
 {
 public:
-    BareTask() : MidiCommunicationTask (nullptr, 0) {}
+    BareTask() : MidiCommunicationTask (nullptr, 0, 0) {}
 };
 
 // Holds the port's reader in the first System Exclusive message it hands over,
