@@ -55,8 +55,10 @@ std::optional<juce::Rectangle<int>> workAreaOfWindowManager()
     constexpr long desktopsRead = 64;
     const auto areas = rootProperty (display, "_NET_WORKAREA", 4 * desktopsRead);
     const auto current = rootProperty (display, "_NET_CURRENT_DESKTOP", 1);
-    auto desktop = current.size() == 1 ? (size_t) current[0] : 0;
-    if (areas.size() < 4 * (desktop + 1))
+    // Any client may write the current desktop: one without an area of its
+    // own (or a negative one) takes the first.
+    auto desktop = current.size() == 1 && current[0] >= 0 ? (size_t) current[0] : 0;
+    if (desktop >= areas.size() / 4)
         desktop = 0;
     if (areas.size() < 4)
         return std::nullopt;

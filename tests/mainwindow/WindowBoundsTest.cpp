@@ -133,6 +133,36 @@ TEST_F (MainWindowTest, AsksToBeMaximisedWithinItsSizeLimits)
     EXPECT_EQ (*largest, juce::Point<int> (870, 1400));
 }
 
+// The work area comes from the root window, where any client may write: the
+// current desktop's, or the first where that desktop has none.
+TEST_F (MainWindowTest, TheWorkAreaIsTheCurrentDesktopsOrTheFirst)
+{
+    openWindow();
+    using Area = std::optional<juce::Rectangle<int>>;
+    const struct
+    {
+        const char* what;
+        std::vector<long> areas, current;
+        Area expected;
+    } rows[] = {
+        { "none published", {}, {}, std::nullopt },
+        { "one desktop", { 0, 0, 1280, 984 }, { 0 }, juce::Rectangle<int> (0, 0, 1280, 984) },
+        { "the second desktop", { 0, 0, 1280, 984, 0, 30, 1280, 994 }, { 1 }, juce::Rectangle<int> (0, 30, 1280, 994) },
+        { "a desktop without an area", { 0, 0, 1280, 984 }, { 5 }, juce::Rectangle<int> (0, 0, 1280, 984) },
+        { "a negative desktop", { 0, 0, 1280, 984 }, { -1 }, juce::Rectangle<int> (0, 0, 1280, 984) },
+        { "an empty area", { 0, 0, 0, 0 }, { 0 }, std::nullopt },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.what);
+        testsupport::setRootProperty ("_NET_WORKAREA", row.areas);
+        testsupport::setRootProperty ("_NET_CURRENT_DESKTOP", row.current);
+        EXPECT_EQ (ui::workAreaOfWindowManager(), row.expected);
+    }
+    testsupport::setRootProperty ("_NET_WORKAREA", {});
+    testsupport::setRootProperty ("_NET_CURRENT_DESKTOP", {});
+}
+
 TEST (MainWindowBoundsTest, AStoredPlaceCountsOnlyOnADisplayConnectedNow)
 {
     using Area = juce::Rectangle<int>;

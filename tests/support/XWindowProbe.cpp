@@ -50,4 +50,19 @@ std::optional<juce::Point<int>> largestSizeForWindowManager (const juce::Compone
         return std::nullopt;
     return juce::Point<int> (hints.max_width, hints.max_height);
 }
+
+void setRootProperty (const char* name, const std::vector<long>& values)
+{
+    const OwnConnection own (XOpenDisplay (nullptr));
+    if (own == nullptr)
+        return;
+    const auto atom = XInternAtom (own.get(), name, False);
+    const auto root = DefaultRootWindow (own.get());
+    if (values.empty())
+        XDeleteProperty (own.get(), root, atom);
+    else
+        XChangeProperty (own.get(), root, atom, XA_CARDINAL, 32, PropModeReplace,
+                         reinterpret_cast<const unsigned char*> (values.data()), (int) values.size());
+    XSync (own.get(), False);
+}
 } // namespace testsupport

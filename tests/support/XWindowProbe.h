@@ -3,6 +3,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <optional>
+#include <vector>
 
 namespace testsupport
 {
@@ -20,4 +21,8 @@ bool resizeWithEventsLeftInTheQueue (const juce::Component& window, int width, i
 // The largest size that the window's size hints give the window manager
 // now; none when they set no largest size.
 std::optional<juce::Point<int>> largestSizeForWindowManager (const juce::Component& window);
+
+// Sets a 32-bit property of the root window, as a window manager publishes
+// its state there; with no values, removes it.
+void setRootProperty (const char* name, const std::vector<long>& values);
 } // namespace testsupport
