@@ -339,35 +339,6 @@ TEST_F (DesktopTest, TheMainWindowComesBackBesideAPanelAndMaximisedWhereItWas)
     }
 }
 
-// While another program keeps the X server busy, a window stored maximised
-// in a place that must first be fitted on the screen comes back maximised
-// within its size limits: never wider than its fixed width, not even for a
-// moment. Only where the manager maximises a window of fixed width.
-TEST_F (DesktopTest, AMaximisedStartOnABusyServerStaysWithinItsLimits)
-{
-    if (juce::SystemStats::getEnvironmentVariable ("SLVN_WINDOW_MANAGER", {}) != "openbox")
-        GTEST_SKIP() << "the manager does not maximise a window of fixed width";
-    writeQuietPreferences (home.get(), { { "MainWindowPositionX", "100" }, { "MainWindowPositionY", "30" },
-                                         { "MainWindowHeight", "1181" }, { "MainWindowMaximized", "1" } });
-    const BusyServer busy;
-    ApplicationRun run (home.get());
-    // Looked at without a pause: the wider window may last only a moment.
-    int widest = 0;
-    bool maximised = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (30);
-    while (! maximised && std::chrono::steady_clock::now() < deadline)
-    {
-        const auto main = windowTitled (isMainWindowTitle);
-        widest = juce::jmax (widest, main.has_value() ? main->width : 0);
-        maximised = main.has_value() && main->framed && isMaximized (main->id) && main->width == 870
-                    && maximumWidthHint (main->id) == 870;
-    }
-    EXPECT_TRUE (maximised);
-    EXPECT_EQ (widest, 870);
-    giveKeyboardTo (*windowTitled (isMainWindowTitle));
-    ASSERT_TRUE (run.quitWithCtrlQ()) << run.process().getOutput();
-}
-
 // Without a desktop chooser, Ctrl+S and Ctrl+O open the framework's own
 // save and open dialogs with the keyboard in the name field: a name typed at
 // once and Return save the library under it, or open the library of that

@@ -387,26 +387,4 @@ BottomPanel::BottomPanel (int height) : connection (std::make_unique<Connection>
 }
 
 BottomPanel::~BottomPanel() = default;
-
-BusyServer::BusyServer()
-    : worker ([this] {
-          auto display = openDisplay();
-          if (display == nullptr)
-              return;
-          const auto root = DefaultRootWindow (display.get());
-          XWindowAttributes attributes {};
-          XGetWindowAttributes (display.get(), root, &attributes);
-          while (! stopping)
-              if (auto* image = XGetImage (display.get(), root, 0, 0, (unsigned) attributes.width,
-                                           (unsigned) attributes.height, AllPlanes, ZPixmap))
-                  XDestroyImage (image);
-      })
-{
-}
-
-BusyServer::~BusyServer()
-{
-    stopping = true;
-    worker.join();
-}
 } // namespace exectest

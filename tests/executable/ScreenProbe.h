@@ -1,10 +1,8 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace exectest
@@ -102,20 +100,5 @@ public:
 private:
     struct Connection;
     std::unique_ptr<Connection> connection;
-};
-
-// Another X client that keeps the server busy while it lives: it reads the
-// whole screen back over and over, as a screen recorder does.
-class BusyServer
-{
-public:
-    BusyServer();
-    ~BusyServer();
-    BusyServer (const BusyServer&) = delete;
-    BusyServer& operator= (const BusyServer&) = delete;
-
-private:
-    std::atomic<bool> stopping { false };
-    std::thread worker;
 };
 } // namespace exectest
