@@ -151,6 +151,9 @@ TEST (DeviceSearch, TakesTheFirstInstrumentToAnswer)
     EXPECT_EQ (rig.manager->getOutPortIndex(), rig.destinationIndexOf (second.getDestination()));
     EXPECT_EQ (rig.manager->getInPortIndex(), 1);
 
+    // The simulator answers one request at a time: until the late reply to the
+    // first search has gone out, it would hold back the quick reply to the next.
+    ASSERT_TRUE (first.waitForRequests (1, 5000ms));
     first.clearRules();
     second.addRule (sim::every (sim::RequestKind::deviceSearch), sim::Behaviour::delayed (1000ms));
     ASSERT_TRUE (rig.search());
