@@ -2,7 +2,7 @@
 
 #include "action/ApplicationUndoManager.h"
 #include "action/LibraryActions.h"
-#include "action/SetUserDataAction.h"
+#include "action/ReceiveUserDataAction.h"
 #include "action/UndoSteps.h"
 #include "application/CPXWResource.h"
 #include "application/PreferenceKeys.h"
@@ -99,6 +99,8 @@ void TransferCommandHandler::receiveUserData()
     if (! checkUsbMidiDriver())
         return;
 
+    // What was known before the receive, for its undo to bring back.
+    const auto matchBefore = store().getUserUnitsMatch().getState();
     x48305_data::UserData received;
     // Firmware without user units leaves the received store empty: it must
     // not replace the user's units.
@@ -106,7 +108,8 @@ void TransferCommandHandler::receiveUserData()
         || communication().wasUserDataReceiveSkipped())
         return;
 
-    x48305_action::performAsStep ("Receive UserData", std::make_unique<x48305_action::SetUserDataAction> (received));
+    x48305_action::performAsStep ("Receive UserData",
+                                  std::make_unique<x48305_action::ReceiveUserDataAction> (received, matchBefore));
 }
 
 void TransferCommandHandler::writeUserData()

@@ -13,7 +13,9 @@ namespace x48305_data
 //
 // A fact about the instrument, not about the list: it is kept apart from the
 // store, so that edits, undo and redo, which copy and replace stores, neither
-// copy nor clear it. The jobs change it on the communication thread while
+// copy nor clear it. Only the step that applies a receive carries it: undoing
+// that step brings back what was known before the receive, redoing it what
+// the receive learnt. The jobs change it on the communication thread while
 // the progress dialog blocks the interface.
 class UserUnitsMatch
 {
@@ -27,9 +29,11 @@ public:
     State getState() const { return state.load(); }
     bool mayWrite() const { return getState() == State::notInDoubt; }
 
-    // The only two transitions.
+    // The only transitions.
     void writeLostTrack() { state = State::writeOutcomeUnknown; }
     void everySlotReceived() { state = State::notInDoubt; }
+    // Back to a state read earlier, when a receive is undone.
+    void returnTo (State earlier) { state = earlier; }
 
 private:
     std::atomic<State> state { State::notInDoubt };

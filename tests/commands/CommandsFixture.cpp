@@ -51,6 +51,7 @@ void CommandsTest::SetUp()
     auto* store = x48305_data::DataCenter::getInstance();
     store->getLibraryData() = x48305_data::LibraryData();
     store->getUserData() = x48305_data::UserData();
+    store->getUserUnitsMatch().returnTo (x48305_data::UserUnitsMatch::State::notInDoubt);
     undoManager().clearUndoHistory();
     application::DataEditStatus::getInstance()->clearEdited();
     application::LastSavedFileStatus::getInstance()->setFile ({});

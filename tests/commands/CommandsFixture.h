@@ -21,10 +21,11 @@ using testsupport::fingerprint;
 using testsupport::makeLibrary;
 
 // Every test starts with a fresh library and unit store without file, edits
-// or history; program 0 selected on the program list's tab and oscillator,
-// modulation, delay and reverb slot 0 selected in their lists; no dialog
-// open; the developer and debug extras off; no device search running; and a
-// quit that is only counted. File commands ask the scripted chooser.
+// or history, and with unit writes allowed; program 0 selected on the program
+// list's tab and oscillator, modulation, delay and reverb slot 0 selected in
+// their lists; no dialog open; the developer and debug extras off; no device
+// search running; and a quit that is only counted. File commands ask the
+// scripted chooser.
 class CommandsTest : public testing::Test
 {
 protected:

@@ -227,7 +227,8 @@ using UserDataCommands = TransferCommands;
 } // namespace
 
 // The received units replace the store in one step "Receive UserData"; undo
-// brings the store back whole.
+// brings the store back whole and, as nothing was in doubt before, leaves
+// unit writes allowed.
 TEST_F (UserDataCommands, ReceiveUserDataIsOneUndoStep)
 {
     rig.instrument.setUnitSlot (oscillators, 3, instrumentUnit (oscillators, "OscA"));
@@ -248,6 +249,7 @@ TEST_F (UserDataCommands, ReceiveUserDataIsOneUndoStep)
     EXPECT_EQ (undoSteps(), juce::StringArray ({ "Receive UserData" }));
     undo();
     EXPECT_EQ (describeUnits (units()), before);
+    EXPECT_TRUE (x48305_data::DataCenter::getInstance()->getUserUnitsMatch().mayWrite());
 }
 
 // Firmware that knows no user units: the receive succeeds without asking
@@ -316,7 +318,8 @@ TEST_F (UserDataCommands, WriteUserDataClearsTheHistoryWhateverTheResult)
 // Two builds of one unit share their header. A write whose swap was not
 // confirmed (its read-back refused) leaves the instrument swapped unseen:
 // every later write is refused before it sends a step, whatever the user
-// edits, undoes or redoes, until the units are received again.
+// edits, undoes or redoes, until the units are received again. Undoing that
+// receive brings the refusal back; redoing it lifts it again.
 TEST_F (UserDataCommands, AWriteThatLostTrackIsRefusedUntilTheUnitsAreReceived)
 {
     ASSERT_TRUE (x48305_data::DataCenter::getInstance()->getUserUnitsMatch().mayWrite());
@@ -355,11 +358,27 @@ TEST_F (UserDataCommands, AWriteThatLostTrackIsRefusedUntilTheUnitsAreReceived)
     EXPECT_EQ (runCommand (commandMidiWriteUserData, "okButton"), 2);
     EXPECT_EQ (stepsSent(), 0u);
 
-    EXPECT_EQ (runCommand (commandMidiReceiveUserData), 0);
-    moveFirstToSecond();
-    rig.instrument.clearLog();
-    EXPECT_EQ (runCommand (commandMidiWriteUserData, "okButton"), 1);
-    EXPECT_EQ (stepsSent(), 48u);
+    struct Case
+    {
+        const char* name;
+        std::vector<int> afterReceive;   // commands between the receive and the write
+        bool written;
+    };
+    const Case cases[] = {
+        { "receive undone", { commandEditUndo }, false },
+        { "receive undone and redone", { commandEditUndo, commandEditRedo }, true },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        EXPECT_EQ (runCommand (commandMidiReceiveUserData), 0);
+        for (const int command : c.afterReceive)
+            EXPECT_TRUE (invoke (command)) << command;
+        moveFirstToSecond();
+        rig.instrument.clearLog();
+        EXPECT_EQ (runCommand (commandMidiWriteUserData, "okButton"), c.written ? 1 : 2);
+        EXPECT_EQ (stepsSent(), c.written ? 48u : 0u);
+    }
     EXPECT_EQ (rig.instrument.getUnitSlot (oscillators, 1).image, build (2).image);
     EXPECT_TRUE (rig.instrument.getUnitSlot (oscillators, 0).isEmpty());
 }
