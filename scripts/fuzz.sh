@@ -9,7 +9,7 @@
 # number of cores). Each run is capped: 2048 MB resident, 256 MB for one
 # allocation, 10 s for one input. The script fails when any target reports a
 # crash, a sanitizer finding, a leak, a time-out or an allocation above the
-# caps; the input that caused it is kept in build/fuzz/artifacts/TARGET/ and
+# caps, when a target ran no input, and when there is no target; the input that caused it is kept in build/fuzz/artifacts/TARGET/ and
 # the log in build/fuzz/logs/TARGET.log. Inputs that reach new code are kept
 # in build/fuzz/corpus/TARGET/ and used again by later runs.
 source "$(dirname "$0")/common.sh"
@@ -74,12 +74,19 @@ run_target() {
 
     local runs
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    if [ "$status" -eq 0 ]; then
-        echo "$target: ok, ${runs:-?} runs in ${SECONDS_PER_TARGET} s" > "$BUILD/logs/$target.result"
+    if [ "$status" -eq 0 ] && ! [[ "${runs:-0}" =~ ^[1-9][0-9]*$ ]]; then
+        echo "$target: FAILED (ran no input); see $log" > "$BUILD/logs/$target.result"
+    elif [ "$status" -eq 0 ]; then
+        echo "$target: ok, $runs runs in ${SECONDS_PER_TARGET} s" > "$BUILD/logs/$target.result"
     else
         echo "$target: FAILED (exit $status) after ${runs:-?} runs; see $log" > "$BUILD/logs/$target.result"
     fi
 }
+
+if [ "${#TARGETS[@]}" -eq 0 ]; then
+    echo "No fuzz target to run: $BUILD/fuzz/targets.txt lists none" >&2
+    exit 1
+fi
 
 PARALLEL="${SLVN_FUZZ_PARALLEL:-${SLVN_JOBS:-$(nproc)}}"
 echo "Fuzzing ${#TARGETS[@]} targets for $SECONDS_PER_TARGET s each, $PARALLEL at a time"

@@ -9,10 +9,13 @@
 # The kernel package is fetched with "apt-get download" and never installed;
 # the kernel image, its sound modules and the fixed part of the initial RAM
 # disk are kept in build/alsa-vm and reused. Where the host packages or the
-# kernel cannot be had, the run is skipped with a message and exit status 0.
+# kernel cannot be had, the run fails with a message that says what is
+# missing; only with SLVN_ALLOW_VM_SKIP=1 is it skipped instead, with exit
+# status 77 so that the caller can say so. A test executable that ran no
+# test inside the VM fails the run too.
 #
 # Environment: SLVN_VM_TIMEOUT (seconds, default 240), SLVN_VM_MEMORY
-# (default 256M), SLVN_VM_CACHE (default build/alsa-vm).
+# (default 256M), SLVN_VM_CACHE (default build/alsa-vm), SLVN_ALLOW_VM_SKIP.
 source "$(dirname "$0")/../common.sh"
 
 if [ $# -lt 1 ] || [ ! -x "$1" ]; then
@@ -30,9 +33,19 @@ VM_MEMORY="${SLVN_VM_MEMORY:-256M}"
 # behave like a hardware interface's.
 SOUND_MODULES=(snd-seq snd-seq-dummy snd-hrtimer snd-virmidi)
 
-skip() {
-    echo "ALSA sequencer VM test SKIPPED: $*"
-    exit 0
+# Exit status of a run skipped on request.
+SLVN_VM_SKIPPED=77
+
+# unavailable WHAT-IS-MISSING HOW-TO-GET-IT
+unavailable() {
+    if [ "${SLVN_ALLOW_VM_SKIP:-}" = 1 ]; then
+        echo "ALSA sequencer VM test SKIPPED (SLVN_ALLOW_VM_SKIP=1): $1"
+        exit "$SLVN_VM_SKIPPED"
+    fi
+    echo "ALSA sequencer VM test cannot run: $1." >&2
+    echo "$2" >&2
+    echo "On a machine that cannot run the VM at all, set SLVN_ALLOW_VM_SKIP=1 to skip it." >&2
+    exit 1
 }
 
 mkdir -p "$CACHE"
@@ -40,10 +53,12 @@ mkdir -p "$CACHE"
 # --- host tools ---------------------------------------------------------------
 if ! (slvn_install_packages "$SLVN_ROOT/scripts/alsa-vm/packages.txt") >"$CACHE/install.log" 2>&1; then
     cat "$CACHE/install.log"
-    skip "the packages in scripts/alsa-vm/packages.txt could not be installed"
+    unavailable "the packages in scripts/alsa-vm/packages.txt could not be installed" \
+        "Install them with: apt-get update && apt-get install $(grep -v '^\s*#' "$SLVN_ROOT/scripts/alsa-vm/packages.txt" | tr '\n' ' ')"
 fi
 for tool in qemu-system-x86_64 busybox depmod modprobe xz dpkg-deb; do
-    command -v "$tool" >/dev/null || skip "$tool is not available"
+    command -v "$tool" >/dev/null ||
+        unavailable "$tool is not on the PATH" "Install the packages in scripts/alsa-vm/packages.txt, which provide it."
 done
 
 # --- kernel image and sound modules -------------------------------------------
@@ -64,7 +79,8 @@ fi
 if [ -z "$KPKG" ] && [ -f "$CACHE/kernel.name" ]; then
     KPKG="$(cat "$CACHE/kernel.name")"   # offline: keep using what is here
 fi
-[ -n "$KPKG" ] || skip "no Debian kernel package is known to apt"
+[ -n "$KPKG" ] || unavailable "no Debian kernel package is known to apt" \
+    "Run apt-get update with Debian's archive reachable, so that apt knows linux-image-amd64."
 
 KDIR="$CACHE/$KPKG"
 if [ ! -f "$KDIR/ready" ]; then
@@ -78,7 +94,8 @@ if [ ! -f "$KDIR/ready" ]; then
     # no longer has: read the lists again once.
     if ! download && ! { slvn_as_root apt-get update -qq >>"$CACHE/install.log" 2>&1 && download; }; then
         rm -rf "$KDIR"
-        skip "the kernel package $KPKG could not be downloaded (see $CACHE/install.log)"
+        unavailable "the kernel package $KPKG could not be downloaded (see $CACHE/install.log)" \
+            "Debian's archive must be reachable for: apt-get download $KPKG"
     fi
     deb="$(ls "$KDIR"/download/*.deb)"
     dpkg-deb --fsys-tarfile "$deb" |
@@ -192,4 +209,8 @@ if [ -z "$status" ]; then
     exit 1
 fi
 echo "ALSA sequencer VM: $(basename "$TEST_EXE") exited with status $status after ${elapsed}s in the VM"
+if [ "$status" = 0 ] && ! grep -qE '^\[  PASSED  \] [1-9][0-9]* tests?\.' "$RUN/console.txt"; then
+    echo "ALSA sequencer VM: $(basename "$TEST_EXE") ran no test in the VM"
+    exit 1
+fi
 exit "$status"
