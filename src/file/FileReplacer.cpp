@@ -1,13 +1,11 @@
 #include "file/FileReplacer.h"
 
 #include "file/FileResultCodes.h"
+#include "file/LinkResolution.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <random>
 #include <string>
 
@@ -19,65 +17,10 @@ namespace file
 {
 namespace
 {
-// The most links the system follows in one lookup.
-constexpr int maxLinkHops = 40;
 // Random names are tried until one is free; the bound only ends the search on
 // a file system that calls every name taken.
 constexpr int maxTemporaryNames = 1000;
 const juce::String temporaryExtension { ".saving" };
-
-// The path with every link, "." and ".." resolved by the system itself; empty
-// (errno says why) when the path does not reach an existing file or folder.
-std::string resolvedPath (const std::string& path)
-{
-    const std::unique_ptr<char, decltype (&std::free)> resolved (::realpath (path.c_str(), nullptr), &std::free);
-    return resolved != nullptr ? std::string (resolved.get()) : std::string();
-}
-
-// What the link at an existing path names, or nothing when it is no link.
-bool readLink (const std::string& path, std::string& linked)
-{
-    char buffer[PATH_MAX];
-    const auto length = ::readlink (path.c_str(), buffer, sizeof (buffer));
-    if (length <= 0 || (size_t) length == sizeof (buffer))
-        return false;
-    linked.assign (buffer, (size_t) length);
-    return true;
-}
-
-// The file that opening the path reaches, as the system resolves it: a link's
-// relative target counts from the folder the link really lies in, so a ".."
-// inside a linked folder climbs out of that folder's real parent. A chain that
-// ends in a dangling link gives the file it names, which the save creates.
-// A loop, a chain longer than the system follows itself, or a missing folder
-// give no file. Only the file at the end is replaced: every link stays.
-juce::File finalTarget (const juce::File& requested)
-{
-    auto path = requested.getFullPathName().toStdString();
-    for (int hops = 0;; ++hops)
-    {
-        if (const auto existing = resolvedPath (path); ! existing.empty())
-            return juce::File (existing);
-        if (errno != ENOENT)
-            return {};
-
-        // The last name is missing or a dangling link: follow it by hand from
-        // the real folder that holds it.
-        const auto slash = path.rfind ('/');
-        const auto folder = resolvedPath (path.substr (0, std::max<size_t> (slash, 1)));
-        if (folder.empty())
-            return {};
-        const auto entry = (folder == "/" ? "" : folder) + "/" + path.substr (slash + 1);
-
-        struct stat status {};
-        if (::lstat (entry.c_str(), &status) != 0)
-            return errno == ENOENT ? juce::File (entry) : juce::File();
-        std::string linked;
-        if (! S_ISLNK (status.st_mode) || hops == maxLinkHops || ! readLink (entry, linked))
-            return {};
-        path = linked.front() == '/' ? linked : folder + "/" + linked;
-    }
-}
 
 // The longest name the folder takes.
 size_t longestNameIn (const juce::File& folder)
@@ -209,7 +152,7 @@ bool syncFolderOf (const juce::File& file)
 
 bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
 {
-    const auto target = finalTarget (requestedTarget);
+    const auto target = fileReachedBy (requestedTarget);
     struct stat status {};
     if (target == juce::File() || ::stat (target.getFullPathName().toRawUTF8(), &status) != 0)
         return false;
@@ -226,7 +169,7 @@ bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
 
 Replacement replaceFile (const juce::File& requestedTarget, const void* data, size_t numBytes)
 {
-    const auto target = finalTarget (requestedTarget);
+    const auto target = fileReachedBy (requestedTarget);
     if (target == juce::File())
         return { WriteErrorOpenFile, false };
     if (existingFileCannotBeReplaced (target))

@@ -173,6 +173,8 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
         { "loop.slvnlib", "loop.slvnlib" },
         { "topipe.slvnlib", "pipe.slvnlib" },
         { "todevice.slvnlib", "device.slvnlib" },
+        { "shared/foreign.slvnlib", "../real/real.slvnlib" },
+        { "shared/owners.slvnlib", "../real/real.slvnlib" },
     };
     // chainN.slvnlib reaches the missing chained.slvnlib through N links.
     for (int number = 1; number <= 41; ++number)
@@ -188,11 +190,14 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
         { "chain41.slvnlib", "", file::WriteErrorOpenFile },
         { "pipe.slvnlib", "", file::WriteErrorDeleteFile },
         { "todevice.slvnlib", "", file::WriteErrorDeleteFile },
+        { "shared/foreign.slvnlib", "", file::WriteErrorOpenFile },
+        { "shared/owners.slvnlib", "real/real.slvnlib", file::WriteErrorNoError },
     };
+    bool sharedFolderSkipped = false;
     for (const auto& [opened, replaced, code] : cases)
     {
         ScratchFolder folder;
-        for (const auto* name : { "real/sub", "real/data", "data" })
+        for (const auto* name : { "real/sub", "real/data", "data", "shared" })
             ASSERT_TRUE (folder.file (name).createDirectory().wasOk());
         for (const auto& name : files)
             ASSERT_EQ (::chmod (folder.write (name, bytesOf ("old")).getFullPathName().toRawUTF8(), 0600), 0);
@@ -207,6 +212,19 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
             ASSERT_EQ (::symlink ("/dev/null", device.toRawUTF8()), 0);
         }
         ASSERT_EQ (::mkfifo (folder.file ("pipe.slvnlib").getFullPathName().toRawUTF8(), 0600), 0);
+        // A sticky folder that everybody may write, of another user, holding
+        // a link of that user's and one of a third user's, which the system
+        // refuses to follow. Only the superuser can give them away.
+        const auto path = [&folder] (const char* name) { return folder.file (name).getFullPathName().toStdString(); };
+        const bool shared = ::chmod (path ("shared").c_str(), 01777) == 0
+                            && ::chown (path ("shared").c_str(), 4243, (gid_t) -1) == 0
+                            && ::lchown (path ("shared/owners.slvnlib").c_str(), 4243, (gid_t) -1) == 0
+                            && ::lchown (path ("shared/foreign.slvnlib").c_str(), 4244, (gid_t) -1) == 0;
+        if (! shared && juce::String (opened).startsWith ("shared/"))
+        {
+            sharedFolderSkipped = true;
+            continue;
+        }
         const auto entries = [&folder] {
             return folder.get().findChildFiles (juce::File::findFilesAndDirectories, true, "*",
                                                 juce::File::FollowSymlinks::no).size();
@@ -247,6 +265,8 @@ TEST (FileReplacer, SavingFollowsEveryLinkAndKeepsTheReplacedFilesMode)
     struct stat status {};
     ASSERT_EQ (::stat (created.getFullPathName().toRawUTF8(), &status), 0);
     EXPECT_EQ (status.st_mode & 07777, 0664u);
+    if (sharedFolderSkipped)
+        GTEST_SKIP() << "only the superuser can give links to other users: the shared folder's rows did not run";
 }
 
 TEST (FileReplacer, ATemporaryNameIsFoundWhateverIsLeftAndWhatIsLeftStaysAlone)
