@@ -1,5 +1,6 @@
 #include "file/FileReplacer.h"
 
+#include "file/AccessCarryOver.h"
 #include "file/FileResultCodes.h"
 #include "file/LinkResolution.h"
 
@@ -114,26 +115,6 @@ bool writeAll (int descriptor, const void* data, size_t numBytes)
     return ::fsync (descriptor) == 0;
 }
 
-// The new file takes over the replaced file's owner and group, or its group
-// alone, where this user may set them, and its permission bits without the
-// setuid, setgid and sticky bits; it was created private. When the group
-// cannot be kept, the file's group gets only what the old file gave everybody,
-// so that nobody reads what they could not read before.
-bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
-{
-    auto mode = replaced.st_mode & 0777;
-    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0
-        && ::fchown (descriptor, (uid_t) -1, replaced.st_gid) != 0)
-    {
-        struct stat created {};
-        if (::fstat (descriptor, &created) != 0)
-            return false;
-        if (created.st_gid != replaced.st_gid)
-            mode = (mode & ~(mode_t) 070) | ((mode & 07) << 3);
-    }
-    return ::fchmod (descriptor, mode) == 0;
-}
-
 // Makes the folder's changed entry durable, so that a crash after a reported
 // success cannot bring the old file back. Only a failure that the system
 // reports for the sync itself counts: a folder this user may not open for
@@ -179,7 +160,8 @@ Replacement replaceFile (const juce::File& requestedTarget, const void* data, si
     struct stat replaced {};
     const bool exists = ::stat (target.getFullPathName().toRawUTF8(), &replaced) == 0;
     TemporaryFile temporary (target, exists ? 0600 : 0666);
-    if (! temporary.wasCreated() || (exists && ! takeOverOwnerAndMode (temporary.getDescriptor(), replaced)))
+    if (! temporary.wasCreated()
+        || (exists && ! carryAccessOver (temporary.getDescriptor(), target.getFullPathName().toStdString(), replaced)))
         return { WriteErrorOpenFile, false };
 
     const bool written = writeAll (temporary.getDescriptor(), data, numBytes);

@@ -14,9 +14,8 @@ namespace file
 // previous target is left as it was. The target is the file that opening the
 // path reaches, links resolved as the system resolves them, with its
 // protection of shared folders (the links stay); the new file keeps the
-// replaced one's permission bits (not setuid, setgid or sticky), and its owner
-// and group where this user may set them; where the group cannot be kept, the
-// group gets only what everybody else had.
+// replaced one's access as far as this user may set it, and gives nobody more
+// than the old one did (see carryAccessOver).
 //
 // Returns a WriteResultCode: WriteErrorDeleteFile when an existing target
 // cannot be replaced (it is a folder, a device or a pipe, its folder is not

@@ -11,9 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
+#include <linux/posix_acl.h>
+#include <linux/posix_acl_xattr.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <string>
@@ -82,6 +87,46 @@ TEST (FileExtensionChecker, ReplacesOnlyTheLastExtensionInTheSameFolder)
 
 namespace
 {
+const char* const accessListAttribute = "system.posix_acl_access";
+
+// An access list as the system stores it: the owner may read and write; one
+// other user, the file's group and everybody else what is given; the mask is
+// "read".
+std::string accessList (std::uint16_t user, std::uint16_t group, std::uint16_t others)
+{
+    const std::uint32_t unnamed = 0xffffffff;
+    const std::uint32_t entries[][3] = {
+        { ACL_USER_OBJ, 6, unnamed }, { ACL_USER, user, 4242 }, { ACL_GROUP_OBJ, group, unnamed },
+        { ACL_MASK, 4, unnamed },     { ACL_OTHER, others, unnamed },
+    };
+    std::string stored;
+    const auto put = [&stored] (std::uint32_t value, int size) {
+        for (int index = 0; index < size; ++index, value >>= 8)
+            stored += (char) (value & 0xff);
+    };
+    put (POSIX_ACL_XATTR_VERSION, 4);
+    for (const auto& entry : entries)
+    {
+        put (entry[0], 2);
+        put (entry[1], 2);
+        put (entry[2], 4);
+    }
+    return stored;
+}
+
+bool setAttribute (const juce::String& path, const char* name, const std::string& value)
+{
+    return ::setxattr (path.toRawUTF8(), name, value.data(), value.size(), 0) == 0;
+}
+
+// The attribute's value; empty when the file has none.
+std::string attribute (const juce::String& path, const char* name)
+{
+    char value[256];
+    const auto size = ::getxattr (path.toRawUTF8(), name, value, sizeof (value));
+    return size > 0 ? std::string (value, (size_t) size) : std::string();
+}
+
 int filesIn (const juce::File& folder)
 {
     // Hidden files included: the temporary files are hidden.
@@ -125,37 +170,66 @@ TEST (FileReplacer, TheFolderIsFlushedOnceTheNewFileIsInPlace)
 
 TEST (FileReplacer, TheNewFileGivesNobodyMoreThanTheOldOneDid)
 {
-    // Where the group cannot be kept, the new file's group gets what the old
-    // file gave everybody else; setuid and setgid go, a read-only file stays
-    // read-only. The superuser may always change a group, so the refusals are
-    // forced.
-    enum class Refused { nothing, owner, ownerAndGroup };
-    const std::tuple<mode_t, Refused, mode_t, bool> rows[] = {
-        { 0640, Refused::nothing, 0640, true },
-        { 0444, Refused::nothing, 0444, true },
-        { 06750, Refused::nothing, 0750, true },
-        { 0664, Refused::owner, 0664, true },
-        { 0640, Refused::ownerAndGroup, 0600, false },
-        { 0674, Refused::ownerAndGroup, 0644, false },
+    // Where the group cannot be kept, the new file's group and everybody else
+    // each get what both had before; setuid and setgid go, a read-only file
+    // stays read-only. An access list (one user named besides the owner, so
+    // the mode shows the list's mask) goes over, limited like the mode where
+    // the group goes; where it cannot go, the mode gives nobody more than it
+    // did, not even to a user whom the list shut out. Extended attributes of
+    // the user's own go over in every case. The superuser may always change
+    // a group, so the refusals are forced.
+    enum class Refused { nothing, owner, ownerAndGroup, accessList };
+    struct Row
+    {
+        mode_t mode;
+        Refused refused;
+        std::string list;
+        mode_t expectedMode;
+        bool keepsGroup;
+        std::string expectedList;
+    };
+    const Row rows[] = {
+        { 0640, Refused::nothing, {}, 0640, true, {} },
+        { 0444, Refused::nothing, {}, 0444, true, {} },
+        { 06750, Refused::nothing, {}, 0750, true, {} },
+        { 0664, Refused::owner, {}, 0664, true, {} },
+        { 0640, Refused::ownerAndGroup, {}, 0600, false, {} },
+        { 0674, Refused::ownerAndGroup, {}, 0644, false, {} },
+        { 0604, Refused::ownerAndGroup, {}, 0600, false, {} },
+        { 0640, Refused::nothing, accessList (4, 0, 0), 0640, true, accessList (4, 0, 0) },
+        { 0640, Refused::accessList, accessList (4, 0, 0), 0600, true, {} },
+        { 0644, Refused::accessList, accessList (0, 4, 4), 0600, true, {} },
+        { 0640, Refused::ownerAndGroup, accessList (4, 4, 0), 0640, false, accessList (4, 0, 0) },
     };
     const auto otherGroup = ::getegid() + 1;
-    for (const auto& [mode, refused, expectedMode, keepsGroup] : rows)
+    for (const auto& row : rows)
     {
         ScratchFolder folder;
         const auto target = folder.write ("Bank.slvnlib", bytesOf ("old")).getFullPathName();
         if (::chown (target.toRawUTF8(), (uid_t) -1, otherGroup) != 0)
             GTEST_SKIP() << "this user cannot give a file a group of which it is no member";
-        ASSERT_EQ (::chmod (target.toRawUTF8(), mode), 0);
+        ASSERT_EQ (::chmod (target.toRawUTF8(), row.mode), 0);
+        const bool taken = setAttribute (target, "user.note", "kept")
+                           && (row.list.empty() || setAttribute (target, accessListAttribute, row.list));
+        if (! taken && errno == ENOTSUP)
+            GTEST_SKIP() << "the temporary folder's file system takes no extended attributes or access lists";
+        ASSERT_TRUE (taken) << std::strerror (errno);
 
-        testsupport::InterposedOwnerChange change ([refused = refused] (uid_t owner, gid_t) {
+        const auto refused = row.refused;
+        testsupport::InterposedOwnerChange change ([refused] (uid_t owner, gid_t) {
             const bool refuse = refused == Refused::ownerAndGroup || (refused == Refused::owner && owner != (uid_t) -1);
             return refuse ? EPERM : 0;
+        });
+        testsupport::InterposedAttributeChange attributes ([refused] (const juce::String& name) {
+            return refused == Refused::accessList && name == accessListAttribute ? EOPNOTSUPP : 0;
         });
         EXPECT_EQ (file::replaceFileContent (juce::File (target), bytesOf ("new")), file::WriteErrorNoError);
         struct stat status {};
         ASSERT_EQ (::stat (target.toRawUTF8(), &status), 0);
-        EXPECT_EQ (status.st_mode & 07777, expectedMode) << std::oct << mode;
-        EXPECT_EQ (status.st_gid == otherGroup, keepsGroup) << std::oct << mode;
+        EXPECT_EQ (status.st_mode & 07777, row.expectedMode) << std::oct << row.mode;
+        EXPECT_EQ (status.st_gid == otherGroup, row.keepsGroup) << std::oct << row.mode;
+        EXPECT_EQ (attribute (target, accessListAttribute), row.expectedList) << std::oct << row.mode;
+        EXPECT_EQ (attribute (target, "user.note"), "kept") << std::oct << row.mode;
     }
 }
 
