@@ -54,8 +54,10 @@ public:
         std::random_device randomSource;
         for (int attempt = 0; attempt < maxTemporaryNames; ++attempt)
         {
-            const auto random = (juce::int64) randomSource();
-            const auto tag = attempt == 0 ? juce::String() : "-" + juce::String::toHexString (random);
+            // Every random tag has the same eight digits, so every name is
+            // shortened alike.
+            const auto random = juce::String::toHexString ((juce::int64) randomSource()).paddedLeft ('0', 8);
+            const auto tag = attempt == 0 ? juce::String() : "-" + random;
             path = target.getSiblingFile (temporaryName (target, tag)).getFullPathName();
             descriptor = ::open (path.toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
             if (descriptor >= 0 || errno != EEXIST)

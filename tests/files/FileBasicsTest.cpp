@@ -348,22 +348,26 @@ TEST (FileReplacer, ATemporaryNameIsFoundWhateverIsLeftAndWhatIsLeftStaysAlone)
     // The first name left is a dangling link (as editors leave for their
     // locks), which looks free to a check for existence yet holds the name;
     // the others are files left by saves that were cut off. Names of 248
-    // bytes and more leave no room for the temporary name's additions.
+    // bytes and more leave no room for the temporary name's additions, so the
+    // plain temporary name holds only the first 247 bytes of them.
     const std::pair<juce::String, int> rows[] = {
         { "Bank.slvnlib", 1 },
         { "Bank.slvnlib", 100 },
         { juce::String::repeatedString ("x", 248), 0 },
         { juce::String::repeatedString ("y", 255), 0 },
+        { juce::String::repeatedString ("z", 250), 1 },
     };
     for (const auto& [name, numLeft] : rows)
     {
         ScratchFolder folder;
+        const auto plainTemporary = folder.file ("." + name.substring (0, 247) + ".saving");
         // Written in place: the framework's own saves cannot take such a name.
         const auto target = folder.file (name);
         ASSERT_TRUE (target.appendText ("old")) << name;
         for (int number = 1; number <= numLeft; ++number)
         {
-            const auto left = folder.file ("." + name + (number == 1 ? "" : "-" + juce::String (number)) + ".saving");
+            const auto left =
+                number == 1 ? plainTemporary : folder.file ("." + name + "-" + juce::String (number) + ".saving");
             if (number == 1)
                 ASSERT_EQ (::symlink ("elsewhere", left.getFullPathName().toRawUTF8()), 0);
             else
@@ -375,7 +379,7 @@ TEST (FileReplacer, ATemporaryNameIsFoundWhateverIsLeftAndWhatIsLeftStaysAlone)
         ASSERT_TRUE (target.loadFileAsData (content));
         EXPECT_EQ (raw (content), "new") << name;
         EXPECT_EQ (filesIn (folder.get()), numLeft + 1) << name;
-        EXPECT_EQ (folder.file ("." + name + ".saving").isSymbolicLink(), numLeft > 0) << name;
+        EXPECT_EQ (plainTemporary.isSymbolicLink(), numLeft > 0) << name;
     }
 }
 
