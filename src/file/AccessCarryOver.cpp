@@ -53,6 +53,10 @@ bool carryAccessOver (int descriptor, const std::string& replacedPath, const str
 {
     // Before the mode: the file must still be writable for this user.
     copyUserAttributes (replacedPath, descriptor);
+    // A list that the new file took from its folder's default list may name
+    // users whom the old file did not: it goes, and only the old one counts.
+    if (! AccessControlList::removeFrom (descriptor))
+        return false;
     const bool groupKept = keepsGroupOf (descriptor, replaced);
 
     // First the bits that hold should the list not be carried; the list,

@@ -104,4 +104,9 @@ bool AccessControlList::applyTo (int descriptor) const
     }
     return ::fsetxattr (descriptor, attributeName, stored.data(), stored.size(), 0) == 0;
 }
+
+bool AccessControlList::removeFrom (int descriptor)
+{
+    return ::fremovexattr (descriptor, attributeName) == 0 || errno == ENODATA || errno == ENOTSUP;
+}
 } // namespace file

@@ -38,6 +38,11 @@ public:
     // is no list to give.
     bool applyTo (int descriptor) const;
 
+    // Takes from the file open on the descriptor the list it has (as a new
+    // file gets one from its folder's default list); true also when it had
+    // none or its file system knows none.
+    static bool removeFrom (int descriptor);
+
 private:
     struct Entry
     {
