@@ -1,13 +1,12 @@
 #include "file/FileReplacer.h"
 
+#include "file/AccessCarryOver.h"
 #include "file/FileResultCodes.h"
+#include "file/LinkResolution.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <random>
 #include <string>
 
@@ -19,65 +18,10 @@ namespace file
 {
 namespace
 {
-// The most links the system follows in one lookup.
-constexpr int maxLinkHops = 40;
 // Random names are tried until one is free; the bound only ends the search on
 // a file system that calls every name taken.
 constexpr int maxTemporaryNames = 1000;
 const juce::String temporaryExtension { ".saving" };
-
-// The path with every link, "." and ".." resolved by the system itself; empty
-// (errno says why) when the path does not reach an existing file or folder.
-std::string resolvedPath (const std::string& path)
-{
-    const std::unique_ptr<char, decltype (&std::free)> resolved (::realpath (path.c_str(), nullptr), &std::free);
-    return resolved != nullptr ? std::string (resolved.get()) : std::string();
-}
-
-// What the link at an existing path names, or nothing when it is no link.
-bool readLink (const std::string& path, std::string& linked)
-{
-    char buffer[PATH_MAX];
-    const auto length = ::readlink (path.c_str(), buffer, sizeof (buffer));
-    if (length <= 0 || (size_t) length == sizeof (buffer))
-        return false;
-    linked.assign (buffer, (size_t) length);
-    return true;
-}
-
-// The file that opening the path reaches, as the system resolves it: a link's
-// relative target counts from the folder the link really lies in, so a ".."
-// inside a linked folder climbs out of that folder's real parent. A chain that
-// ends in a dangling link gives the file it names, which the save creates.
-// A loop, a chain longer than the system follows itself, or a missing folder
-// give no file. Only the file at the end is replaced: every link stays.
-juce::File finalTarget (const juce::File& requested)
-{
-    auto path = requested.getFullPathName().toStdString();
-    for (int hops = 0;; ++hops)
-    {
-        if (const auto existing = resolvedPath (path); ! existing.empty())
-            return juce::File (existing);
-        if (errno != ENOENT)
-            return {};
-
-        // The last name is missing or a dangling link: follow it by hand from
-        // the real folder that holds it.
-        const auto slash = path.rfind ('/');
-        const auto folder = resolvedPath (path.substr (0, std::max<size_t> (slash, 1)));
-        if (folder.empty())
-            return {};
-        const auto entry = (folder == "/" ? "" : folder) + "/" + path.substr (slash + 1);
-
-        struct stat status {};
-        if (::lstat (entry.c_str(), &status) != 0)
-            return errno == ENOENT ? juce::File (entry) : juce::File();
-        std::string linked;
-        if (! S_ISLNK (status.st_mode) || hops == maxLinkHops || ! readLink (entry, linked))
-            return {};
-        path = linked.front() == '/' ? linked : folder + "/" + linked;
-    }
-}
 
 // The longest name the folder takes.
 size_t longestNameIn (const juce::File& folder)
@@ -110,8 +54,10 @@ public:
         std::random_device randomSource;
         for (int attempt = 0; attempt < maxTemporaryNames; ++attempt)
         {
-            const auto random = (juce::int64) randomSource();
-            const auto tag = attempt == 0 ? juce::String() : "-" + juce::String::toHexString (random);
+            // Every random tag has the same eight digits, so every name is
+            // shortened alike.
+            const auto random = juce::String::toHexString ((juce::int64) randomSource()).paddedLeft ('0', 8);
+            const auto tag = attempt == 0 ? juce::String() : "-" + random;
             path = target.getSiblingFile (temporaryName (target, tag)).getFullPathName();
             descriptor = ::open (path.toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
             if (descriptor >= 0 || errno != EEXIST)
@@ -171,26 +117,6 @@ bool writeAll (int descriptor, const void* data, size_t numBytes)
     return ::fsync (descriptor) == 0;
 }
 
-// The new file takes over the replaced file's owner and group, or its group
-// alone, where this user may set them, and its permission bits without the
-// setuid, setgid and sticky bits; it was created private. When the group
-// cannot be kept, the file's group gets only what the old file gave everybody,
-// so that nobody reads what they could not read before.
-bool takeOverOwnerAndMode (int descriptor, const struct stat& replaced)
-{
-    auto mode = replaced.st_mode & 0777;
-    if (::fchown (descriptor, replaced.st_uid, replaced.st_gid) != 0
-        && ::fchown (descriptor, (uid_t) -1, replaced.st_gid) != 0)
-    {
-        struct stat created {};
-        if (::fstat (descriptor, &created) != 0)
-            return false;
-        if (created.st_gid != replaced.st_gid)
-            mode = (mode & ~(mode_t) 070) | ((mode & 07) << 3);
-    }
-    return ::fchmod (descriptor, mode) == 0;
-}
-
 // Makes the folder's changed entry durable, so that a crash after a reported
 // success cannot bring the old file back. Only a failure that the system
 // reports for the sync itself counts: a folder this user may not open for
@@ -209,7 +135,7 @@ bool syncFolderOf (const juce::File& file)
 
 bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
 {
-    const auto target = finalTarget (requestedTarget);
+    const auto target = fileReachedBy (requestedTarget);
     struct stat status {};
     if (target == juce::File() || ::stat (target.getFullPathName().toRawUTF8(), &status) != 0)
         return false;
@@ -226,7 +152,7 @@ bool existingFileCannotBeReplaced (const juce::File& requestedTarget)
 
 Replacement replaceFile (const juce::File& requestedTarget, const void* data, size_t numBytes)
 {
-    const auto target = finalTarget (requestedTarget);
+    const auto target = fileReachedBy (requestedTarget);
     if (target == juce::File())
         return { WriteErrorOpenFile, false };
     if (existingFileCannotBeReplaced (target))
@@ -236,7 +162,8 @@ Replacement replaceFile (const juce::File& requestedTarget, const void* data, si
     struct stat replaced {};
     const bool exists = ::stat (target.getFullPathName().toRawUTF8(), &replaced) == 0;
     TemporaryFile temporary (target, exists ? 0600 : 0666);
-    if (! temporary.wasCreated() || (exists && ! takeOverOwnerAndMode (temporary.getDescriptor(), replaced)))
+    if (! temporary.wasCreated()
+        || (exists && ! carryAccessOver (temporary.getDescriptor(), target.getFullPathName().toStdString(), replaced)))
         return { WriteErrorOpenFile, false };
 
     const bool written = writeAll (temporary.getDescriptor(), data, numBytes);

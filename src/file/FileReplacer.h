@@ -12,16 +12,17 @@ namespace file
 // target's place in one rename, after which the folder is flushed too. On
 // every failure before the rename the temporary file is removed and the
 // previous target is left as it was. The target is the file that opening the
-// path reaches, links resolved as the system resolves them (the links stay);
-// the new file keeps the replaced one's permission bits (not setuid, setgid
-// or sticky), and its owner and group where this user may set them; where the
-// group cannot be kept, the group gets only what everybody else had.
+// path reaches, links resolved as the system resolves them, with its
+// protection of shared folders (the links stay); the new file keeps the
+// replaced one's access as far as this user may set it, and gives nobody more
+// than the old one did (see carryAccessOver).
 //
 // Returns a WriteResultCode: WriteErrorDeleteFile when an existing target
 // cannot be replaced (it is a folder, a device or a pipe, its folder is not
 // writable, or the final rename fails), WriteErrorOpenFile when the
-// temporary file cannot be created or the links run in a loop or further
-// than the system follows them, WriteErrorWriteData when writing or flushing
+// temporary file cannot be created or the links run in a loop, further than
+// the system follows them, or through a link in a shared folder that the
+// system would refuse to follow, WriteErrorWriteData when writing or flushing
 // it fails, or when the folder cannot be flushed after the rename: the
 // target then holds the new content, but a crash could still bring the old
 // one back, so the save is not reported as done.

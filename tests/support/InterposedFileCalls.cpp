@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace testsupport
@@ -16,6 +17,7 @@ namespace
 {
 std::atomic<const InterposedFolderSync::Hook*> folderSyncHook { nullptr };
 std::atomic<const InterposedOwnerChange::Hook*> ownerChangeHook { nullptr };
+std::atomic<const InterposedAttributeChange::Hook*> attributeChangeHook { nullptr };
 
 // The folder the descriptor is open on; the default juce::File for anything else.
 juce::File folderOf (int descriptor)
@@ -57,6 +59,16 @@ InterposedOwnerChange::~InterposedOwnerChange()
 {
     ownerChangeHook = nullptr;
 }
+
+InterposedAttributeChange::InterposedAttributeChange (Hook hookIn) : hook (std::move (hookIn))
+{
+    attributeChangeHook = &hook;
+}
+
+InterposedAttributeChange::~InterposedAttributeChange()
+{
+    attributeChangeHook = nullptr;
+}
 } // namespace testsupport
 
 extern "C" int fsync (int descriptor)
@@ -74,4 +86,12 @@ extern "C" int fchown (int descriptor, uid_t owner, gid_t group) noexcept
         if (const int error = (*hook) (owner, group); error != 0)
             return testsupport::failWith (error);
     return (int) ::syscall (SYS_fchown, descriptor, owner, group);
+}
+
+extern "C" int fsetxattr (int descriptor, const char* name, const void* value, size_t size, int flags) noexcept
+{
+    if (const auto* hook = testsupport::attributeChangeHook.load())
+        if (const int error = (*hook) (juce::String::fromUTF8 (name)); error != 0)
+            return testsupport::failWith (error);
+    return (int) ::syscall (SYS_fsetxattr, descriptor, name, value, size, flags);
 }

@@ -8,10 +8,11 @@
 
 namespace testsupport
 {
-// The file beside this header defines fsync and fchown, and a definition in
-// the test executable takes the place of the C library's for the program's
-// own calls. It is linked into the executables that use one of the classes
-// below; outside the life of their objects both calls do what the system's do.
+// The file beside this header defines fsync, fchown and fsetxattr, and a
+// definition in the test executable takes the place of the C library's for
+// the program's own calls. It is linked into the executables that use one of
+// the classes below; outside the life of their objects the calls do what the
+// system's do.
 
 // While it lives, every flush of a folder (as a save makes after its rename)
 // first calls the hook with that folder; a non-zero result is the errno the
@@ -45,6 +46,24 @@ public:
 
     InterposedOwnerChange (const InterposedOwnerChange&) = delete;
     InterposedOwnerChange& operator= (const InterposedOwnerChange&) = delete;
+
+private:
+    Hook hook;
+};
+
+// While it lives, every setting of an extended attribute on an open file
+// first calls the hook with the attribute's name; a non-zero result is the
+// errno the setting then fails with, as on a file system that refuses it.
+class InterposedAttributeChange
+{
+public:
+    using Hook = std::function<int (const juce::String& name)>;
+
+    explicit InterposedAttributeChange (Hook hook);
+    ~InterposedAttributeChange();
+
+    InterposedAttributeChange (const InterposedAttributeChange&) = delete;
+    InterposedAttributeChange& operator= (const InterposedAttributeChange&) = delete;
 
 private:
     Hook hook;
