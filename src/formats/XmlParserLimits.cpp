@@ -1,5 +1,6 @@
 #include "formats/XmlParserLimits.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -58,12 +59,24 @@ std::size_t referenceLength (const char* text)
     return pos + 1;
 }
 
+// The scans below are bounded by the text's end, found once: a search that
+// measured the whole rest of the text at every tag (as a sanitizer's strict
+// string checks do for the C string functions) would make the check grow with
+// the square of a document of many small elements.
+
 // The end of what starts at text and ends with the terminator, or null when
 // the terminator never comes.
-const char* skipPast (const char* text, const char* terminator)
+const char* skipPast (const char* text, const char* end, const char* terminator)
 {
-    const auto* found = std::strstr (text, terminator);
-    return found != nullptr ? found + std::strlen (terminator) : nullptr;
+    const auto* terminatorEnd = terminator + std::strlen (terminator);
+    const auto* found = std::search (text, end, terminator, terminatorEnd);
+    return found != end ? found + (terminatorEnd - terminator) : nullptr;
+}
+
+// The first of the two characters at or after text, or end.
+const char* findEither (const char* text, const char* end, char first, char second)
+{
+    return std::find_if (text, end, [first, second] (char c) { return c == first || c == second; });
 }
 } // namespace
 
@@ -71,6 +84,7 @@ namespace
 {
 bool isWithinLimits (const char* text)
 {
+    const char* const end = text + std::strlen (text);
     int depth = 0;
     bool rootStarted = false;
     const char* p = text;
@@ -89,26 +103,26 @@ bool isWithinLimits (const char* text)
         if (*p != '<')
         {
             // Plain text up to the next markup or reference.
-            p += std::strcspn (p, "<&");
+            p = findEither (p, end, '<', '&');
             continue;
         }
 
         if (startsWith (p, "<!--"))
         {
-            p = skipPast (p + 4, "-->");
+            p = skipPast (p + 4, end, "-->");
         }
         else if (startsWith (p, "<![CDATA["))
         {
             if (depth == 0)
                 return false;
-            p = skipPast (p + 9, "]]>");
+            p = skipPast (p + 9, end, "]]>");
         }
         else if (startsWith (p, "<?"))
         {
             // Only the declaration and instructions before the root.
             if (rootStarted)
                 return false;
-            p = skipPast (p + 2, "?>");
+            p = skipPast (p + 2, end, "?>");
         }
         else if (p[1] == '!')
         {
@@ -118,10 +132,10 @@ bool isWithinLimits (const char* text)
         {
             if (depth == 0)
                 return false;
-            const auto* end = std::strpbrk (p + 2, "<>");
-            if (end == nullptr || *end != '>')
+            const auto* tagEnd = findEither (p + 2, end, '<', '>');
+            if (tagEnd == end || *tagEnd != '>')
                 return false;
-            p = end + 1;
+            p = tagEnd + 1;
             // The parser reads nothing after the root element's end.
             if (--depth == 0)
                 return true;
