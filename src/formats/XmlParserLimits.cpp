@@ -1,6 +1,5 @@
 #include "formats/XmlParserLimits.h"
 
-#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -64,46 +63,57 @@ std::size_t referenceLength (const char* text)
 // string checks do for the C string functions) would make the check grow with
 // the square of a document of many small elements.
 
+// The first c at or after text, or end.
+const char* findChar (const char* text, const char* end, char c)
+{
+    const auto* found = std::memchr (text, c, (std::size_t) (end - text));
+    return found != nullptr ? static_cast<const char*> (found) : end;
+}
+
 // The end of what starts at text and ends with the terminator, or null when
 // the terminator never comes.
 const char* skipPast (const char* text, const char* end, const char* terminator)
 {
-    const auto* terminatorEnd = terminator + std::strlen (terminator);
-    const auto* found = std::search (text, end, terminator, terminatorEnd);
-    return found != end ? found + (terminatorEnd - terminator) : nullptr;
+    const auto length = std::strlen (terminator);
+    for (const auto* p = findChar (text, end, terminator[0]); (std::size_t) (end - p) >= length;
+         p = findChar (p + 1, end, terminator[0]))
+        if (std::memcmp (p, terminator, length) == 0)
+            return p + length;
+    return nullptr;
 }
 
-// The first of the two characters at or after text, or end.
-const char* findEither (const char* text, const char* end, char first, char second)
+// Whether every '&' in the text is a plain reference.
+bool referencesArePlain (const char* text, const char* end)
 {
-    return std::find_if (text, end, [first, second] (char c) { return c == first || c == second; });
+    for (const auto* amp = findChar (text, end, '&'); amp != end; amp = findChar (amp, end, '&'))
+    {
+        const auto length = referenceLength (amp);
+        if (length == 0)
+            return false;
+        amp += length;
+    }
+    return true;
 }
 } // namespace
 
 namespace
 {
-bool isWithinLimits (const char* text)
+// The text ends at end, where its first zero byte is.
+bool isWithinLimits (const char* text, const char* end)
 {
-    const char* const end = text + std::strlen (text);
     int depth = 0;
     bool rootStarted = false;
     const char* p = text;
 
-    while (*p != 0)
+    while (p != end)
     {
-        if (*p == '&')
-        {
-            const auto length = referenceLength (p);
-            if (length == 0)
-                return false;
-            p += length;
-            continue;
-        }
-
         if (*p != '<')
         {
-            // Plain text up to the next markup or reference.
-            p = findEither (p, end, '<', '&');
+            // Plain text up to the next markup; a reference holds no '<'.
+            const auto* markup = findChar (p, end, '<');
+            if (! referencesArePlain (p, markup))
+                return false;
+            p = markup;
             continue;
         }
 
@@ -132,8 +142,8 @@ bool isWithinLimits (const char* text)
         {
             if (depth == 0)
                 return false;
-            const auto* tagEnd = findEither (p + 2, end, '<', '>');
-            if (tagEnd == end || *tagEnd != '>')
+            const auto* tagEnd = findChar (p + 2, end, '>');
+            if (tagEnd == end || findChar (p + 2, tagEnd, '<') != tagEnd)
                 return false;
             p = tagEnd + 1;
             // The parser reads nothing after the root element's end.
@@ -147,7 +157,7 @@ bool isWithinLimits (const char* text)
             // broken tag as text); a '<' inside it is refused.
             const char* q = p + 1;
             char quote = 0;
-            for (; *q != 0; ++q)
+            for (; q != end; ++q)
             {
                 if (*q == '<')
                     return false;
@@ -173,7 +183,7 @@ bool isWithinLimits (const char* text)
                     break;
                 }
             }
-            if (*q == 0)
+            if (q == end)
                 return false;
 
             rootStarted = true;
@@ -206,9 +216,9 @@ bool isXmlWithinParserLimits (const char* text, std::size_t length)
         return false;
     // The parser reads up to the first zero byte; so does the check. Text
     // without one in its length is copied to get one.
-    if (std::memchr (text, 0, length) != nullptr)
-        return isWithinLimits (text);
+    if (const auto* zero = std::memchr (text, 0, length))
+        return isWithinLimits (text, static_cast<const char*> (zero));
     const std::string terminated (text, length);
-    return isWithinLimits (terminated.c_str());
+    return isWithinLimits (terminated.c_str(), terminated.c_str() + length);
 }
 } // namespace formats
