@@ -25,11 +25,11 @@ ZipLibraryFileReader::ZipLibraryFileReader (juce::InputStream& content)
 {
 }
 
-const juce::XmlElement* ZipLibraryFileReader::parseEntry (const juce::String& name, const juce::MemoryBlock& bytes)
+const juce::XmlElement* ZipLibraryFileReader::parseEntry (const juce::MemoryBlock& bytes)
 {
-    auto known = documents.find (name);
+    auto known = documents.find (&bytes);
     if (known == documents.end())
-        known = documents.emplace (name, data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize())).first;
+        known = documents.emplace (&bytes, data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize())).first;
     return known->second.get();
 }
 
@@ -63,7 +63,7 @@ int ZipLibraryFileReader::readIndex()
     if (indexBytes->getSize() > maxIndexSize)
         return file::ReadErrorFailedToParseXmlDocument;
 
-    const auto* index = parseEntry (zipnames::fileInformationEntry, *indexBytes);
+    const auto* index = parseEntry (*indexBytes);
     if (index == nullptr)
         return file::ReadErrorFailedToParseXmlDocument;
 
@@ -117,7 +117,7 @@ int ZipLibraryFileReader::readEntries (Entries& entries, int missing, int unread
         const auto* bytes = archive.findData (entry.name);
         if (bytes == nullptr)
             return missing;
-        const auto* element = parseEntry (entry.name, *bytes);
+        const auto* element = parseEntry (*bytes);
         if (element == nullptr || ! reader.readXml (*element, entry.data))
             return unreadable;
     }
@@ -126,9 +126,10 @@ int ZipLibraryFileReader::readEntries (Entries& entries, int missing, int unread
 
 int ZipLibraryFileReader::readPrograms()
 {
-    // Many programs may name one information entry: it is read once.
-    std::unordered_map<juce::String, x48305_data::ProgramInformation> informations;
-    const x48305_data::ProgramInformationXmlReaderWriter reader;
+    // Many programs may name one information entry: it is read once, into
+    // the first of them, and copied from there.
+    std::unordered_map<const juce::MemoryBlock*, const x48305_data::ProgramInformation*> informations;
+    informations.reserve (programs.size());
     for (auto& program : programs)
     {
         const auto* record = archive.findData (program.binaryName);
@@ -141,17 +142,28 @@ int ZipLibraryFileReader::readPrograms()
             return file::ReadErrorFailedToReadProgramBinary;
         program.data.setRawData (record->getData());
 
-        auto known = informations.find (program.informationName);
-        if (known == informations.end())
+        if (const auto known = informations.find (information); known != informations.end())
         {
-            x48305_data::ProgramInformation read;
-            const auto* element = parseEntry (program.informationName, *information);
-            if (element == nullptr || ! reader.readXml (*element, read))
-                return file::ReadErrorFailedToReadProgramInformation;
-            known = informations.emplace (program.informationName, std::move (read)).first;
+            program.data.setInformation (*known->second);
+            continue;
         }
-        program.data.setInformation (known->second);
+        if (! readProgramInformation (*information, program.data.getInformation()))
+            return file::ReadErrorFailedToReadProgramInformation;
+        informations.emplace (information, &program.data.getInformation());
     }
     return file::ReadErrorNoError;
+}
+
+bool ZipLibraryFileReader::readProgramInformation (const juce::MemoryBlock& bytes,
+                                                   x48305_data::ProgramInformation& information) const
+{
+    // An entry that was also named as the live set or the preset information
+    // is not parsed again; any other is parsed here and let go at once.
+    std::unique_ptr<juce::XmlElement> parsed;
+    const auto known = documents.find (&bytes);
+    if (known == documents.end())
+        parsed = data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
+    const auto* element = known != documents.end() ? known->second.get() : parsed.get();
+    return element != nullptr && x48305_data::ProgramInformationXmlReaderWriter().readXml (*element, information);
 }
 } // namespace x48305_file

@@ -74,14 +74,17 @@ private:
     template <typename Reader, typename Entries>
     int readEntries (Entries& entries, int missing, int unreadable);
     int readPrograms();
-    // The entry's document, parsed on first use however often the index
-    // names it; null when it does not parse.
-    const juce::XmlElement* parseEntry (const juce::String& name, const juce::MemoryBlock& bytes);
+    bool readProgramInformation (const juce::MemoryBlock& bytes, x48305_data::ProgramInformation& information) const;
+    // The entry's document, parsed on first use and kept for the read; null
+    // when it does not parse. For the index, the live set and the preset
+    // information, of which a file holds one each.
+    const juce::XmlElement* parseEntry (const juce::MemoryBlock& bytes);
 
     std::vector<FavoriteFileInformation> favorites;
     std::vector<ProgramFileInformation> programs;
     std::vector<PresetInformationFileInformation> presetInformations;
     MemoryBasedZipUncompressor archive;
-    std::unordered_map<juce::String, std::unique_ptr<juce::XmlElement>> documents;
+    // Keyed by the unpacked entry, which is one per name.
+    std::unordered_map<const juce::MemoryBlock*, std::unique_ptr<juce::XmlElement>> documents;
 };
 } // namespace x48305_file
