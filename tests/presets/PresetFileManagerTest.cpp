@@ -416,8 +416,9 @@ TEST_F (PresetStore, AFileInTheTemporaryFolderCannotStandInForTheInstalledData)
 
 // Preset files of a few kilobytes whose index names one large entry over and
 // over, and a store index that names one such file a hundred times: each file
-// and entry is read once, so each step takes a fraction of a second (read
-// once a name, they took seconds).
+// and entry is read once, so each step takes well under a second (at most
+// a few under the sanitizers on a busy machine); read once a name, they took
+// seconds (minutes under the sanitizers).
 TEST_F (PresetStore, AnEntryOrStoredFileNamedOverAndOverIsReadOnce)
 {
     using repeatedentry::Entry;
@@ -432,7 +433,7 @@ TEST_F (PresetStore, AnEntryOrStoredFileNamedOverAndOverIsReadOnce)
         ASSERT_TRUE (file.replaceWithData (bytes.getData(), bytes.getSize()));
         const auto start = steady_clock::now();
         EXPECT_EQ (manager.importPresetFile (file), file::ReadErrorNoError);
-        EXPECT_LT (repeatedentry::millisecondsSince (start), 1000) << times;
+        EXPECT_LT (repeatedentry::millisecondsSince (start), 5000) << times;
     }
     ASSERT_EQ (manager.getNumPresets(), 1);
 
@@ -446,7 +447,7 @@ TEST_F (PresetStore, AnEntryOrStoredFileNamedOverAndOverIsReadOnce)
     x48305_data::PresetLibrary presets;
     const auto start = steady_clock::now();
     EXPECT_EQ (x48305_file::InstalledPresetsReader (restarted).read (presets), file::ReadErrorNoError);
-    EXPECT_LT (repeatedentry::millisecondsSince (start), 1000);
+    EXPECT_LT (repeatedentry::millisecondsSince (start), 5000);
     ASSERT_EQ (presets.getNumPresets(), 100);
     EXPECT_EQ (presets.getPreset (99).getInformation(), shape.information);
     EXPECT_EQ (presets.getPreset (99).getProgram (499).getInformation(), shape.program.getInformation());
