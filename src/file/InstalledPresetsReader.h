@@ -8,13 +8,13 @@ class PresetFileManager;
 
 // Reads the presets that the preset store lists into a preset library, in
 // the store's order. An index edited by hand may name one stored file many
-// times: each entry still adds its preset, but the file is read only once.
+// times: only its first entry adds the preset, read once.
 class InstalledPresetsReader
 {
 public:
     explicit InstalledPresetsReader (const PresetFileManager& store) : store (store) {}
 
-    // Appends the preset of every entry in order; the first stored file that
+    // Appends the preset of every stored file in order; the first one that
     // does not read stops it, and its ReadResultCode is returned (0 when
     // every one read).
     int read (x48305_data::PresetLibrary& presets) const;
