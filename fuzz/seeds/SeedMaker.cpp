@@ -21,6 +21,7 @@ int main (int argc, char** argv)
     seeds::writeXmlSeeds (writer);
     seeds::writeZipSeeds (writer);
     seeds::writeLibraryFileSeeds (writer);
+    seeds::writeRepeatedEntrySeeds (writer);
     seeds::writeUnitSeeds (writer);
     seeds::writePresetStoreSeeds (writer);
     seeds::writeMidiSeeds (writer);

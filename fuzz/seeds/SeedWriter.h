@@ -50,6 +50,7 @@ void writeSerialFormSeeds (SeedWriter& writer);
 void writeXmlSeeds (SeedWriter& writer);
 void writeZipSeeds (SeedWriter& writer);
 void writeLibraryFileSeeds (SeedWriter& writer);
+void writeRepeatedEntrySeeds (SeedWriter& writer);
 void writeUnitSeeds (SeedWriter& writer);
 void writePresetStoreSeeds (SeedWriter& writer);
 void writeMidiSeeds (SeedWriter& writer);

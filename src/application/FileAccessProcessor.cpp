@@ -9,6 +9,7 @@
 #include "action/UndoSteps.h"
 #include "action/UserUnitSlotActions.h"
 #include "file/FileResultCodes.h"
+#include "file/InstalledPresetsReader.h"
 #include "file/PresetFileManager.h"
 #include "file/UserUnitFileReader.h"
 #include "file/VoicingEditorLibraryDataImporter.h"
@@ -110,15 +111,7 @@ int FileAccessProcessor::reloadPresets()
     auto* presetStore = x48305_file::PresetFileManager::getInstance();
 
     presets.clear();
-    int result = file::ReadErrorNoError;
-    for (int i = 0; i < presetStore->getNumPresets(); ++i)
-    {
-        x48305_data::PresetData preset;
-        result = x48305_file::PresetFileReader (&preset).read (presetStore->getPresetFile (i));
-        if (result != file::ReadErrorNoError)
-            break;
-        presets.addPreset (preset);
-    }
+    const int result = x48305_file::InstalledPresetsReader (*presetStore).read (presets);
 
     // Also after a failure: the views must let go of the presets that did
     // not come back.

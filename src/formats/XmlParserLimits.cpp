@@ -58,57 +58,81 @@ std::size_t referenceLength (const char* text)
     return pos + 1;
 }
 
+// The scans below are bounded by the text's end, found once: a search that
+// measured the whole rest of the text at every tag (as a sanitizer's strict
+// string checks do for the C string functions) would make the check grow with
+// the square of a document of many small elements.
+
+// The first c at or after text, or end.
+const char* findChar (const char* text, const char* end, char c)
+{
+    const auto* found = std::memchr (text, c, (std::size_t) (end - text));
+    return found != nullptr ? static_cast<const char*> (found) : end;
+}
+
 // The end of what starts at text and ends with the terminator, or null when
 // the terminator never comes.
-const char* skipPast (const char* text, const char* terminator)
+const char* skipPast (const char* text, const char* end, const char* terminator)
 {
-    const auto* found = std::strstr (text, terminator);
-    return found != nullptr ? found + std::strlen (terminator) : nullptr;
+    const auto length = std::strlen (terminator);
+    for (const auto* p = findChar (text, end, terminator[0]); (std::size_t) (end - p) >= length;
+         p = findChar (p + 1, end, terminator[0]))
+        if (std::memcmp (p, terminator, length) == 0)
+            return p + length;
+    return nullptr;
+}
+
+// Whether every '&' in the text is a plain reference.
+bool referencesArePlain (const char* text, const char* end)
+{
+    for (const auto* amp = findChar (text, end, '&'); amp != end; amp = findChar (amp, end, '&'))
+    {
+        const auto length = referenceLength (amp);
+        if (length == 0)
+            return false;
+        amp += length;
+    }
+    return true;
 }
 } // namespace
 
 namespace
 {
-bool isWithinLimits (const char* text)
+// The text ends at end, where its first zero byte is.
+bool isWithinLimits (const char* text, const char* end)
 {
     int depth = 0;
     bool rootStarted = false;
     const char* p = text;
 
-    while (*p != 0)
+    while (p != end)
     {
-        if (*p == '&')
-        {
-            const auto length = referenceLength (p);
-            if (length == 0)
-                return false;
-            p += length;
-            continue;
-        }
-
         if (*p != '<')
         {
-            // Plain text up to the next markup or reference.
-            p += std::strcspn (p, "<&");
+            // Plain text up to the next markup; a reference holds no '<'.
+            const auto* markup = findChar (p, end, '<');
+            if (! referencesArePlain (p, markup))
+                return false;
+            p = markup;
             continue;
         }
 
         if (startsWith (p, "<!--"))
         {
-            p = skipPast (p + 4, "-->");
+            p = skipPast (p + 4, end, "-->");
         }
         else if (startsWith (p, "<![CDATA["))
         {
             if (depth == 0)
                 return false;
-            p = skipPast (p + 9, "]]>");
+            p = skipPast (p + 9, end, "]]>");
         }
         else if (startsWith (p, "<?"))
         {
             // Only the declaration and instructions before the root.
             if (rootStarted)
                 return false;
-            p = skipPast (p + 2, "?>");
+            p = skipPast (p + 2, end, "?>");
         }
         else if (p[1] == '!')
         {
@@ -118,10 +142,10 @@ bool isWithinLimits (const char* text)
         {
             if (depth == 0)
                 return false;
-            const auto* end = std::strpbrk (p + 2, "<>");
-            if (end == nullptr || *end != '>')
+            const auto* tagEnd = findChar (p + 2, end, '>');
+            if (tagEnd == end || findChar (p + 2, tagEnd, '<') != tagEnd)
                 return false;
-            p = end + 1;
+            p = tagEnd + 1;
             // The parser reads nothing after the root element's end.
             if (--depth == 0)
                 return true;
@@ -133,7 +157,7 @@ bool isWithinLimits (const char* text)
             // broken tag as text); a '<' inside it is refused.
             const char* q = p + 1;
             char quote = 0;
-            for (; *q != 0; ++q)
+            for (; q != end; ++q)
             {
                 if (*q == '<')
                     return false;
@@ -159,7 +183,7 @@ bool isWithinLimits (const char* text)
                     break;
                 }
             }
-            if (*q == 0)
+            if (q == end)
                 return false;
 
             rootStarted = true;
@@ -192,9 +216,9 @@ bool isXmlWithinParserLimits (const char* text, std::size_t length)
         return false;
     // The parser reads up to the first zero byte; so does the check. Text
     // without one in its length is copied to get one.
-    if (std::memchr (text, 0, length) != nullptr)
-        return isWithinLimits (text);
+    if (const auto* zero = std::memchr (text, 0, length))
+        return isWithinLimits (text, static_cast<const char*> (zero));
     const std::string terminated (text, length);
-    return isWithinLimits (terminated.c_str());
+    return isWithinLimits (terminated.c_str(), terminated.c_str() + length);
 }
 } // namespace formats

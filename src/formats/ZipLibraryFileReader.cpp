@@ -8,6 +8,7 @@
 #include "formats/XmlTagNames.h"
 #include "formats/ZipLibraryFileNames.h"
 #include "library/InitialProgram.h"
+#include "library/PresetData.h"
 
 namespace x48305_file
 {
@@ -16,14 +17,20 @@ namespace
 constexpr size_t maxIndexSize = 1024 * 1024;
 } // namespace
 
+// A preset file holds as many programs as a library file.
+static_assert (ZipLibraryFileReader::maxProgramData == (size_t) x48305_data::PresetData::numPrograms);
+
 ZipLibraryFileReader::ZipLibraryFileReader (juce::InputStream& content)
     : archive (content)
 {
 }
 
-std::unique_ptr<juce::XmlElement> ZipLibraryFileReader::parseEntry (const juce::MemoryBlock& bytes)
+const juce::XmlElement* ZipLibraryFileReader::parseEntry (const juce::MemoryBlock& bytes)
 {
-    return data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
+    auto known = documents.find (&bytes);
+    if (known == documents.end())
+        known = documents.emplace (&bytes, data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize())).first;
+    return known->second.get();
 }
 
 int ZipLibraryFileReader::read()
@@ -52,12 +59,11 @@ int ZipLibraryFileReader::readIndex()
         return file::ReadErrorFailedToParseXmlDocument;
 
     // The index of a full library is some 50 KB. A far larger one can only
-    // list the same entries over and over, and reading each of them would
-    // hold the program for seconds on a tiny file: it is taken as unreadable.
+    // list the same entries over and over: it is taken as unreadable.
     if (indexBytes->getSize() > maxIndexSize)
         return file::ReadErrorFailedToParseXmlDocument;
 
-    const auto index = parseEntry (*indexBytes);
+    const auto* index = parseEntry (*indexBytes);
     if (index == nullptr)
         return file::ReadErrorFailedToParseXmlDocument;
 
@@ -82,19 +88,21 @@ void ZipLibraryFileReader::collectContents (const juce::XmlElement& contents)
     {
         if (data::isNamed (*element, zipnames::livesetTag))
         {
-            if (const auto* fileElement = data::findChild (*element, zipnames::fileTag))
+            const auto* fileElement = data::findChild (*element, zipnames::fileTag);
+            if (fileElement != nullptr && favorites.size() < maxFavoriteData)
                 favorites.push_back ({ fileElement->getAllSubText(), {} });
         }
         else if (data::isNamed (*element, zipnames::programTag))
         {
             const auto* information = data::findChild (*element, zipnames::informationTag);
             const auto* binary = data::findChild (*element, zipnames::programBinaryTag);
-            if (information != nullptr && binary != nullptr)
+            if (information != nullptr && binary != nullptr && programs.size() < maxProgramData)
                 programs.push_back ({ information->getAllSubText(), binary->getAllSubText(), {} });
         }
         else if (data::isNamed (*element, zipnames::presetInformationTag))
         {
-            if (const auto* fileElement = data::findChild (*element, zipnames::fileTag))
+            const auto* fileElement = data::findChild (*element, zipnames::fileTag);
+            if (fileElement != nullptr && presetInformations.size() < maxPresetInformation)
                 presetInformations.push_back ({ fileElement->getAllSubText(), {} });
         }
     }
@@ -109,7 +117,7 @@ int ZipLibraryFileReader::readEntries (Entries& entries, int missing, int unread
         const auto* bytes = archive.findData (entry.name);
         if (bytes == nullptr)
             return missing;
-        const auto element = parseEntry (*bytes);
+        const auto* element = parseEntry (*bytes);
         if (element == nullptr || ! reader.readXml (*element, entry.data))
             return unreadable;
     }
@@ -118,7 +126,10 @@ int ZipLibraryFileReader::readEntries (Entries& entries, int missing, int unread
 
 int ZipLibraryFileReader::readPrograms()
 {
-    const x48305_data::ProgramInformationXmlReaderWriter reader;
+    // Many programs may name one information entry: it is read once, into
+    // the first of them, and copied from there.
+    std::unordered_map<const juce::MemoryBlock*, const x48305_data::ProgramInformation*> informations;
+    informations.reserve (programs.size());
     for (auto& program : programs)
     {
         const auto* record = archive.findData (program.binaryName);
@@ -131,10 +142,28 @@ int ZipLibraryFileReader::readPrograms()
             return file::ReadErrorFailedToReadProgramBinary;
         program.data.setRawData (record->getData());
 
-        const auto element = parseEntry (*information);
-        if (element == nullptr || ! reader.readXml (*element, program.data))
+        if (const auto known = informations.find (information); known != informations.end())
+        {
+            program.data.setInformation (*known->second);
+            continue;
+        }
+        if (! readProgramInformation (*information, program.data.getInformation()))
             return file::ReadErrorFailedToReadProgramInformation;
+        informations.emplace (information, &program.data.getInformation());
     }
     return file::ReadErrorNoError;
+}
+
+bool ZipLibraryFileReader::readProgramInformation (const juce::MemoryBlock& bytes,
+                                                   x48305_data::ProgramInformation& information) const
+{
+    // An entry that was also named as the live set or the preset information
+    // is not parsed again; any other is parsed here and let go at once.
+    std::unique_ptr<juce::XmlElement> parsed;
+    const auto known = documents.find (&bytes);
+    if (known == documents.end())
+        parsed = data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
+    const auto* element = known != documents.end() ? known->second.get() : parsed.get();
+    return element != nullptr && x48305_data::ProgramInformationXmlReaderWriter().readXml (*element, information);
 }
 } // namespace x48305_file

@@ -7,10 +7,13 @@
 #include "formats/ProgramFile.h"
 #include "library/InitialProgram.h"
 #include "support/AssertionWatch.h"
+#include "support/RepeatedEntryFixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <tuple>
 
 using namespace ziptest;
 
@@ -76,6 +79,7 @@ protected:
 };
 
 const juce::String liveSetElement = "<LivesetData><File>LivesetData.lvs_data</File></LivesetData>";
+const juce::String presetElement = "<PresetInformation><File>PresetInformation.xml</File></PresetInformation>";
 
 // The document with every occurrence of one name replaced by another.
 juce::MemoryBlock renamed (const juce::MemoryBlock& document, const char* from, const char* to)
@@ -169,7 +173,6 @@ TEST_F (LibraryFileReadCodes, UnreadableDocumentsGive20To23)
 
     entries[0] = { "LivesetData.lvs_data", liveSetDocument (source) };
     entries.push_back ({ "PresetInformation.xml", bytesOf ("<solivane_Pres") });
-    const auto presetElement = juce::String ("<PresetInformation><File>PresetInformation.xml</File></PresetInformation>");
     EXPECT_EQ (readLibrary (indexDocument (liveSetElement + presetElement + programElements (1))),
                file::ReadErrorFailedToReadPresetInformation);
     entries.pop_back();
@@ -187,7 +190,6 @@ TEST_F (LibraryFileReadCodes, DocumentRootsInOtherCapitalsGive20To23)
     testsupport::AssertionWatch watch;
     addLiveSet();
     addPrograms (1);
-    const auto presetElement = juce::String ("<PresetInformation><File>PresetInformation.xml</File></PresetInformation>");
     const auto body = liveSetElement + presetElement + programElements (1);
     const auto liveSet = entries[0].second;
     const auto information = entries[2].second;
@@ -262,6 +264,25 @@ TEST_F (LibraryFileReadCodes, ALongIndexLoadsTheFirst500)
     EXPECT_EQ (target.getFavoriteData(), source.getFavoriteData());
 }
 
+// A file holds one live set, one preset information and 500 programs; the
+// readers ignore any further ones that an index names, unread.
+TEST_F (LibraryFileReadCodes, NamesBeyondWhatAFileHoldsAreIgnoredUnread)
+{
+    addLiveSet();
+    addPrograms (500);
+    entries.push_back ({ "PresetInformation.xml", presetInformationDocument (x48305_data::PresetInformation()) });
+    const juce::String missingLiveSet = "<LivesetData><File>Missing.lvs_data</File></LivesetData>";
+    const juce::String missingPresetInformation = "<PresetInformation><File>Missing.xml</File></PresetInformation>";
+    const juce::String missingProgram = "<ProgramData><Information>Missing.prog_info</Information>"
+                                        "<ProgramBinary>Missing.prog_bin</ProgramBinary></ProgramData>";
+    const auto file = writeFile (indexDocument (liveSetElement + missingLiveSet + presetElement + missingPresetInformation
+                                                + programElements (500) + missingProgram));
+    EXPECT_EQ (x48305_file::LibraryFileReader (&target).read (file), file::ReadErrorNoError);
+    x48305_data::PresetData preset;
+    EXPECT_EQ (x48305_file::PresetFileReader (&preset).read (file), file::ReadErrorNoError);
+    EXPECT_EQ (readLibrary (indexDocument (missingLiveSet + liveSetElement)), file::ReadErrorLivesetDataMissing);
+}
+
 TEST_F (LibraryFileReadCodes, TheIndexOrderDecidesAndIncompleteElementsAreSkipped)
 {
     addPrograms (10);
@@ -303,6 +324,57 @@ TEST_F (LibraryFileReadCodes, ProgramFileWithoutProgramsGives18AndKeepsTheProgra
     const auto library = writeFile (indexDocument (liveSetElement + programElement (1) + programElement (0)));
     ASSERT_EQ (x48305_file::ProgramFileReader (&program).read (library), file::ReadErrorNoError);
     expectSamePrograms (source.getProgram (1), program);
+}
+
+// Files of a few kilobytes whose index names one large entry over and over.
+// Each entry is read once and names beyond what a file holds are ignored, so
+// every read takes well under a second (at most a few under the sanitizers
+// on a busy machine); read once a name, these took from seconds to hours
+// (minutes to days under the sanitizers).
+TEST_F (LibraryFileReadCodes, AnEntryNamedOverAndOverIsReadOnce)
+{
+    using repeatedentry::Entry;
+    enum class Reader { library, preset, program };
+    const std::tuple<const char*, Entry, int, Reader> rows[] = {
+        { "a preset information named 1,000 times, as a library", Entry::presetInformation, 1000, Reader::library },
+        { "a preset information named 1,000 times, as a preset", Entry::presetInformation, 1000, Reader::preset },
+        { "one information named by 500 programs", Entry::programInformation, 500, Reader::library },
+        { "one information named by 8,000 programs, as a program", Entry::programInformation, 8000, Reader::program },
+        { "one live set named 1,000 times", Entry::liveSet, 1000, Reader::library },
+        { "one live set named 17,000 times", Entry::liveSet, 17000, Reader::library },
+    };
+    const repeatedentry::RepeatedEntryFile shape;
+    for (const auto& [what, entry, times, reader] : rows)
+    {
+        const auto file = folder.write ("repeated.slvnlib", shape.build (entry, times));
+        EXPECT_LT (file.getSize(), 16 * 1024) << what;
+
+        x48305_data::PresetData preset;
+        x48305_data::ProgramData program;
+        const auto start = std::chrono::steady_clock::now();
+        const int result = reader == Reader::library  ? x48305_file::LibraryFileReader (&target).read (file)
+                           : reader == Reader::preset ? x48305_file::PresetFileReader (&preset).read (file)
+                                                      : x48305_file::ProgramFileReader (&program).read (file);
+        EXPECT_LT (repeatedentry::millisecondsSince (start), 5000) << what;
+        ASSERT_EQ (result, file::ReadErrorNoError) << what;
+
+        if (reader == Reader::preset)
+        {
+            EXPECT_EQ (preset.getInformation(), shape.information) << what;
+            expectSamePrograms (shape.program, preset.getProgram (0));
+        }
+        else if (reader == Reader::program)
+        {
+            expectSamePrograms (shape.program, program);
+        }
+        else
+        {
+            EXPECT_EQ (target.getFavoriteData(), shape.liveSet) << what;
+            expectSamePrograms (shape.program, target.getProgram (0));
+            if (entry == Entry::programInformation)
+                expectSamePrograms (shape.program, target.getProgram (499));
+        }
+    }
 }
 
 TEST_F (LibraryFileReadCodes, DamagedArchivesGive14)

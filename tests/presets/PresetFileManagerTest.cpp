@@ -1,14 +1,18 @@
 #include "PresetTestSupport.h"
 
 #include "file/FileResultCodes.h"
+#include "file/InstalledPresetsReader.h"
 #include "file/PresetFileManager.h"
 #include "support/AssertionWatch.h"
 #include "support/InterposedFileCalls.h"
+#include "support/RepeatedEntryFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <tuple>
+#include <utility>
 
 using presettest::describePresetFile;
 using presettest::listFiles;
@@ -408,4 +412,44 @@ TEST_F (PresetStore, AFileInTheTemporaryFolderCannotStandInForTheInstalledData)
     EXPECT_EQ (describePresetFile (manager.getPresetFile (0)), "Memory|M");
     EXPECT_EQ (planted.loadFileAsString(), plantedBytes);
     EXPECT_EQ (listFiles (home.getTemporaryFolder()), juce::StringArray ("TempPresetData.slvnpreset"));
+}
+
+// Preset files of a few kilobytes whose index names one large entry over and
+// over, and a store index that names one such file a hundred times: each file
+// and entry is read once and the stored file's preset is held once, so each
+// step takes well under a second (at most a few under the sanitizers on a
+// busy machine); read once a name, they took seconds (minutes under the
+// sanitizers).
+TEST_F (PresetStore, AnEntryOrStoredFileNamedOverAndOverIsReadOnce)
+{
+    using repeatedentry::Entry;
+    using std::chrono::steady_clock;
+    const repeatedentry::RepeatedEntryFile shape;
+    PresetFileManager manager;
+    const std::pair<Entry, int> rows[] = { { Entry::presetInformation, 1000 }, { Entry::programInformation, 500 } };
+    for (const auto& [entry, times] : rows)
+    {
+        const auto file = home.getScratchFolder().getChildFile ("repeated.slvnpreset");
+        const auto bytes = shape.build (entry, times);
+        ASSERT_TRUE (file.replaceWithData (bytes.getData(), bytes.getSize()));
+        const auto start = steady_clock::now();
+        EXPECT_EQ (manager.importPresetFile (file), file::ReadErrorNoError);
+        EXPECT_LT (repeatedentry::millisecondsSince (start), 5000) << times;
+    }
+    ASSERT_EQ (manager.getNumPresets(), 1);
+
+    const auto stored = manager.getPresetFile (0).getFileName();
+    indexFile().replaceWithText ("<solivane_PresetInformation>"
+                                 + juce::String::repeatedString ("<Preset><DataID>REPEATED</DataID><File>" + stored
+                                                                     + "</File></Preset>",
+                                                                 100)
+                                 + "</solivane_PresetInformation>");
+    const PresetFileManager restarted;
+    x48305_data::PresetLibrary presets;
+    const auto start = steady_clock::now();
+    EXPECT_EQ (x48305_file::InstalledPresetsReader (restarted).read (presets), file::ReadErrorNoError);
+    EXPECT_LT (repeatedentry::millisecondsSince (start), 5000);
+    ASSERT_EQ (presets.getNumPresets(), 1);
+    EXPECT_EQ (presets.getPreset (0).getInformation(), shape.information);
+    EXPECT_EQ (presets.getPreset (0).getProgram (499).getInformation(), shape.program.getInformation());
 }
