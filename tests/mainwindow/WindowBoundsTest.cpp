@@ -154,6 +154,24 @@ TEST_F (MainWindowTest, TakesInTheQueuedResizeWhenARoundTripFollowsEveryWakeUp)
         << "still " << shown.getHeight() << " high";
 }
 
+// The framework may take the frame from the manager's notice before it takes
+// the move that came with it. The window, shown where it was with its frame
+// whole on the screen, stays there: the fit then starts from where the frame
+// was put, not from a place the framework has not caught up with.
+TEST_F (MainWindowTest, StaysWhereItWasWhenTheFrameIsKnownBeforeTheManagersMove)
+{
+    testsupport::announceWindowManager (true);
+    storeWindowPlace (100, 0, 600);
+    auto& shown = openWindow();
+    testsupport::publishFrame (shown, { 5, 5, 24, 5 });
+    const auto frameKnown = [&shown] { return static_cast<bool> (shown.getPeer()->getFrameSizeIfPresent()); };
+    EXPECT_TRUE (testsupport::runMessageLoopUntil (frameKnown))
+        << "the frame never reached the framework";
+    testsupport::runMessageLoop (300);
+    EXPECT_EQ (shown.getPosition(), juce::Point<int> (100, 0));
+    testsupport::announceWindowManager (false);
+}
+
 // Every move by the framework hands the manager size hints without the
 // limits, which come back only once the framework has handled the manager's
 // answer: a maximise asked for meanwhile would give the window the whole
