@@ -11,6 +11,13 @@
 #include <algorithm>
 #include <vector>
 
+#include <cstdint>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 namespace ui
 {
 // Events and round trips. While the X library waits for the reply to a
@@ -31,6 +38,9 @@ namespace ui
 // every 50 ms, which costs no request.
 namespace
 {
+// The longest a hand-over waits for its wake-up to come back.
+constexpr int wakeUpWaitMilliseconds = 100;
+
 ::Window nativeWindowOf (const juce::Component& window)
 {
     const auto* peer = window.getPeer();
@@ -102,6 +112,26 @@ std::optional<juce::Rectangle<int>> sensibleWorkArea (XCalls& calls, const long*
 }
 } // namespace
 
+namespace
+{
+// Sends one of the program's own windows a client message of a type of its
+// own, which the framework passes over; its arrival on the framework's
+// socket wakes the loop, which then reads the whole queue. Sent with no
+// event mask, it goes to the client that made the window, the framework,
+// whichever connection sends it.
+void sendWakeUp (::Display* sender, ::Window windowH)
+{
+    auto* x = juce::X11Symbols::getInstance();
+    XEvent wake {};
+    wake.xclient.type = ClientMessage;
+    wake.xclient.window = windowH;
+    wake.xclient.message_type = x->xInternAtom (sender, "_SLVN_WAKE_EVENT_LOOP", False);
+    wake.xclient.format = 32;
+    x->xSendEvent (sender, windowH, False, NoEventMask, &wake);
+    x->xFlush (sender);
+}
+} // namespace
+
 void handOverQueuedEvents()
 {
     auto* display = displayOfFramework();
@@ -109,17 +139,8 @@ void handOverQueuedEvents()
     if (display == nullptr || windowH == 0)
         return;
     const juce::XWindowSystemUtilities::ScopedXLock lock;
-    auto* x = juce::X11Symbols::getInstance();
-    if (x->xEventsQueued (display, QueuedAlready) == 0)
-        return;
-    XEvent wake {};
-    wake.xclient.type = ClientMessage;
-    wake.xclient.window = windowH;
-    wake.xclient.message_type = juce::XWindowSystemUtilities::Atoms::getCreating (display, "_SLVN_WAKE_EVENT_LOOP");
-    wake.xclient.format = 32;
-    // Sent with no event mask: it goes to the window's own client, this one.
-    x->xSendEvent (display, windowH, False, NoEventMask, &wake);
-    x->xFlush (display);
+    if (juce::X11Symbols::getInstance()->xEventsQueued (display, QueuedAlready) > 0)
+        sendWakeUp (display, windowH);
 }
 
 std::optional<juce::Rectangle<int>> workAreaOfWindowManager()
@@ -232,18 +253,81 @@ void WhenFramed::timerCallback()
     }
 }
 
+// The framework's flush reads what has arrived into the queue, a wake-up it
+// sent itself included, so the dispatcher sends its wake-ups on a connection
+// of its own and makes no call on the framework's meanwhile.
+struct QueuedEventDispatcher::WakeUpConnection
+{
+    explicit WakeUpConnection (::Display* framework)
+        : display (juce::X11Symbols::getInstance()->xOpenDisplay (DisplayString (framework)))
+    {
+    }
+    ~WakeUpConnection()
+    {
+        if (display != nullptr)
+            juce::X11Symbols::getInstance()->xCloseDisplay (display);
+    }
+
+    ::Display* const display;
+    JUCE_DECLARE_NON_COPYABLE (WakeUpConnection)
+};
+
+// The loop calls the callbacks of the descriptors it found readable in the
+// order of their numbers. The descriptor is placed above the X connection's
+// (and the message queue's, made before it), so its hand-over is the last
+// thing before the loop looks again, and the wake-up waits on the socket.
 QueuedEventDispatcher::QueuedEventDispatcher()
 {
+    if (auto* display = displayOfFramework())
+    {
+        wakeUps = std::make_unique<WakeUpConnection> (display);
+        const auto created = ::eventfd (0, EFD_NONBLOCK | EFD_CLOEXEC);
+        const auto connection = juce::X11Symbols::getInstance()->xConnectionNumber (display);
+        if (created >= 0 && wakeUps->display != nullptr)
+            descriptor = ::fcntl (created, F_DUPFD_CLOEXEC, juce::jmax (connection, created) + 1);
+        if (created >= 0)
+            ::close (created);
+    }
+    if (descriptor >= 0)
+        juce::LinuxEventLoop::registerFdCallback (descriptor, [this] (int) { handOverLast(); });
     startTimer (50);
 }
 
 QueuedEventDispatcher::~QueuedEventDispatcher()
 {
     stopTimer();
+    if (descriptor >= 0)
+    {
+        juce::LinuxEventLoop::unregisterFdCallback (descriptor);
+        ::close (descriptor);
+    }
 }
 
 void QueuedEventDispatcher::timerCallback()
 {
-    handOverQueuedEvents();
+    const std::uint64_t one = 1;
+    if (descriptor < 0 || ::write (descriptor, &one, sizeof (one)) != (ssize_t) sizeof (one))
+        handOverQueuedEvents();
+}
+
+void QueuedEventDispatcher::handOverLast()
+{
+    std::uint64_t asked = 0;
+    auto* display = displayOfFramework();
+    const auto windowH = anyWindowOfOurs();
+    if (::read (descriptor, &asked, sizeof (asked)) != (ssize_t) sizeof (asked) || display == nullptr || windowH == 0)
+        return;
+    auto* x = juce::X11Symbols::getInstance();
+    {
+        const juce::XWindowSystemUtilities::ScopedXLock lock;
+        if (x->xEventsQueued (display, QueuedAlready) == 0)
+            return;
+    }
+    sendWakeUp (wakeUps->display, windowH);
+    // Back to the loop once the wake-up is on the framework's socket, so that
+    // the loop's next look finds it; bounded: a late one is sent again at the
+    // next tick.
+    pollfd socket { x->xConnectionNumber (display), POLLIN, 0 };
+    ::poll (&socket, 1, wakeUpWaitMilliseconds);
 }
 } // namespace ui

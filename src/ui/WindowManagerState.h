@@ -3,6 +3,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace ui
@@ -76,7 +77,12 @@ private:
 // the framework, which draws only that part of it. Every X call of this
 // program that waits for a reply hands over what it left queued at once
 // (see WindowManagerState.cpp); this timer does the same every 50 ms for the
-// framework's own calls, which costs no request. A member of the window.
+// framework's own calls, which costs no request. Any later read on the
+// framework's connection (its own flush included) can take a wake-up into
+// the queue before the loop sees it, so the timer's wake-up goes out on a
+// connection of its own and runs where nothing can follow it before the loop
+// looks at the socket: from a descriptor of its own, whose callback the loop
+// runs last (see WindowManagerState.cpp). A member of the window.
 class QueuedEventDispatcher : private juce::Timer
 {
 public:
@@ -84,6 +90,13 @@ public:
     ~QueuedEventDispatcher() override;
 
 private:
+    struct WakeUpConnection;
+
     void timerCallback() override;
+    void handOverLast();
+
+    std::unique_ptr<WakeUpConnection> wakeUps;
+    // Readable while a hand-over is asked for; -1 without an X display.
+    int descriptor = -1;
 };
 } // namespace ui
