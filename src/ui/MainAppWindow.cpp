@@ -27,7 +27,8 @@ MainAppWindow::MainAppWindow()
     updateTitle();
     setVisible (true);
     setResizable (true, false);
-    framed = std::make_unique<ui::WhenFramed> (*this, [this] (juce::BorderSize<int> frame) { placeInFrame (frame); });
+    framed = std::make_unique<ui::WhenFramed> (
+        *this, [this] (juce::BorderSize<int> frame, juce::Rectangle<int> frameBounds) { placeInFrame (frame, frameBounds); });
     setIcon (x48305_ui::InterfaceImages::applicationIcon());
     x48305_ui::TooltipWindowManager::getInstance()->createTooltipWindow();
 
@@ -92,17 +93,23 @@ juce::Rectangle<int> MainAppWindow::placeToStore() const
         if (const auto known = peer->getFrameSizeIfPresent())
             frame = *known;
     const auto inFrame = rememberedBounds.translated (frame.getLeft(), frame.getTop());
-    return ui::StoredWindowBounds::fittedOnDisplay (inFrame, frame, ui::StoredWindowBounds::getConnectedDisplayAreas())
+    return ui::StoredWindowBounds::fittedOnDisplay (inFrame, frame, ui::StoredWindowBounds::getConnectedDisplayAreas(),
+                                                    leastSize())
         .translated (-frame.getLeft(), -frame.getTop());
 }
 
-void MainAppWindow::placeInFrame (juce::BorderSize<int> frame)
+juce::Point<int> MainAppWindow::leastSize() const
+{
+    return { fixedWidth, x48305_ui::MainWindowBounds::minimumHeight };
+}
+
+void MainAppWindow::placeInFrame (juce::BorderSize<int> frame, juce::Rectangle<int> frameBounds)
 {
     // Only with its frame known does the window show whether it lies whole
     // on its display. A maximised window goes back to that place, and stays
     // there where the manager does not maximise a window of fixed width;
     // only a window the manager has framed can be asked to maximise.
-    ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame);
+    ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame, frameBounds, leastSize());
     if (restoreMaximised)
         ui::askWindowManagerToMaximise (*this);
 }

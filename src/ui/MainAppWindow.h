@@ -47,7 +47,10 @@ private:
     void updateTitle();
     void rememberBounds();
     juce::Rectangle<int> placeToStore() const;
-    void placeInFrame (juce::BorderSize<int> frame);
+    // The least size the window is ever given: its fixed width, the least
+    // height.
+    juce::Point<int> leastSize() const;
+    void placeInFrame (juce::BorderSize<int> frame, juce::Rectangle<int> frameBounds);
     void fitWidthLimitsToFrame();
 
     x48305_ui::DefaultLookAndFeel lookAndFeel;
@@ -58,7 +61,7 @@ private:
     // It was maximised when it last closed.
     bool restoreMaximised = false;
     std::unique_ptr<ui::WhenFramed> framed;
-    ui::QueuedEventDispatcher queuedEvents { *this };
+    ui::QueuedEventDispatcher queuedEvents;
 
     JUCE_DECLARE_NON_COPYABLE (MainAppWindow)
 };

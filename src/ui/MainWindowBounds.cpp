@@ -18,7 +18,8 @@ MainWindowBounds MainWindowBounds::compute (const Stored& stored, juce::Point<in
     result.restorePosition = ! place.shouldCentre (displayAreas, 1);
     result.bounds = place.getBounds (1);
     if (result.restorePosition)
-        result.bounds = ui::StoredWindowBounds::fittedOnDisplay (result.bounds, {}, displayAreas);
+        result.bounds = ui::StoredWindowBounds::fittedOnDisplay (result.bounds, {}, displayAreas,
+                                                                 { result.bounds.getWidth(), minimumHeight });
     return result;
 }
 

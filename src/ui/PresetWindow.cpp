@@ -25,8 +25,8 @@ PresetWindow::PresetWindow (PresetWindowManager& owner)
     setVisible (true);
     setResizable (true, false);
     // Framed, the window must lie whole on its display, frame included.
-    framed = std::make_unique<ui::WhenFramed> (*this, [this] (juce::BorderSize<int> frame) {
-        ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame);
+    framed = std::make_unique<ui::WhenFramed> (*this, [this] (juce::BorderSize<int> frame, juce::Rectangle<int> frameBounds) {
+        ui::StoredWindowBounds::fitFramedWindowOnDisplay (*this, frame, frameBounds, { minimumSize, minimumSize });
     });
 
     // Last: the steps above may give the window a new native window, and the
@@ -60,7 +60,8 @@ void PresetWindow::restoreBounds()
     else
     {
         setBounds (ui::StoredWindowBounds::fittedOnDisplay (stored.getBounds (minimumSize), {},
-                                                            ui::StoredWindowBounds::getConnectedDisplayAreas()));
+                                                            ui::StoredWindowBounds::getConnectedDisplayAreas(),
+                                                            { minimumSize, minimumSize }));
     }
     saveBounds();
 }

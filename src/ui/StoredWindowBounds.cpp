@@ -2,6 +2,8 @@
 
 #include "ui/WindowManagerState.h"
 
+#include <cstdlib>
+
 namespace ui
 {
 bool StoredWindowBounds::shouldCentre (const juce::Array<juce::Rectangle<int>>& displayAreas,
@@ -9,6 +11,9 @@ bool StoredWindowBounds::shouldCentre (const juce::Array<juce::Rectangle<int>>& 
 {
     if (x == notPlaced || y == notPlaced)
         return true;
+    for (const auto value : { x, y, width, height })
+        if (std::abs ((long long) value) > farthestCoordinate)
+            return true;
 
     // Judged at the size the window will open with.
     const auto window = getBounds (juce::jmax (minimumSize, 1));
@@ -53,7 +58,8 @@ juce::Array<juce::Rectangle<int>> StoredWindowBounds::getConnectedDisplayAreas()
 
 juce::Rectangle<int> StoredWindowBounds::fittedOnDisplay (juce::Rectangle<int> windowBounds,
                                                           juce::BorderSize<int> frame,
-                                                          const juce::Array<juce::Rectangle<int>>& displayAreas)
+                                                          const juce::Array<juce::Rectangle<int>>& displayAreas,
+                                                          juce::Point<int> leastSize)
 {
     const auto outer = frame.addedTo (windowBounds);
     const juce::Rectangle<int>* best = nullptr;
@@ -69,23 +75,22 @@ juce::Rectangle<int> StoredWindowBounds::fittedOnDisplay (juce::Rectangle<int> w
     }
     if (best == nullptr)
         return windowBounds;
-    const auto fitted = outer.withSize (juce::jmin (outer.getWidth(), best->getWidth()),
-                                        juce::jmin (outer.getHeight(), best->getHeight()))
-                            .constrainedWithin (*best);
-    return frame.subtractedFrom (fitted);
+    const auto width = juce::jmax (leastSize.x + frame.getLeftAndRight(), juce::jmin (outer.getWidth(), best->getWidth()));
+    const auto height = juce::jmax (leastSize.y + frame.getTopAndBottom(),
+                                    juce::jmin (outer.getHeight(), best->getHeight()));
+    // Too wide or too tall for the area, the frame starts at its edge.
+    const auto x = juce::jlimit (best->getX(), juce::jmax (best->getX(), best->getRight() - width), outer.getX());
+    const auto y = juce::jlimit (best->getY(), juce::jmax (best->getY(), best->getBottom() - height), outer.getY());
+    return frame.subtractedFrom (juce::Rectangle<int> (x, y, width, height));
 }
 
-void StoredWindowBounds::fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame)
+void StoredWindowBounds::fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame,
+                                                   juce::Rectangle<int> frameBounds, juce::Point<int> leastSize)
 {
-    const auto fitted = fittedOnDisplay (window.getBounds(), frame, getConnectedDisplayAreas());
-    if (fitted == window.getBounds())
-        return;
-    // The manager puts the frame's corner where a framed window is moved to;
-    // once the framework knows the frame, it moves the window less the frame
-    // itself.
-    const auto* peer = window.getPeer();
-    const bool frameKnown = peer != nullptr && static_cast<bool> (peer->getFrameSizeIfPresent());
-    window.setBounds (frameKnown ? fitted : fitted.translated (-frame.getLeft(), -frame.getTop()));
+    const auto shown = frame.subtractedFrom (frameBounds);
+    const auto fitted = fittedOnDisplay (shown, frame, getConnectedDisplayAreas(), leastSize);
+    if (fitted != shown)
+        askWindowManagerToPlaceFrame (window, frame.addedTo (fitted), frame);
 }
 
 juce::Point<int> StoredWindowBounds::outerCorner (const juce::Component& window)

@@ -29,6 +29,10 @@ struct StoredWindowBounds
 
     static constexpr int notPlaced = -1;
 
+    // No screen reaches this far from the origin: a stored coordinate or size
+    // beyond it (what another program may have written) counts as none.
+    static constexpr int farthestCoordinate = 1 << 20;
+
     // True when the window is to be centred with getSize(); otherwise it goes
     // to getBounds().
     bool shouldCentre (const juce::Array<juce::Rectangle<int>>& displayAreas, int minimumSize) const;
@@ -43,14 +47,19 @@ struct StoredWindowBounds
     // the part of each display within it (what its panels leave free).
     static juce::Array<juce::Rectangle<int>> getConnectedDisplayAreas();
 
-    // The window's bounds moved, and shrunk where they must, so that the
-    // window with its frame lies whole on the display that shows most of it;
-    // unchanged when no display shows any of it.
+    // The window's bounds moved, and shrunk where they must but never below
+    // its least size, so that the window with its frame lies whole on the
+    // display that shows most of it; where it cannot, its frame's corner and
+    // title bar lie on it, and the rest goes as far right and down as it
+    // must. Unchanged when no display shows any of it.
     static juce::Rectangle<int> fittedOnDisplay (juce::Rectangle<int> windowBounds, juce::BorderSize<int> frame,
-                                                 const juce::Array<juce::Rectangle<int>>& displayAreas);
+                                                 const juce::Array<juce::Rectangle<int>>& displayAreas,
+                                                 juce::Point<int> leastSize);
 
-    // Fits a window framed by the window manager on its display as above.
-    static void fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame);
+    // Fits a window that the window manager has framed on its display as
+    // above; frameBounds: where the frame is (see WhenFramed).
+    static void fitFramedWindowOnDisplay (juce::Component& window, juce::BorderSize<int> frame,
+                                          juce::Rectangle<int> frameBounds, juce::Point<int> leastSize);
 
     // The upper-left corner of the frame around a window on the desktop, as
     // far as the window manager has told it; the window's own position

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace
@@ -265,7 +266,7 @@ TEST_F (DesktopTest, QuestionsAndDialogsCloseWithReturnOrEnterAndWithEscape)
 // window of fixed width: it opens there in its place.
 TEST_F (DesktopTest, TheMainWindowComesBackBesideAPanelAndMaximisedWhereItWas)
 {
-    const BottomPanel panel (40);
+    const Panel panel (Panel::Edge::bottom, 40);
     ASSERT_TRUE (waitFor ([] { return workArea().height == 1024 - 40; }, 5000)) << "no work area published";
     const auto area = workArea();
     const juce::Rectangle<int> free (area.x, area.y, area.width, area.height);
@@ -336,6 +337,62 @@ TEST_F (DesktopTest, TheMainWindowComesBackBesideAPanelAndMaximisedWhereItWas)
         EXPECT_TRUE (free.contains (storedOuterBounds (frame))) << "stored " << storedOuterBounds (frame).toString();
         if (! maximises)
             break;
+    }
+}
+
+// Whatever the work area, the main window comes back at its fixed width with
+// its frame's corner and title bar on it, where it was, and stores a place on
+// the screen. A dock on the left that leaves less than the window's width
+// (a 200-pixel dock on a screen 1024 wide; here the same 824 pixels are
+// left of 1280): the frame starts at the dock's edge. A work area that
+// another client wrote and that makes no sense counts as none.
+TEST_F (DesktopTest, TheMainWindowComesBackAtItsWidthWithItsTitleOnTheWorkArea)
+{
+    const auto published = workArea();
+    const struct
+    {
+        const char* what;
+        int dockWidth;
+        std::vector<long> written;
+        juce::Point<int> stored, expected; // the frame's corner
+    } rows[] = {
+        { "a narrow work area", 456, {}, { 600, 0 }, { 456, 0 } },
+        { "a work area of a few pixels", 0, { 0, 0, 10, 10 }, { 100, 0 }, { 100, 0 } },
+        { "a work area far off the screen", 0, { 2147483000, 2147483000, 2000, 2000 }, { 100, 0 }, { 100, 0 } },
+        { "a work area from left of the screen", 0, { -880, 0, 1280, 1024 }, { 100, 0 }, { 100, 0 } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.what);
+        std::optional<Panel> dock;
+        if (row.dockWidth > 0)
+        {
+            dock.emplace (Panel::Edge::left, row.dockWidth);
+            ASSERT_TRUE (waitFor ([&row] { return workArea().x == row.dockWidth; }, 5000)) << "no work area published";
+        }
+        else
+        {
+            writeWorkArea (row.written);
+        }
+        writeQuietPreferences (home.get(), { { "MainWindowPositionX", juce::String (row.stored.x) },
+                                             { "MainWindowPositionY", juce::String (row.stored.y) },
+                                             { "MainWindowHeight", "700" } });
+        ApplicationRun run (home.get());
+        const auto main = settledWindow (isMainWindowTitle, 60000);
+        ASSERT_TRUE (main.has_value()) << run.process().getOutput();
+        const auto outer = outerBounds (*main);
+        EXPECT_EQ (main->width, 870);
+        EXPECT_EQ (outer.getPosition(), row.expected) << outer.toString();
+        if (row.dockWidth > 0)
+            writeScreenSnapshot ("desktop-narrow-work-area");
+        giveKeyboardTo (*main);
+        ASSERT_TRUE (run.quitWithCtrlQ()) << run.process().getOutput();
+        const auto preferences = juce::parseXML (preferencesFile (home.get()));
+        ASSERT_NE (preferences, nullptr);
+        const auto value = [&] (const char* key) { return preferences->getChildByName (key)->getIntAttribute ("Value"); };
+        EXPECT_EQ (juce::Point<int> (value ("MainWindowPositionX"), value ("MainWindowPositionY")), row.expected);
+        dock.reset();
+        writeWorkArea ({ published.x, published.y, published.width, published.height });
     }
 }
 

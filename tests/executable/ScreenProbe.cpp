@@ -351,40 +351,64 @@ ScreenArea workArea()
     return { (int) area[0], (int) area[1], (int) area[2], (int) area[3] };
 }
 
-struct BottomPanel::Connection
+void writeWorkArea (const std::vector<long>& area)
+{
+    auto display = openDisplay();
+    if (display == nullptr)
+        return;
+    const auto root = DefaultRootWindow (display.get());
+    const auto atom = XInternAtom (display.get(), "_NET_WORKAREA", False);
+    if (area.empty())
+        XDeleteProperty (display.get(), root, atom);
+    else
+        XChangeProperty (display.get(), root, atom, XA_CARDINAL, 32, PropModeReplace,
+                         reinterpret_cast<const unsigned char*> (area.data()), (int) area.size());
+    flush (display.get());
+}
+
+struct Panel::Connection
 {
     DisplayPtr display = openDisplay();
 };
 
-BottomPanel::BottomPanel (int height) : connection (std::make_unique<Connection>())
+Panel::Panel (Edge edge, int thickness) : connection (std::make_unique<Connection>())
 {
     auto* display = connection->display.get();
     if (display == nullptr)
         return;
     const auto root = DefaultRootWindow (display);
     const int width = DisplayWidth (display, DefaultScreen (display));
-    const int bottom = DisplayHeight (display, DefaultScreen (display));
-    const auto panel = XCreateSimpleWindow (display, root, 0, bottom - height, (unsigned) width, (unsigned) height, 0, 0,
-                                            0x404040);
+    const int height = DisplayHeight (display, DefaultScreen (display));
+    const bool bottom = edge == Edge::bottom;
+    XSizeHints place {};
+    place.flags = USPosition | USSize;
+    place.x = 0;
+    place.y = bottom ? height - thickness : 0;
+    place.width = bottom ? width : thickness;
+    place.height = bottom ? thickness : height;
+    const auto panel = XCreateSimpleWindow (display, root, place.x, place.y, (unsigned) place.width,
+                                            (unsigned) place.height, 0, 0, 0x404040);
     const auto setLongs = [&] (const char* name, Atom type, std::vector<long> items) {
         XChangeProperty (display, panel, XInternAtom (display, name, False), type, 32, PropModeReplace,
                          reinterpret_cast<unsigned char*> (items.data()), (int) items.size());
     };
     // Placed where it asks to be, as a panel places itself.
-    XSizeHints place {};
-    place.flags = USPosition | USSize;
-    place.x = 0;
-    place.y = bottom - height;
-    place.width = width;
-    place.height = height;
     XSetWMNormalHints (display, panel, &place);
     setLongs ("_NET_WM_WINDOW_TYPE", XA_ATOM, { (long) XInternAtom (display, "_NET_WM_WINDOW_TYPE_DOCK", False) });
-    setLongs ("_NET_WM_STRUT", XA_CARDINAL, { 0, 0, 0, height });
     // left, right, top, bottom, then the start and end of each along its edge.
-    setLongs ("_NET_WM_STRUT_PARTIAL", XA_CARDINAL, { 0, 0, 0, height, 0, 0, 0, 0, 0, 0, 0, width - 1 });
+    if (bottom)
+    {
+        setLongs ("_NET_WM_STRUT", XA_CARDINAL, { 0, 0, 0, thickness });
+        setLongs ("_NET_WM_STRUT_PARTIAL", XA_CARDINAL, { 0, 0, 0, thickness, 0, 0, 0, 0, 0, 0, 0, width - 1 });
+    }
+    else
+    {
+        setLongs ("_NET_WM_STRUT", XA_CARDINAL, { thickness, 0, 0, 0 });
+        setLongs ("_NET_WM_STRUT_PARTIAL", XA_CARDINAL, { thickness, 0, 0, 0, 0, height - 1, 0, 0, 0, 0, 0, 0 });
+    }
     XMapWindow (display, panel);
     flush (display);
 }
 
-BottomPanel::~BottomPanel() = default;
+Panel::~Panel() = default;
 } // namespace exectest

@@ -87,15 +87,25 @@ struct ScreenArea
 };
 ScreenArea workArea();
 
-// A panel along the screen's bottom edge, as a desktop's task bar is: a dock
-// window that reserves its height with a strut. Gone with the object.
-class BottomPanel
+// Writes the work area as any client may (x, y, width, height: what a
+// window manager publishes for its first desktop); with none, removes it.
+void writeWorkArea (const std::vector<long>& area);
+
+// A panel along the screen's bottom or left edge, as a desktop's task bar or
+// dock is: a dock window that reserves its height or width with a strut.
+// Gone with the object.
+class Panel
 {
 public:
-    explicit BottomPanel (int height);
-    ~BottomPanel();
-    BottomPanel (const BottomPanel&) = delete;
-    BottomPanel& operator= (const BottomPanel&) = delete;
+    enum class Edge
+    {
+        bottom,
+        left
+    };
+    Panel (Edge edge, int thickness);
+    ~Panel();
+    Panel (const Panel&) = delete;
+    Panel& operator= (const Panel&) = delete;
 
 private:
     struct Connection;

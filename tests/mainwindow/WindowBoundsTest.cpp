@@ -31,6 +31,7 @@ struct Placement
     MainWindowBounds::Stored stored;
     bool centred;
     juce::Rectangle<int> expected; // only the size when centred
+    std::vector<long> workArea = {}; // as another client may write it
 };
 
 TEST_F (MainWindowTest, OpensWhereItWasOrCentredWithItsWidthFixedAndWholeOnTheDisplay)
@@ -48,12 +49,22 @@ TEST_F (MainWindowTest, OpensWhereItWasOrCentredWithItsWidthFixedAndWholeOnTheDi
         { "a sliver in the corner", { 1260, 1000, 700 }, true, { 0, 0, 870, 700 } },
         { "enough in the corner, moved on", { 1200, 960, 700 }, false, { 410, 324, 870, 700 } },
         { "taller than the display", { 100, 30, 1181 }, false, { 100, 0, 870, 1024 } },
+        { "a place far off every screen", { 2147483000, 2147483000, 700 }, true, { 0, 0, 870, 700 } },
+        // A dock on the left leaves less than the window's width: it keeps its
+        // width, from the dock's edge on.
+        { "a narrow work area", { 600, 60, 700 }, false, { 456, 60, 870, 700 }, { 456, 0, 824, 1024 } },
+        { "a work area of a few pixels", { 100, 60, 700 }, false, { 100, 60, 870, 700 }, { 0, 0, 10, 10 } },
+        { "a work area far off the screen", { 100, 60, 700 }, false, { 100, 60, 870, 700 },
+          { 2147483000, 2147483000, 2000, 2000 } },
+        { "a work area from left of the screen", { 100, 60, 700 }, false, { 100, 60, 870, 700 },
+          { -880, 0, 1280, 1024 } },
     };
 
     for (const auto& placement : placements)
     {
         SCOPED_TRACE (placement.what);
         storeWindowPlace (placement.stored.x, placement.stored.y, placement.stored.height);
+        testsupport::setRootProperty ("_NET_WORKAREA", placement.workArea);
         auto& shown = openWindow();
 
         if (placement.centred)
@@ -81,6 +92,7 @@ TEST_F (MainWindowTest, OpensWhereItWasOrCentredWithItsWidthFixedAndWholeOnTheDi
         closeWindow();
         EXPECT_EQ (storedBounds(), bounds);
     }
+    testsupport::setRootProperty ("_NET_WORKAREA", {});
 }
 
 TEST_F (MainWindowTest, MovesAndResizesComeBackAtTheNextStart)
@@ -118,6 +130,48 @@ TEST_F (MainWindowTest, TakesInAResizeWhoseEventsWaitInTheXLibrarysQueue)
         << "still " << shown.getHeight() << " high";
 }
 
+// The program's own X calls that follow the wake-up in the same tick take it
+// into the X library's queue as well: each hands over again what it left.
+// Posted from a timer that runs in every tick, the work area is read after
+// all the tick's timers, the hand-over's included.
+TEST_F (MainWindowTest, TakesInTheQueuedResizeWhenARoundTripFollowsEveryWakeUp)
+{
+    storeWindowPlace (100, 60, 600);
+    auto& shown = openWindow();
+    testsupport::runMessageLoop (300);
+    ASSERT_EQ (shown.getHeight(), 600);
+
+    struct EveryTick : juce::Timer
+    {
+        void timerCallback() override
+        {
+            juce::MessageManager::callAsync ([] { ui::workAreaOfWindowManager(); });
+        }
+    } lookAtTheWorkArea;
+    lookAtTheWorkArea.startTimer (1);
+    ASSERT_TRUE (testsupport::resizeWithEventsLeftInTheQueue (shown, 870, 800));
+    EXPECT_TRUE (testsupport::runMessageLoopUntil ([&shown] { return shown.getHeight() == 800; }, 2000))
+        << "still " << shown.getHeight() << " high";
+}
+
+// The framework may take the frame from the manager's notice before it takes
+// the move that came with it. The window, shown where it was with its frame
+// whole on the screen, stays there: the fit then starts from where the frame
+// was put, not from a place the framework has not caught up with.
+TEST_F (MainWindowTest, StaysWhereItWasWhenTheFrameIsKnownBeforeTheManagersMove)
+{
+    testsupport::announceWindowManager (true);
+    storeWindowPlace (100, 0, 600);
+    auto& shown = openWindow();
+    testsupport::publishFrame (shown, { 5, 5, 24, 5 });
+    const auto frameKnown = [&shown] { return static_cast<bool> (shown.getPeer()->getFrameSizeIfPresent()); };
+    EXPECT_TRUE (testsupport::runMessageLoopUntil (frameKnown))
+        << "the frame never reached the framework";
+    testsupport::runMessageLoop (300);
+    EXPECT_EQ (shown.getPosition(), juce::Point<int> (100, 0));
+    testsupport::announceWindowManager (false);
+}
+
 // Every move by the framework hands the manager size hints without the
 // limits, which come back only once the framework has handled the manager's
 // answer: a maximise asked for meanwhile would give the window the whole
@@ -151,6 +205,12 @@ TEST_F (MainWindowTest, TheWorkAreaIsTheCurrentDesktopsOrTheFirst)
         { "a desktop without an area", { 0, 0, 1280, 984 }, { 5 }, juce::Rectangle<int> (0, 0, 1280, 984) },
         { "a negative desktop", { 0, 0, 1280, 984 }, { -1 }, juce::Rectangle<int> (0, 0, 1280, 984) },
         { "an empty area", { 0, 0, 0, 0 }, { 0 }, std::nullopt },
+        // Only an area on the screen that leaves a window room counts.
+        { "a few pixels", { 0, 0, 10, 10 }, { 0 }, std::nullopt },
+        { "far off the screen", { 2147483000, 2147483000, 2000, 2000 }, { 0 }, std::nullopt },
+        { "from left of the screen", { -880, 0, 1280, 1024 }, { 0 }, std::nullopt },
+        { "past the bottom", { 0, 100, 1280, 1024 }, { 0 }, std::nullopt },
+        { "a dock's width less", { 456, 0, 824, 1024 }, { 0 }, juce::Rectangle<int> (456, 0, 824, 1024) },
     };
     for (const auto& row : rows)
     {

@@ -51,18 +51,38 @@ std::optional<juce::Point<int>> largestSizeForWindowManager (const juce::Compone
     return juce::Point<int> (hints.max_width, hints.max_height);
 }
 
-void setRootProperty (const char* name, const std::vector<long>& values)
+namespace
+{
+void setProperty (::Window window, const char* name, Atom type, const std::vector<long>& values)
 {
     const OwnConnection own (XOpenDisplay (nullptr));
     if (own == nullptr)
         return;
     const auto atom = XInternAtom (own.get(), name, False);
-    const auto root = DefaultRootWindow (own.get());
+    if (window == None)
+        window = DefaultRootWindow (own.get());
     if (values.empty())
-        XDeleteProperty (own.get(), root, atom);
+        XDeleteProperty (own.get(), window, atom);
     else
-        XChangeProperty (own.get(), root, atom, XA_CARDINAL, 32, PropModeReplace,
+        XChangeProperty (own.get(), window, atom, type, 32, PropModeReplace,
                          reinterpret_cast<const unsigned char*> (values.data()), (int) values.size());
     XSync (own.get(), False);
+}
+} // namespace
+
+void setRootProperty (const char* name, const std::vector<long>& values)
+{
+    setProperty (None, name, XA_CARDINAL, values);
+}
+
+void announceWindowManager (bool runs)
+{
+    // Any window serves: nothing here looks at it.
+    setProperty (None, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, runs ? std::vector<long> { 1 } : std::vector<long>());
+}
+
+void publishFrame (const juce::Component& window, const std::vector<long>& extents)
+{
+    setProperty (nativeWindowOf (window), "_NET_FRAME_EXTENTS", XA_CARDINAL, extents);
 }
 } // namespace testsupport

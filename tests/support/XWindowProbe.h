@@ -25,4 +25,13 @@ std::optional<juce::Point<int>> largestSizeForWindowManager (const juce::Compone
 // Sets a 32-bit property of the root window, as a window manager publishes
 // its state there; with no values, removes it.
 void setRootProperty (const char* name, const std::vector<long>& values);
+
+// Says on the root window that a window manager runs, as one does
+// (_NET_SUPPORTING_WM_CHECK); with false, that none runs.
+void announceWindowManager (bool runs);
+
+// Publishes the frame around the window as a window manager does when it
+// frames it (_NET_FRAME_EXTENTS: left, right, top, bottom), without moving
+// the window as the manager would.
+void publishFrame (const juce::Component& window, const std::vector<long>& extents);
 } // namespace testsupport
