@@ -6,6 +6,8 @@
 #include "formats/XmlTagNames.h"
 #include "formats/XmlTextElements.h"
 
+#include <algorithm>
+
 namespace x48305_file
 {
 const juce::String PresetFileIndex::rootTag { "solivane_PresetInformation" };
@@ -28,6 +30,7 @@ void PresetFileIndex::load (const juce::File& indexFile)
     if (! indexFile.exists())
     {
         root = std::make_unique<juce::XmlElement> (rootTag);
+        listEntries();
         return;
     }
 
@@ -37,20 +40,27 @@ void PresetFileIndex::load (const juce::File& indexFile)
         root = data::parseXmlDocumentBytes (bytes.getData(), bytes.getSize());
     if (root != nullptr && ! data::isNamed (*root, rootTag))
         root.reset();
+    listEntries();
+}
+
+void PresetFileIndex::listEntries()
+{
+    entries.clear();
+    if (root != nullptr)
+        for (auto* entry : root->getChildIterator())
+            entries.push_back (entry);
 }
 
 int PresetFileIndex::getNumPresets() const
 {
-    return root != nullptr ? root->getNumChildElements() : 0;
+    return (int) entries.size();
 }
 
 juce::String PresetFileIndex::getFileName (int index) const
 {
-    if (root == nullptr || index < 0)
+    if (index < 0 || (size_t) index >= entries.size())
         return {};
-    if (auto* preset = root->getChildElement (index))
-        return getFileName (*preset);
-    return {};
+    return getFileName (*entries[(size_t) index]);
 }
 
 juce::XmlElement* PresetFileIndex::findPreset (const juce::String& dataID) const
@@ -80,13 +90,16 @@ juce::XmlElement* PresetFileIndex::appendPreset (const juce::String& dataID, con
     auto* preset = root->createNewChildElement (presetTag);
     data::addTextElement (*preset, dataIDTag, dataID);
     data::addTextElement (*preset, fileTag, fileName);
+    entries.push_back (preset);
     return preset;
 }
 
 void PresetFileIndex::removePreset (juce::XmlElement* preset)
 {
-    if (root != nullptr && preset != nullptr)
-        root->removeChildElement (preset, true);
+    if (root == nullptr || preset == nullptr)
+        return;
+    entries.erase (std::remove (entries.begin(), entries.end(), preset), entries.end());
+    root->removeChildElement (preset, true);
 }
 
 juce::String PresetFileIndex::getFileName (const juce::XmlElement& preset)

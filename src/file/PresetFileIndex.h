@@ -3,6 +3,7 @@
 #include <juce_core/juce_core.h>
 
 #include <memory>
+#include <vector>
 
 namespace x48305_file
 {
@@ -54,6 +55,12 @@ public:
     bool save (const juce::File& indexFile) const;
 
 private:
+    void listEntries();
+
     std::unique_ptr<juce::XmlElement> root;
+    // The root's children in order, kept with it: the framework walks its
+    // list of children to count them or find the n-th, and a reload asks for
+    // every entry in turn.
+    std::vector<juce::XmlElement*> entries;
 };
 } // namespace x48305_file

@@ -415,7 +415,7 @@ TEST_F (PresetStore, AFileInTheTemporaryFolderCannotStandInForTheInstalledData)
 }
 
 // Preset files of a few kilobytes whose index names one large entry over and
-// over, and a store index that names one such file a hundred times: each file
+// over, and a store index that names one such file 50,000 times: each file
 // and entry is read once and the stored file's preset is held once, so each
 // step takes well under a second (at most a few under the sanitizers on a
 // busy machine); read once a name, they took seconds (minutes under the
@@ -442,7 +442,7 @@ TEST_F (PresetStore, AnEntryOrStoredFileNamedOverAndOverIsReadOnce)
     indexFile().replaceWithText ("<solivane_PresetInformation>"
                                  + juce::String::repeatedString ("<Preset><DataID>REPEATED</DataID><File>" + stored
                                                                      + "</File></Preset>",
-                                                                 100)
+                                                                 50000)
                                  + "</solivane_PresetInformation>");
     const PresetFileManager restarted;
     x48305_data::PresetLibrary presets;
