@@ -34,8 +34,11 @@ namespace ui
 // thus always leaves a wake-up on its way. No timer of ours makes a round
 // trip where the server reports a change by an event: the frame comes from
 // the framework, which takes it from the manager's property notice. For the
-// framework's own round trips, QueuedEventDispatcher looks at the queue
-// every 50 ms, which costs no request.
+// framework's own round trips, and for a wake-up taken in all the same (the
+// X library's flush also reads what has arrived), QueuedEventDispatcher
+// looks at the queue every 50 ms, which costs no request, and sends its
+// wake-up on a connection of its own from the callback that the loop runs
+// last, so that nothing reads it before the loop looks at the socket.
 namespace
 {
 // The longest a hand-over waits for its wake-up to come back.
